@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Captions of the tab strip: a watch tab is free exactly when it reads "Available".
+constexpr int kWatchTabCount = 5;
+constexpr int kServicesTab = 5;
+
+inline QString availableCaption() { return QStringLiteral("Available"); }
+inline QString servicesCaption() { return QStringLiteral(" Help/Services "); }
+inline QString itemCaption(const QString &itemNumber) { return QStringLiteral("Item ") + itemNumber; }
+inline bool isWatchTab(int index) { return index >= 0 && index < kWatchTabCount; }

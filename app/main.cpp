@@ -1,0 +1,33 @@
+#include "app/frmMain.h"
+#include "platform/MessageDialog.h"
+#include "platform/SettingsStore.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/web/WebBrowserView.h"
+
+#include <QApplication>
+#include <QWebEngineProfile>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gavrin"));
+    QApplication::setOrganizationName(QStringLiteral("Gavrin"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtMessageDialog messages;
+    QtSettingsStore settings;
+    // A named profile keeps the user signed in to the site between runs.
+    QWebEngineProfile profile(QStringLiteral("Gavrin"));
+
+    MainWindowServices services;
+    services.programFolder = programFolder();
+    services.site = loadSiteConfig(programFilePath(services.programFolder, siteConfigFileName()));
+    services.messages = &messages;
+    services.settings = &settings;
+    services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
+
+    frmMain window(services);
+    QObject::connect(&window, &frmMain::programEnded, &app, [] { QCoreApplication::exit(0); });
+    window.Form_Load();
+    return app.exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+// An embedded web view as the windows use it. Every call returns at once; the
+// page loads in the background and documentComplete() follows on the UI thread.
+class BrowserView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    // An http/https address or a full local file path, taken as a browser's
+    // address bar would take it.
+    virtual void Navigate(const QString &text) = 0;
+    // Fetches the shown page again; a page still loading starts over.
+    virtual void Refresh() = 0;
+    // False when the history holds no page in that direction.
+    virtual bool GoBack() = 0;
+    virtual bool GoForward() = 0;
+
+signals:
+    // A page finished loading, whether it loaded or failed.
+    void documentComplete();
+};

@@ -1,0 +1,36 @@
+#include "platform/IntervalTimer.h"
+
+#include <QtGlobal>
+
+IntervalTimer::IntervalTimer(QObject *parent)
+    : QObject(parent)
+{
+    m_timer.setTimerType(Qt::CoarseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &IntervalTimer::timeout);
+}
+
+void IntervalTimer::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    rearm();
+}
+
+void IntervalTimer::setInterval(int ms)
+{
+    m_interval = qBound(0, ms, 65535);
+    rearm();
+}
+
+int IntervalTimer::remainingTime() const
+{
+    return m_timer.isActive() ? m_timer.remainingTime() : -1;
+}
+
+void IntervalTimer::rearm()
+{
+    m_timer.stop();
+    if (m_enabled && m_interval > 0)
+        m_timer.start(m_interval);
+}

@@ -1,0 +1,24 @@
+#include "platform/MessageDialog.h"
+
+#include <QMessageBox>
+
+void QtMessageDialog::show(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setStandardButtons(QMessageBox::Ok);
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    }
+    box.exec();
+}

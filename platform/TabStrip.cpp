@@ -1,0 +1,91 @@
+#include "platform/TabStrip.h"
+
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+namespace {
+
+// The tab bar reads "&" as an access key; the caption shows it as written.
+QString displayText(QString caption)
+{
+    return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+TabStrip::TabStrip(int count, QWidget *parent)
+    : QWidget(parent)
+    , m_bar(new QTabBar(this))
+    , m_pages(count)
+{
+    m_bar->setExpanding(false);
+    m_bar->setDrawBase(false);
+    for (int i = 0; i < count; ++i) {
+        m_captions << QString();
+        m_bar->addTab(QString());
+    }
+    connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
+        showPage(index);
+        emit currentChanged(index);
+    });
+}
+
+int TabStrip::Tab() const
+{
+    return m_bar->currentIndex();
+}
+
+void TabStrip::setTab(int index)
+{
+    if (index >= 0 && index < count())
+        m_bar->setCurrentIndex(index);
+}
+
+QString TabStrip::TabCaption(int index) const
+{
+    return m_captions.value(index);
+}
+
+void TabStrip::setTabCaption(int index, const QString &caption)
+{
+    if (index < 0 || index >= count())
+        return;
+    m_captions[index] = caption;
+    m_bar->setTabText(index, displayText(caption));
+}
+
+void TabStrip::addToTab(int index, QWidget *widget)
+{
+    if (index < 0 || index >= count())
+        return;
+    widget->setParent(this);
+    m_pages[index] << widget;
+    widget->setVisible(index == Tab());
+    m_bar->raise();
+}
+
+void TabStrip::showPage(int index)
+{
+    for (int i = 0; i < count(); ++i) {
+        for (QWidget *widget : qAsConst(m_pages[i]))
+            widget->setVisible(i == index);
+    }
+}
+
+void TabStrip::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height());
+}
+
+void TabStrip::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(0, m_bar->height() - 1, 0, 0);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = m_bar->size();
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}

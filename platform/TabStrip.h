@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+class QTabBar;
+
+// A row of tab headers over one page area. Controls are placed on a tab in
+// the strip's own coordinates and shown only while their tab is in front.
+// Captions are kept exactly as written, blanks and ampersands included.
+class TabStrip : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TabStrip(int count, QWidget *parent = nullptr);
+
+    int Tab() const;
+    void setTab(int index);
+    QString TabCaption(int index) const;
+    void setTabCaption(int index, const QString &caption);
+    int count() const { return m_captions.size(); }
+
+    // Makes widget a child of the strip that is visible only on tab index.
+    void addToTab(int index, QWidget *widget);
+    QTabBar *tabBar() const { return m_bar; }
+
+signals:
+    void currentChanged(int index);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void showPage(int index);
+
+    QTabBar *m_bar;
+    QStringList m_captions;
+    QVector<QVector<QWidget *>> m_pages;
+};

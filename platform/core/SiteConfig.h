@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The hosts of the auction site and the maker's address. Built-in defaults,
+// overridable key by key from the [Site] section of "gavrin.ini" in the
+// program folder.
+struct SiteConfig
+{
+    QString itemServer = QStringLiteral("cgi.ebay.com");
+    QString mainHost = QStringLiteral("www.ebay.com");
+    QString pageHost = QStringLiteral("pages.ebay.com");
+    QString secureHost = QStringLiteral("secure.ebay.com");
+    QString loginHost = QStringLiteral("signin.ebay.com");
+    QString complaintHost = QStringLiteral("feedback.ebay.com");
+    QString searchUS = QStringLiteral("search.ebay.com");
+    QString searchUK = QStringLiteral("search.ebay.co.uk");
+    QString makerSite = QStringLiteral("http://www.belvax.com");
+};
+
+QString siteConfigFileName();
+
+// A missing file or key, or a value that is not a host, keeps the default; a
+// file that cannot be parsed gives all defaults.
+SiteConfig loadSiteConfig(const QString &iniPath);

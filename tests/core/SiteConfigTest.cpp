@@ -1,0 +1,77 @@
+#include "app/core/SiteAddresses.h"
+#include "platform/core/SiteConfig.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writeIni(const QTemporaryDir &dir, const QByteArray &content)
+{
+    const QString path = dir.filePath("gavrin.ini");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+
+} // namespace
+
+TEST(SiteConfig, DefaultsAreSixDistinctSiteHostsAndTheMaker)
+{
+    const SiteConfig defaults;
+    const QSet<QString> hosts{defaults.itemServer, defaults.mainHost, defaults.pageHost,
+                              defaults.secureHost, defaults.loginHost, defaults.complaintHost};
+    EXPECT_EQ(hosts.size(), 6);
+    EXPECT_TRUE(defaults.makerSite.startsWith("http://"));
+}
+
+TEST(SiteConfig, MissingFileGivesTheDefaults)
+{
+    QTemporaryDir dir;
+    const SiteConfig config = loadSiteConfig(dir.filePath("gavrin.ini"));
+    EXPECT_EQ(config.itemServer, SiteConfig().itemServer);
+}
+
+TEST(SiteConfig, KeysOverrideOneByOne)
+{
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[Site]\nItemServer=127.0.0.1:8123\nSearchUK=uk.example\n"
+                                       "MakerSite=http://127.0.0.1:9/maker/\n");
+    const SiteConfig config = loadSiteConfig(path);
+    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
+    EXPECT_EQ(config.searchUK, "uk.example");
+    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
+    EXPECT_EQ(config.mainHost, SiteConfig().mainHost);
+}
+
+TEST(SiteConfig, ValuesThatAreNoHostKeepTheDefault)
+{
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[Site]\nItemServer=evil.example/path?x\nMainHost=\nPageHost=a b\n"
+                                       "MakerSite=javascript:alert(1)\n");
+    const SiteConfig config = loadSiteConfig(path);
+    const SiteConfig defaults;
+    EXPECT_EQ(config.itemServer, defaults.itemServer);
+    EXPECT_EQ(config.mainHost, defaults.mainHost);
+    EXPECT_EQ(config.pageHost, defaults.pageHost);
+    EXPECT_EQ(config.makerSite, defaults.makerSite);
+}
+
+TEST(SiteConfig, GarbageFileGivesTheDefaultsWithoutCrashing)
+{
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23));
+    EXPECT_EQ(loadSiteConfig(path).itemServer, SiteConfig().itemServer);
+}
+
+TEST(SiteAddresses, ItemPageAppendsTheNumberUnchanged)
+{
+    SiteConfig site;
+    site.itemServer = "items.example:81";
+    EXPECT_EQ(itemPageAddress(site, "123"), "http://items.example:81/aw-cgi/eBayISAPI.dll?ViewItem&item=123");
+    EXPECT_EQ(itemPageAddress(site, ""), "http://items.example:81/aw-cgi/eBayISAPI.dll?ViewItem&item=");
+    EXPECT_EQ(itemPageAddress(site, " 12 a"), "http://items.example:81/aw-cgi/eBayISAPI.dll?ViewItem&item= 12 a");
+}

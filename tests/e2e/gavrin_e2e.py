@@ -1,0 +1,166 @@
+"""Shared base of the end-to-end tests: the real program in a temporary
+program folder, driven with xdotool under Xvfb, against a local HTTP server
+on 127.0.0.1 that records what it is asked for."""
+
+import http.server
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+
+BIN_DIR = os.environ["GAVRIN_BIN_DIR"]
+PAGES = ("Splash.htm", "temp.html", "gavrinhelp.htm")
+
+
+def wait_until(predicate, timeout=20.0, step=0.1):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+class SiteServer:
+    """Answers every GET with a small page that reports, by a second request
+    to /rendered, that it was drawn; records the paths asked for."""
+
+    def __init__(self):
+        self.requests = []
+        self.lock = threading.Lock()
+        self.pages = {}
+        server = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                with server.lock:
+                    server.requests.append(self.path)
+                body = server.pages.get(self.path.split("?")[0], server.default_page(self.path))
+                if isinstance(body, str):
+                    body = body.encode("utf-8")
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.send_header("Cache-Control", "no-store")
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    @property
+    def host(self):
+        return "127.0.0.1:%d" % self.httpd.server_address[1]
+
+    @staticmethod
+    def default_page(path):
+        if path.startswith("/rendered"):
+            return "ok"
+        return ("<!DOCTYPE html><html><head><title>Served</title></head><body><h1>Served page</h1>"
+                "<script>fetch('/rendered?from=' + encodeURIComponent(location.pathname + location.search))"
+                "</script></body></html>")
+
+    def seen(self, path):
+        with self.lock:
+            return self.requests.count(path)
+
+    def close(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class Gavrin:
+    """The real program in a temporary program folder with its own home."""
+
+    def __init__(self, site_hosts):
+        self.root = tempfile.mkdtemp(prefix="gavrin-e2e-")
+        self.folder = os.path.join(self.root, "program")
+        self.home = os.path.join(self.root, "home")
+        os.makedirs(self.folder)
+        os.makedirs(self.home)
+        shutil.copy2(os.path.join(BIN_DIR, "gavrin"), self.folder)
+        for page in PAGES:
+            shutil.copy2(os.path.join(BIN_DIR, page), self.folder)
+        with open(os.path.join(self.folder, "gavrin.ini"), "w") as ini:
+            ini.write("[Site]\n")
+            for key, value in site_hosts.items():
+                ini.write("%s=%s\n" % (key, value))
+        self.process = None
+        self.window = None
+
+    def start(self):
+        env = dict(os.environ)
+        env.update({
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
+            "QTWEBENGINE_DISABLE_SANDBOX": "1",
+            "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu --disable-background-networking --disable-component-update",
+        })
+        # Started from elsewhere: the program must find its pages beside itself.
+        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root, env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = wait_until(lambda: self._find_window("^Gavrin$"), timeout=30)
+        if not self.window:
+            raise RuntimeError("the main window did not appear")
+        self.focus(self.window)
+        return self
+
+    def _find_window(self, name):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                               capture_output=True, text=True).stdout.split()
+        return found[0] if found else None
+
+    def find_window(self, name, timeout=10):
+        return wait_until(lambda: self._find_window(name), timeout=timeout)
+
+    def focus(self, window):
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=False)
+        time.sleep(0.3)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+
+    def key(self, *keys):
+        for key in keys:
+            subprocess.run(["xdotool", "key", "--delay", "60", key], check=True)
+            time.sleep(0.15)
+
+    def alive(self):
+        return self.process is not None and self.process.poll() is None
+
+    def stop(self):
+        if self.alive():
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+class E2ETestCase(unittest.TestCase):
+    """Starts a server and the program for each test; site_keys names the
+    gavrin.ini keys that point at the server."""
+
+    site_keys = ("ItemServer",)
+
+    def setUp(self):
+        self.server = SiteServer()
+        self.addCleanup(self.server.close)
+        self.app = Gavrin({key: self.server.host for key in self.site_keys})
+        self.addCleanup(self.app.stop)
+        self.app.start()
+
+    def assertRequested(self, path, times=1, timeout=20):
+        got = wait_until(lambda: self.server.seen(path) >= times, timeout=timeout)
+        self.assertTrue(got, "server was not asked for %s (asked: %s)" % (path, self.server.requests))

@@ -1,0 +1,35 @@
+#include "MainWindowFixture.h"
+
+#include "platform/TextBox.h"
+#include "platform/core/ProgramFolder.h"
+
+#include <QDir>
+
+MainWindowFixture::MainWindowFixture()
+{
+    MainWindowServices services;
+    services.createView = [](QWidget *parent) { return new FakeBrowserView(parent); };
+    services.messages = &messages;
+    services.settings = &settings;
+    services.programFolder = QDir::toNativeSeparators(folder.path());
+    services.site.itemServer = QStringLiteral("items.test");
+    window = std::make_unique<frmMain>(services);
+}
+
+MainWindowFixture::~MainWindowFixture() = default;
+
+FakeBrowserView *MainWindowFixture::view(int tab) const
+{
+    return static_cast<FakeBrowserView *>(window->browser(tab));
+}
+
+void MainWindowFixture::watch(const QString &itemNumber)
+{
+    window->txtItem->setText(itemNumber);
+    window->cmdOk_Click();
+}
+
+QString MainWindowFixture::pagePath(const QString &name) const
+{
+    return programFilePath(QDir::toNativeSeparators(folder.path()), name);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "FakeBrowserView.h"
+#include "MemorySettingsStore.h"
+#include "RecordingMessageDialog.h"
+#include "app/frmMain.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// A main window on fake views, a recording message box and a memory settings
+// store, with its program folder in a temporary directory.
+class MainWindowFixture
+{
+public:
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    FakeBrowserView *view(int tab) const;
+    // Fills watch tab by tab through the watch command.
+    void watch(const QString &itemNumber);
+    QString pagePath(const QString &name) const;
+
+    QTemporaryDir folder;
+    RecordingMessageDialog messages;
+    MemorySettingsStore settings;
+    std::unique_ptr<frmMain> window;
+};
