@@ -1,9 +1,11 @@
 #include "app/frmMain.h"
 
+#include "app/core/Countdown.h"
 #include "app/core/LocalPages.h"
 #include "app/core/WatchTabs.h"
 #include "app/core/WinState.h"
 #include "platform/BrowserView.h"
+#include "platform/ClassicFont.h"
 #include "platform/IntervalTimer.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
@@ -54,16 +56,17 @@ frmMain::frmMain(const MainWindowServices &services, QWidget *parent)
     , m_services(services)
 {
     setWindowTitle(QStringLiteral("Gavrin"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(classicFont(QStringLiteral("Tahoma"), 8.25));
 
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-    setupTopRow(client);
-    setupTabStrip(client);
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+    setupTopRow(m_client);
+    setupTabStrip(m_client);
+    setupAddressRow();
     setupTimers();
     setupMenus();
+    setupFocusOrder();
+    m_client->installEventFilter(this);
 
     const QSize clientSize(twipsToPixelsX(this, kClientWidthTwips), twipsToPixelsY(this, kClientHeightTwips));
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
@@ -86,19 +89,44 @@ QString frmMain::programFilePath(const QString &name) const
     return ::programFilePath(m_services.programFolder, name);
 }
 
-QToolButton *frmMain::addPictureButton(QWidget *client, QStyle::StandardPixmap icon, const QString &tooltip,
-                                       double left, double top)
+QToolButton *frmMain::addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
+                                       double left, double top, double height)
 {
-    auto *button = new QToolButton(client);
+    auto *button = new QToolButton(parent);
     button->setIcon(style()->standardIcon(icon));
     button->setToolTip(tooltip);
-    button->setAutoRaise(false);
-    placeInTwips(button, left, top, 520, 375);
+    placeInTwips(button, left, top, 520, height);
     return button;
 }
 
+namespace {
+
+QLabel *blueBar(QWidget *client, double top)
+{
+    auto *bar = new QLabel(client);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 255));
+    bar->setPalette(palette);
+    placeInTwips(bar, 0, top, kClientWidthTwips, 75);
+    return bar;
+}
+
+QLabel *darkBlueLabel(const QString &caption, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kDarkBlue);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
 void frmMain::setupTopRow(QWidget *client)
 {
+    Label2 = blueBar(client, 0);
+    Label3 = blueBar(client, 520);
     Command2 = addPictureButton(client, QStyle::SP_ArrowBack, QStringLiteral("Back one page"), 80);
     Command3 = addPictureButton(client, QStyle::SP_ArrowForward, QStringLiteral("Forward one page"), 600);
     Command4 = addPictureButton(client, QStyle::SP_BrowserStop, QStringLiteral("Stop"), 1125);
@@ -111,12 +139,11 @@ void frmMain::setupTopRow(QWidget *client)
     cmbRefresh->addItems(refreshRateTexts());
     cmbRefresh->setCurrentText(defaultRefreshRateText());
     cmbRefresh->setToolTip(QStringLiteral("Choose page refresh rate"));
+    // A pick from the list, also of the rate already shown; typing runs nothing.
+    connect(cmbRefresh, &QComboBox::activated, this, &frmMain::cmbRefresh_Click);
     placeInTwips(cmbRefresh, 2900, 150, 1200, 315);
 
-    Label4 = new QLabel(QStringLiteral("Item #"), client);
-    QPalette palette = Label4->palette();
-    palette.setColor(QPalette::WindowText, kDarkBlue);
-    Label4->setPalette(palette);
+    Label4 = darkBlueLabel(QStringLiteral("Item #"), client);
     placeInTwips(Label4, 4190, 210, 495, 195);
 
     txtItem = new TextBox(client);
@@ -134,11 +161,15 @@ void frmMain::setupTopRow(QWidget *client)
 
     connect(cmdOK, &QToolButton::clicked, this, &frmMain::cmdOk_Click);
     connect(Command1, &QToolButton::clicked, this, &frmMain::Command1_Click);
+    connect(Command2, &QToolButton::clicked, this, &frmMain::Command2_Click);
+    connect(Command3, &QToolButton::clicked, this, &frmMain::Command3_Click);
     connect(Command4, &QToolButton::clicked, this, &frmMain::Command4_Click);
+    connect(Command5, &QToolButton::clicked, this, &frmMain::Command5_Click);
+    connect(Command6, &QToolButton::clicked, this, &frmMain::Command6_Click);
     connect(Command7, &QToolButton::clicked, this, &frmMain::Command7_Click);
 
-    // Wired as their commands arrive.
-    for (QToolButton *later : {Command2, Command3, Command5, Command6, Command8, Command9, Command10})
+    // Wired as their windows arrive.
+    for (QToolButton *later : {Command8, Command9, Command10})
         later->setEnabled(false);
 }
 
@@ -148,9 +179,7 @@ void frmMain::setupTabStrip(QWidget *client)
     for (int i = 0; i < kWatchTabCount; ++i)
         SSTab1->setTabCaption(i, availableCaption());
     SSTab1->setTabCaption(kServicesTab, servicesCaption());
-    QFont tabFont(QStringLiteral("MS Sans Serif"));
-    tabFont.setPointSizeF(8.25);
-    SSTab1->tabBar()->setFont(tabFont);
+    SSTab1->tabBar()->setFont(classicFont(QStringLiteral("MS Sans Serif"), 8.25));
     placeInTwips(SSTab1, 0, 660, 9380, 5115);
 
     for (int i = 0; i < int(m_browsers.size()); ++i) {
@@ -161,24 +190,48 @@ void frmMain::setupTabStrip(QWidget *client)
         placeInTwips(view, 120, top, 9130, i == kServicesTab ? 4165 : 4565);
         m_browsers[i] = view;
     }
+    connect(m_browsers[kServicesTab], &BrowserView::documentComplete, this, &frmMain::WebBrowser6_DocumentComplete);
     SSTab1->setTab(0);
+}
+
+void frmMain::setupAddressRow()
+{
+    Label5 = darkBlueLabel(QStringLiteral("Address"), SSTab1);
+    placeInTwips(Label5, 600, 525, 585, 195);
+    Text2 = new TextBox(SSTab1);
+    Text2->setToolTip(QStringLiteral("Enter an address"));
+    placeInTwips(Text2, 1440, 480, 6855, 285);
+    Command11 = addPictureButton(SSTab1, QStyle::SP_CommandLink, QStringLiteral("Visit this site"), 8400, 460, 325);
+    for (QWidget *control : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(Text2),
+                             static_cast<QWidget *>(Command11)})
+        SSTab1->addToTab(kServicesTab, control);
+    connect(Text2, &TextBox::clicked, this, &frmMain::Text2_Click);
+    connect(Command11, &QToolButton::clicked, this, &frmMain::Command11_Click);
+}
+
+void frmMain::setupFocusOrder()
+{
+    const QList<QWidget *> order = {txtItem,  cmbRefresh, cmdOK,    Command1, Command10, Command8,
+                                    Command9, Command2,   Command3, Command4, Command5,  Command6,
+                                    Command7, SSTab1->tabBar(), Command11, Text2};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void frmMain::setupTimers()
 {
-    for (int i = 0; i < kWatchTabCount; ++i)
+    using Tick = void (frmMain::*)();
+    const std::array<Tick, kWatchTabCount> ticks = {&frmMain::Timer1_Timer, &frmMain::Timer2_Timer,
+                                                    &frmMain::Timer3_Timer, &frmMain::Timer4_Timer,
+                                                    &frmMain::Timer5_Timer};
+    for (int i = 0; i < kWatchTabCount; ++i) {
         m_tabTimers[i] = new IntervalTimer(this);
+        connect(m_tabTimers[i], &IntervalTimer::timeout, this, ticks[i]);
+    }
     Timer6 = new IntervalTimer(this);
     Timer6->setInterval(1000);
-}
-
-void frmMain::setupMenus()
-{
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(mnuFile->addAction(QStringLiteral("&Close Program")), &QAction::triggered, this, &frmMain::mnuClose_Click);
-    QMenu *mnuNavigate = menuBar()->addMenu(QStringLiteral("&Navigate"));
-    connect(mnuNavigate->addAction(QStringLiteral("&Stop Current Tab")), &QAction::triggered, this,
-            &frmMain::mnuStop_Click);
+    connect(Timer6, &IntervalTimer::timeout, this, &frmMain::Timer6_Timer);
+    m_countdown = countdownStart();
 }
 
 void frmMain::applyStoredWinState()

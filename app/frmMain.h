@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/RefreshRates.h"
+#include "app/core/SiteAddresses.h"
 #include "platform/BrowserViewFactory.h"
 #include "platform/core/SiteConfig.h"
 
@@ -11,9 +12,9 @@
 class BrowserView;
 class IntervalTimer;
 class MessageDialog;
+class QAction;
 class QComboBox;
 class QLabel;
-class QMenu;
 class QToolButton;
 class SettingsStore;
 class TabStrip;
@@ -53,16 +54,63 @@ public:
     void Command4_Click();
     void mnuStop_Click();
 
+    // Refresh scheduling.
+    void cmbRefresh_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    void Timer6_Timer();
+
+    // Browsing commands and site menus.
+    void Command2_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void mnuBack_Click();
+    void mnuForward_Click();
+    void mnuRefresh_Click();
+    void mnuHome_Click();
+    void Text2_Click();
+    void Command11_Click();
+    void mnuEnter_Click();
+    void mnuMy_Click();
+    void mnuSell_Click();
+    void mnuCredit_Click();
+    void mnuPost_Click();
+    void mnuMsgBoard_Click();
+    void mnuSearchSeller_Click();
+    void mnuBidder_Click();
+    void mnuCompleted_Click();
+    void mnuInternational_Click();
+    void mnuBelvax_Click();
+    void mnuContents_Click();
+    void WebBrowser6_DocumentComplete();
+
+    // Layout.
+    void Form_Resize();
+
     // Controls the other windows and the tests reach.
     TabStrip *SSTab1 = nullptr;
     TextBox *txtItem = nullptr;
     QToolButton *cmdOK = nullptr;
     QComboBox *cmbRefresh = nullptr;
+    TextBox *Text2 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
     BrowserView *browser(int tab) const;     // WebBrowser1..WebBrowser6 by tab index
     IntervalTimer *tabTimer(int tab) const;  // Timer1..Timer5 by tab index
     IntervalTimer *Timer6 = nullptr;
+    QString countdown() const { return m_countdown; }
     QString programFilePath(const QString &name) const;
     const SiteConfig &site() const { return m_services.site; }
+
+    // Menu entries that open the other windows.
+    QAction *mnuOpen = nullptr;
+    QAction *mnuSave = nullptr;
+    QAction *mnuSearch = nullptr;
+    QAction *mnuAbout = nullptr;
 
 signals:
     // The main window has closed; the program ends with it.
@@ -70,23 +118,31 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Unload();
     void shutdown();
     void applyTimerChanges(const RefreshRate &rate);
     void applyStoredWinState();
+    BrowserView *currentView() const;
+    void openSitePage(SitePage page);
 
     void setupTopRow(QWidget *client);
     void setupTabStrip(QWidget *client);
+    void setupAddressRow();
     void setupTimers();
     void setupMenus();
-    QToolButton *addPictureButton(QWidget *client, QStyle::StandardPixmap icon, const QString &tooltip,
-                                  double left, double top = 120);
+    void setupFocusOrder();
+    QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
+                                  double left, double top = 120, double height = 375);
 
     MainWindowServices m_services;
+    QWidget *m_client = nullptr;
     std::array<BrowserView *, 6> m_browsers{};
     std::array<IntervalTimer *, 5> m_tabTimers{};
+    QString m_countdown;
     QToolButton *Command1 = nullptr;
     QToolButton *Command2 = nullptr;
     QToolButton *Command3 = nullptr;
@@ -97,6 +153,8 @@ private:
     QToolButton *Command8 = nullptr;
     QToolButton *Command9 = nullptr;
     QToolButton *Command10 = nullptr;
+    QToolButton *Command11 = nullptr;
     QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
     bool m_ended = false;
 };

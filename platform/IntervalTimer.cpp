@@ -5,7 +5,8 @@
 IntervalTimer::IntervalTimer(QObject *parent)
     : QObject(parent)
 {
-    m_timer.setTimerType(Qt::CoarseTimer);
+    // A started timer waits its full period from that moment, not a rounded one.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &IntervalTimer::timeout);
 }
 

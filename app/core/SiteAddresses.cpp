@@ -2,8 +2,48 @@
 
 #include "platform/core/SiteConfig.h"
 
+namespace {
+
+QString http(const QString &host, const char *path)
+{
+    return QStringLiteral("http://") + host + QLatin1String(path);
+}
+
+} // namespace
+
 QString itemPageAddress(const SiteConfig &site, const QString &itemNumber)
 {
-    return QStringLiteral("http://") + site.itemServer + QStringLiteral("/aw-cgi/eBayISAPI.dll?ViewItem&item=")
-        + itemNumber;
+    return http(site.itemServer, "/aw-cgi/eBayISAPI.dll?ViewItem&item=") + itemNumber;
+}
+
+QString homePageAddress(const SiteConfig &site)
+{
+    return http(site.mainHost, "/");
+}
+
+QString sitePageAddress(const SiteConfig &site, SitePage page)
+{
+    switch (page) {
+    case SitePage::MyEbay:
+        return http(site.loginHost, "/aw-cgi/eBayISAPI.dll?MyEbayLogin");
+    case SitePage::Sell:
+        return http(site.pageHost, "/sell/index.html");
+    case SitePage::CreditCardPayment:
+        return QStringLiteral("https://") + site.secureHost + QStringLiteral("/aw-secure/cc-onetime.html");
+    case SitePage::NonPayingBidderAlert:
+        return http(site.complaintHost, "/aw-cgi/eBayISAPI.dll?NPBComplaintForm");
+    case SitePage::MessageBoard:
+        return http(site.pageHost, "/community/chat/index.html");
+    case SitePage::SearchBySeller:
+        return http(site.pageHost, "/search/items/search_seller.html");
+    case SitePage::SearchByBidder:
+        return http(site.pageHost, "/search/items/search_bidder.html");
+    case SitePage::SearchCompleted:
+        return http(site.pageHost, "/search/items/search_completed.html");
+    case SitePage::SearchInternational:
+        return http(site.pageHost, "/search/items/search_int.html");
+    case SitePage::MakerSite:
+        return site.makerSite;
+    }
+    return QString();
 }

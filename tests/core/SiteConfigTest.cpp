@@ -75,3 +75,29 @@ TEST(SiteAddresses, ItemPageAppendsTheNumberUnchanged)
     EXPECT_EQ(itemPageAddress(site, ""), "http://items.example:81/aw-cgi/eBayISAPI.dll?ViewItem&item=");
     EXPECT_EQ(itemPageAddress(site, " 12 a"), "http://items.example:81/aw-cgi/eBayISAPI.dll?ViewItem&item= 12 a");
 }
+
+TEST(SiteAddresses, SitePagesUseTheirConfiguredHostsSchemesAndPaths)
+{
+    SiteConfig site;
+    site.mainHost = "main.test";
+    site.pageHost = "pages.test:81";
+    site.secureHost = "secure.test";
+    site.loginHost = "login.test";
+    site.complaintHost = "complaint.test";
+    site.makerSite = "http://maker.test";
+    EXPECT_EQ(homePageAddress(site), "http://main.test/");
+    const std::pair<SitePage, const char *> pages[] = {
+        {SitePage::MyEbay, "http://login.test/aw-cgi/eBayISAPI.dll?MyEbayLogin"},
+        {SitePage::Sell, "http://pages.test:81/sell/index.html"},
+        {SitePage::CreditCardPayment, "https://secure.test/aw-secure/cc-onetime.html"},
+        {SitePage::NonPayingBidderAlert, "http://complaint.test/aw-cgi/eBayISAPI.dll?NPBComplaintForm"},
+        {SitePage::MessageBoard, "http://pages.test:81/community/chat/index.html"},
+        {SitePage::SearchBySeller, "http://pages.test:81/search/items/search_seller.html"},
+        {SitePage::SearchByBidder, "http://pages.test:81/search/items/search_bidder.html"},
+        {SitePage::SearchCompleted, "http://pages.test:81/search/items/search_completed.html"},
+        {SitePage::SearchInternational, "http://pages.test:81/search/items/search_int.html"},
+        {SitePage::MakerSite, "http://maker.test"},
+    };
+    for (const auto &[page, address] : pages)
+        EXPECT_EQ(sitePageAddress(site, page), address);
+}

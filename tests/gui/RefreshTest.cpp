@@ -1,0 +1,137 @@
+#include "MainWindowFixture.h"
+
+#include "platform/IntervalTimer.h"
+#include "platform/TabStrip.h"
+
+#include <QComboBox>
+#include <QtTest>
+
+class RefreshTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void pick(MainWindowFixture &f, const QString &rate)
+    {
+        f.window->cmbRefresh->setCurrentText(rate);
+        f.window->cmbRefresh_Click();
+    }
+    static void occupyTabs02(MainWindowFixture &f)
+    {
+        f.watch("a");
+        f.watch("b");
+        f.watch("c");
+        f.window->SSTab1->setTab(1);
+        f.window->release_current_tab();
+    }
+    static void tick(MainWindowFixture &f, int times)
+    {
+        for (int i = 0; i < times; ++i)
+            f.window->Timer6_Timer();
+    }
+
+private slots:
+    void pickingARateRearmsOnlyOccupiedTabs()
+    {
+        MainWindowFixture f;
+        occupyTabs02(f);
+        pick(f, "30 Seconds");
+        for (int tab : {0, 2}) {
+            QVERIFY(f.window->tabTimer(tab)->isRunning());
+            QCOMPARE(f.window->tabTimer(tab)->interval(), 30000);
+        }
+        for (int tab : {1, 3, 4})
+            QVERIFY(!f.window->tabTimer(tab)->isEnabled());
+        QCOMPARE(f.window->tabTimer(1)->interval(), 60000);
+    }
+
+    void noOccupiedTabStartsNothingAndALaterWatchUsesTheRate()
+    {
+        MainWindowFixture f;
+        pick(f, "15 Seconds");
+        for (int tab = 0; tab < 5; ++tab)
+            QVERIFY(!f.window->tabTimer(tab)->isEnabled());
+        f.watch("1");
+        QCOMPARE(f.window->tabTimer(0)->interval(), 15000);
+        QVERIFY(f.window->tabTimer(0)->isRunning());
+    }
+
+    void noRefreshThenOneMinuteRearmsTabsButNotTheCountdown()
+    {
+        MainWindowFixture f;
+        occupyTabs02(f);
+        pick(f, "5 Minutes");
+        QVERIFY(f.window->Timer6->isRunning());
+        QVERIFY(f.window->tabTimer(0)->isEnabled());
+        QVERIFY(!f.window->tabTimer(0)->isRunning());
+        pick(f, "No Refresh");
+        QVERIFY(!f.window->Timer6->isEnabled());
+        QVERIFY(!f.window->tabTimer(0)->isRunning());
+        pick(f, "1 Minute");
+        QVERIFY(!f.window->Timer6->isEnabled());
+        QVERIFY(f.window->tabTimer(0)->isRunning());
+        QVERIFY(f.window->tabTimer(2)->isRunning());
+        QVERIFY(!f.window->tabTimer(1)->isEnabled());
+    }
+
+    void pickingTheSameRateRestartsTheWait()
+    {
+        MainWindowFixture f;
+        pick(f, "15 Seconds");
+        f.watch("1");
+        QTest::qWait(300);
+        const int before = f.window->tabTimer(0)->remainingTime();
+        pick(f, "15 Seconds");
+        QVERIFY(f.window->tabTimer(0)->remainingTime() > before);
+    }
+
+    void tabTimersReloadTheirOwnView()
+    {
+        MainWindowFixture f;
+        f.watch("1");
+        f.watch("2");
+        f.view(1)->calls.clear();
+        f.window->Timer2_Timer();
+        QCOMPARE(f.view(1)->calls, QStringList{"Refresh"});
+        QVERIFY(!f.view(0)->calls.contains("Refresh"));
+    }
+
+    void countdownReloadsTheFrontTabEveryFiveMinutesServicesTabIncluded()
+    {
+        MainWindowFixture f;
+        f.watch("1");
+        pick(f, "5 Minutes");
+        f.window->SSTab1->setTab(5);
+        tick(f, 299);
+        QVERIFY(f.view(5)->calls.isEmpty());
+        QCOMPARE(f.window->countdown(), QString("1"));
+        tick(f, 1);
+        QCOMPARE(f.view(5)->calls, QStringList{"Refresh"});
+        QCOMPARE(f.window->countdown(), QString("300"));
+        QVERIFY(!f.view(0)->calls.contains("Refresh"));
+    }
+
+    void theCountSurvivesAStopOfTheCountdown()
+    {
+        MainWindowFixture f;
+        pick(f, "5 Minutes");
+        tick(f, 180);
+        pick(f, "No Refresh");
+        pick(f, "5 Minutes");
+        QCOMPARE(f.window->countdown(), QString("120"));
+    }
+
+    void intervalRateAfterFiveMinutesKeepsTheCountdownRunning()
+    {
+        MainWindowFixture f;
+        f.watch("1");
+        pick(f, "5 Minutes");
+        pick(f, "45 Seconds");
+        QVERIFY(f.window->Timer6->isRunning());
+        QCOMPARE(f.window->tabTimer(0)->interval(), 45000);
+        QVERIFY(f.window->tabTimer(0)->isRunning());
+    }
+};
+
+QTEST_MAIN(RefreshTest)
+#include "RefreshTest.moc"
