@@ -7,6 +7,7 @@
 #include "platform/BrowserView.h"
 #include "platform/ClassicFont.h"
 #include "platform/IntervalTimer.h"
+#include "platform/ReloadTabBar.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
@@ -66,6 +67,7 @@ frmMain::frmMain(const MainWindowServices &services, QWidget *parent)
     setupTimers();
     setupMenus();
     setupFocusOrder();
+    setupAlerts();
     m_client->installEventFilter(this);
 
     const QSize clientSize(twipsToPixelsX(this, kClientWidthTwips), twipsToPixelsY(this, kClientHeightTwips));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/ElementWatch.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/SiteAddresses.h"
 #include "platform/BrowserViewFactory.h"
@@ -8,13 +9,16 @@
 #include <QMainWindow>
 #include <QStyle>
 #include <array>
+#include <optional>
 
 class BrowserView;
 class IntervalTimer;
 class MessageDialog;
+class Notifier;
 class QAction;
 class QComboBox;
 class QLabel;
+class QTimer;
 class QToolButton;
 class SettingsStore;
 class TabStrip;
@@ -26,6 +30,7 @@ struct MainWindowServices
     BrowserViewFactory createView;
     MessageDialog *messages = nullptr;
     SettingsStore *settings = nullptr;
+    Notifier *notifier = nullptr;
     QString programFolder;
     SiteConfig site;
 };
@@ -91,6 +96,9 @@ public:
     // Layout.
     void Form_Resize();
 
+    // What each watch tab's header says about its next reload.
+    void updateReloadStatus();
+
     // Controls the other windows and the tests reach.
     TabStrip *SSTab1 = nullptr;
     TextBox *txtItem = nullptr;
@@ -128,6 +136,10 @@ private:
     void applyStoredWinState();
     BrowserView *currentView() const;
     void openSitePage(SitePage page);
+    void setupAlerts();
+    void stopAlert(int tab);
+    void elementChosen(int tab, const QString &text);
+    void elementRead(int tab, bool found, const QString &text);
 
     void setupTopRow(QWidget *client);
     void setupTabStrip(QWidget *client);
@@ -143,6 +155,8 @@ private:
     std::array<BrowserView *, 6> m_browsers{};
     std::array<IntervalTimer *, 5> m_tabTimers{};
     QString m_countdown;
+    QTimer *m_reloadStatusTimer = nullptr;
+    std::array<std::optional<ElementWatch>, 5> m_elementWatches;
     QToolButton *Command1 = nullptr;
     QToolButton *Command2 = nullptr;
     QToolButton *Command3 = nullptr;

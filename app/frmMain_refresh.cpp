@@ -22,31 +22,32 @@ void frmMain::cmbRefresh_Click()
         timer->setInterval(rate.periodMs);
         timer->setEnabled(true);
     }
+    updateReloadStatus();
 }
 
 void frmMain::Timer1_Timer()
 {
-    m_browsers[0]->Refresh();
+    m_browsers[0]->RefreshUnlessEditing();
 }
 
 void frmMain::Timer2_Timer()
 {
-    m_browsers[1]->Refresh();
+    m_browsers[1]->RefreshUnlessEditing();
 }
 
 void frmMain::Timer3_Timer()
 {
-    m_browsers[2]->Refresh();
+    m_browsers[2]->RefreshUnlessEditing();
 }
 
 void frmMain::Timer4_Timer()
 {
-    m_browsers[3]->Refresh();
+    m_browsers[3]->RefreshUnlessEditing();
 }
 
 void frmMain::Timer5_Timer()
 {
-    m_browsers[4]->Refresh();
+    m_browsers[4]->RefreshUnlessEditing();
 }
 
 void frmMain::Timer6_Timer()
@@ -56,5 +57,5 @@ void frmMain::Timer6_Timer()
     if (!tick.reloadFront)
         return;
     if (BrowserView *view = currentView())
-        view->Refresh();
+        view->RefreshUnlessEditing();
 }

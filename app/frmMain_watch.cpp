@@ -44,6 +44,7 @@ void frmMain::cmdOk_Click()
     SSTab1->setTab(tab);
     m_tabTimers[tab]->setInterval(rate.periodMs);
     m_tabTimers[tab]->setEnabled(true);
+    updateReloadStatus();
 }
 
 void frmMain::txtItem_KeyPress(int key)
@@ -65,6 +66,8 @@ void frmMain::release_current_tab()
     m_browsers[tab]->Navigate(programFilePath(blankPageName()));
     m_tabTimers[tab]->setEnabled(false);
     SSTab1->setTabCaption(tab, availableCaption());
+    stopAlert(tab);
+    updateReloadStatus();
 }
 
 void frmMain::Command1_Click()

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "platform/MessageDialog.h"
+#include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/web/WebBrowserView.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
 
     QtMessageDialog messages;
     QtSettingsStore settings;
+    DesktopNotifier notifier;
     // A named profile keeps the user signed in to the site between runs.
     QWebEngineProfile profile(QStringLiteral("Gavrin"));
 
@@ -24,6 +26,7 @@ int main(int argc, char *argv[])
     services.site = loadSiteConfig(programFilePath(services.programFolder, siteConfigFileName()));
     services.messages = &messages;
     services.settings = &settings;
+    services.notifier = &notifier;
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
 
     frmMain window(services);

@@ -20,7 +20,22 @@ public:
     virtual bool GoBack() = 0;
     virtual bool GoForward() = 0;
 
+    // A reload on a timer: skipped while the user is typing into the page, so
+    // that what they typed is not thrown away.
+    virtual void RefreshUnlessEditing() = 0;
+
+    // Offers "Alert me when this changes" on the page's context menu.
+    virtual void setElementAlertsEnabled(bool enabled) = 0;
+    virtual void stopWatchingElement() = 0;
+
 signals:
     // A page finished loading, whether it loaded or failed.
     void documentComplete();
+    // The user chose an element to follow; text is what it shows now.
+    void elementChosen(const QString &text);
+    // The chosen element's text after a page finished loading; found is false
+    // when the element is not on the page.
+    void elementRead(bool found, const QString &text);
+    // The user chose "Stop alerting".
+    void elementWatchStopped();
 };

@@ -1,8 +1,9 @@
 #include "platform/TabStrip.h"
 
+#include "platform/ReloadTabBar.h"
+
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
-#include <QTabBar>
 
 namespace {
 
@@ -16,7 +17,8 @@ QString displayText(QString caption)
 
 TabStrip::TabStrip(int count, QWidget *parent)
     : QWidget(parent)
-    , m_bar(new QTabBar(this))
+    , m_bar(new ReloadTabBar(this))
+    , m_marked(count, false)
     , m_pages(count)
 {
     m_bar->setExpanding(false);
@@ -53,6 +55,26 @@ void TabStrip::setTabCaption(int index, const QString &caption)
         return;
     m_captions[index] = caption;
     m_bar->setTabText(index, displayText(caption));
+}
+
+void TabStrip::setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip)
+{
+    m_bar->setTabProgress(index, fractionLeft);
+    m_bar->setTabToolTip(index, tooltip);
+}
+
+void TabStrip::setTabMarked(int index, bool marked)
+{
+    if (index < 0 || index >= count() || m_marked[index] == marked)
+        return;
+    m_marked[index] = marked;
+    m_bar->setTabTextColor(index, marked ? palette().color(QPalette::Link) : QColor());
+    m_bar->setTabIcon(index, marked ? style()->standardIcon(QStyle::SP_MessageBoxInformation) : QIcon());
+}
+
+bool TabStrip::isTabMarked(int index) const
+{
+    return m_marked.value(index);
 }
 
 void TabStrip::addToTab(int index, QWidget *widget)

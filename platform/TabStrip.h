@@ -3,8 +3,9 @@
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+#include <optional>
 
-class QTabBar;
+class ReloadTabBar;
 
 // A row of tab headers over one page area. Controls are placed on a tab in
 // the strip's own coordinates and shown only while their tab is in front.
@@ -24,7 +25,13 @@ public:
 
     // Makes widget a child of the strip that is visible only on tab index.
     void addToTab(int index, QWidget *widget);
-    QTabBar *tabBar() const { return m_bar; }
+    ReloadTabBar *tabBar() const { return m_bar; }
+
+    // The header's reload bar and its tooltip; none hides the bar.
+    void setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip);
+    // A mark on the header that catches the eye; the caption stays as it is.
+    void setTabMarked(int index, bool marked);
+    bool isTabMarked(int index) const;
 
 signals:
     void currentChanged(int index);
@@ -36,7 +43,8 @@ protected:
 private:
     void showPage(int index);
 
-    QTabBar *m_bar;
+    ReloadTabBar *m_bar;
     QStringList m_captions;
+    QVector<bool> m_marked;
     QVector<QVector<QWidget *>> m_pages;
 };

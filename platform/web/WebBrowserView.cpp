@@ -1,21 +1,49 @@
 #include "platform/web/WebBrowserView.h"
 
+#include "platform/web/PageScripts.h"
+
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QMenu>
+#include <QTimer>
 #include <QUrl>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <memory>
+
+namespace {
+
+constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
+// A page that does not say within this time whether the user is typing is reloaded.
+constexpr int kEditCheckTimeoutMs = 1000;
+
+} // namespace
 
 WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     : BrowserView(parent)
     , m_view(new QWebEngineView(this))
 {
-    m_view->setPage(new QWebEnginePage(profile, m_view));
+    auto *page = new QWebEnginePage(profile, m_view);
+    QWebEngineScript markEdits;
+    markEdits.setSourceCode(QString::fromLatin1(kMarkEditsScript));
+    markEdits.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    markEdits.setWorldId(kWorld);
+    markEdits.setRunsOnSubFrames(true);
+    page->scripts().insert(markEdits);
+    m_view->setPage(page);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
+    connect(m_view, &QWebEngineView::loadFinished, this, &WebBrowserView::readWatchedElement);
 }
 
 void WebBrowserView::Navigate(const QString &text)
 {
-    m_view->setUrl(QUrl::fromUserInput(text, QString(), QUrl::AssumeLocalFile));
+    m_view->setUrl(QUrl::fromUserInput(text));
 }
 
 void WebBrowserView::Refresh()
@@ -37,6 +65,87 @@ bool WebBrowserView::GoForward()
         return false;
     m_view->forward();
     return true;
+}
+
+void WebBrowserView::RefreshUnlessEditing()
+{
+    if (m_editCheckPending)
+        return;
+    m_editCheckPending = true;
+    // Whichever comes first, the page's answer or the time-out, decides.
+    auto decided = std::make_shared<bool>(false);
+    auto decide = [this, decided](bool editing) {
+        if (*decided)
+            return;
+        *decided = true;
+        m_editCheckPending = false;
+        if (!editing)
+            Refresh();
+    };
+    m_view->page()->runJavaScript(QString::fromLatin1(kUserIsEditingScript), kWorld,
+                                  [decide](const QVariant &answer) { decide(answer.toBool()); });
+    QTimer::singleShot(kEditCheckTimeoutMs, this, [decide] { decide(false); });
+}
+
+void WebBrowserView::setElementAlertsEnabled(bool enabled)
+{
+    m_alertsEnabled = enabled;
+}
+
+void WebBrowserView::stopWatchingElement()
+{
+    m_watchedSelector.clear();
+}
+
+void WebBrowserView::showContextMenu(const QPoint &position)
+{
+    QMenu *menu = m_view->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_alertsEnabled) {
+        QAction *first = menu->actions().value(0);
+        QAction *alert = new QAction(QStringLiteral("Alert me when this changes"), menu);
+        connect(alert, &QAction::triggered, this, [this, position] { chooseElementAt(position); });
+        menu->insertAction(first, alert);
+        if (!m_watchedSelector.isEmpty()) {
+            QAction *stop = new QAction(QStringLiteral("Stop alerting"), menu);
+            connect(stop, &QAction::triggered, this, [this] {
+                stopWatchingElement();
+                emit elementWatchStopped();
+            });
+            menu->insertAction(first, stop);
+        }
+        menu->insertSeparator(first);
+    }
+    menu->popup(m_view->mapToGlobal(position));
+}
+
+void WebBrowserView::chooseElementAt(const QPoint &position)
+{
+    const qreal zoom = m_view->zoomFactor();
+    const QString script = QString::fromLatin1(kChooseElementScript)
+                               .arg(QString::number(position.x() / zoom), QString::number(position.y() / zoom));
+    m_view->page()->runJavaScript(script, kWorld, [this](const QVariant &answer) {
+        const QVariantList chosen = answer.toList();
+        if (chosen.size() != 2 || chosen[0].toString().isEmpty())
+            return;
+        m_watchedSelector = chosen[0].toString();
+        emit elementChosen(chosen[1].toString());
+    });
+}
+
+void WebBrowserView::readWatchedElement(bool loaded)
+{
+    if (!loaded || m_watchedSelector.isEmpty())
+        return;
+    const QString selectorLiteral =
+        QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{m_watchedSelector}).toJson(QJsonDocument::Compact));
+    // The literal is a one-element array; the script wants its element.
+    const QString script = QString::fromLatin1(kReadElementScript).arg(selectorLiteral + QStringLiteral("[0]"));
+    m_view->page()->runJavaScript(script, kWorld, [this](const QVariant &answer) {
+        if (m_watchedSelector.isEmpty())
+            return;
+        emit elementRead(answer.typeId() == QMetaType::QString, answer.toString());
+    });
 }
 
 void WebBrowserView::resizeEvent(QResizeEvent *event)

@@ -17,6 +17,9 @@ public:
     void Refresh() override;
     bool GoBack() override;
     bool GoForward() override;
+    void RefreshUnlessEditing() override;
+    void setElementAlertsEnabled(bool enabled) override;
+    void stopWatchingElement() override;
 
     QWebEngineView *view() const { return m_view; }
 
@@ -24,5 +27,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showContextMenu(const QPoint &position);
+    void chooseElementAt(const QPoint &position);
+    void readWatchedElement(bool loaded);
+
     QWebEngineView *m_view;
+    bool m_alertsEnabled = false;
+    bool m_editCheckPending = false;
+    QString m_watchedSelector;
 };

@@ -92,8 +92,8 @@ private slots:
         f.watch("2");
         f.view(1)->calls.clear();
         f.window->Timer2_Timer();
-        QCOMPARE(f.view(1)->calls, QStringList{"Refresh"});
-        QVERIFY(!f.view(0)->calls.contains("Refresh"));
+        QCOMPARE(f.view(1)->calls, QStringList{"RefreshUnlessEditing"});
+        QVERIFY(!f.view(0)->calls.contains("RefreshUnlessEditing"));
     }
 
     void countdownReloadsTheFrontTabEveryFiveMinutesServicesTabIncluded()
@@ -106,9 +106,9 @@ private slots:
         QVERIFY(f.view(5)->calls.isEmpty());
         QCOMPARE(f.window->countdown(), QString("1"));
         tick(f, 1);
-        QCOMPARE(f.view(5)->calls, QStringList{"Refresh"});
+        QCOMPARE(f.view(5)->calls, QStringList{"RefreshUnlessEditing"});
         QCOMPARE(f.window->countdown(), QString("300"));
-        QVERIFY(!f.view(0)->calls.contains("Refresh"));
+        QVERIFY(!f.view(0)->calls.contains("RefreshUnlessEditing"));
     }
 
     void theCountSurvivesAStopOfTheCountdown()

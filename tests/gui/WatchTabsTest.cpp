@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Available"));
         QVERIFY(!f.window->tabTimer(0)->isEnabled());
         QCOMPARE(f.window->tabTimer(0)->interval(), 60000);
-        QCOMPARE(f.view(0)->calls.last(), "Navigate " + f.pagePath(blankPageName()));
+        QVERIFY(f.view(0)->calls.contains("Navigate " + f.pagePath(blankPageName())));
         QCOMPARE(f.window->SSTab1->Tab(), 0);
     }
 

@@ -37,10 +37,18 @@ public:
         return true;
     }
 
+    void RefreshUnlessEditing() override { calls << QStringLiteral("RefreshUnlessEditing"); }
+    void setElementAlertsEnabled(bool enabled) override { alertsEnabled = enabled; }
+    void stopWatchingElement() override { calls << QStringLiteral("StopWatchingElement"); }
+
     QString shown() const { return history.value(position); }
     void completeDocument() { emit documentComplete(); }
+    void chooseElement(const QString &text) { emit elementChosen(text); }
+    void readElement(bool found, const QString &text) { emit elementRead(found, text); }
+    void stopAlertingFromMenu() { emit elementWatchStopped(); }
 
     QStringList calls;
     QStringList history;
     int position = -1;
+    bool alertsEnabled = false;
 };

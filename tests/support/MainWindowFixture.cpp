@@ -11,6 +11,7 @@ MainWindowFixture::MainWindowFixture()
     services.createView = [](QWidget *parent) { return new FakeBrowserView(parent); };
     services.messages = &messages;
     services.settings = &settings;
+    services.notifier = &notifier;
     services.programFolder = QDir::toNativeSeparators(folder.path());
     services.site.itemServer = QStringLiteral("items.test");
     window = std::make_unique<frmMain>(services);

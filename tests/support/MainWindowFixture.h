@@ -3,6 +3,7 @@
 #include "FakeBrowserView.h"
 #include "MemorySettingsStore.h"
 #include "RecordingMessageDialog.h"
+#include "RecordingNotifier.h"
 #include "app/frmMain.h"
 
 #include <QTemporaryDir>
@@ -24,5 +25,6 @@ public:
     QTemporaryDir folder;
     RecordingMessageDialog messages;
     MemorySettingsStore settings;
+    RecordingNotifier notifier;
     std::unique_ptr<frmMain> window;
 };

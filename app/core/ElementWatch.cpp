@@ -1,0 +1,36 @@
+#include "app/core/ElementWatch.h"
+
+std::optional<ElementWatch::Change> ElementWatch::observe(const std::optional<QString> &text)
+{
+    if (!text) {
+        if (m_gone)
+            return std::nullopt;
+        m_gone = true;
+        return Change{m_text, QString(), true};
+    }
+    m_gone = false;
+    if (*text == m_text)
+        return std::nullopt;
+    Change change{m_text, *text, false};
+    m_text = *text;
+    return change;
+}
+
+namespace {
+
+// A notification has room for a price or a status, not for a whole page.
+QString shortened(const QString &text)
+{
+    constexpr int kMost = 60;
+    const QString oneLine = text.simplified();
+    return oneLine.size() <= kMost ? oneLine : oneLine.left(kMost - 1) + QChar(0x2026);
+}
+
+} // namespace
+
+QString alertMessage(const QString &tabCaption, const ElementWatch::Change &change)
+{
+    if (change.gone)
+        return QStringLiteral("%1: '%2' is gone").arg(tabCaption, shortened(change.before));
+    return QStringLiteral("%1: '%2' is now '%3'").arg(tabCaption, shortened(change.before), shortened(change.after));
+}

@@ -1,0 +1,69 @@
+// What the watch tab headers tell: when the next reload comes, and that a
+// chosen part of a page has changed.
+#include "app/frmMain.h"
+
+#include "app/core/ReloadStatus.h"
+#include "app/core/WatchTabs.h"
+#include "platform/BrowserView.h"
+#include "platform/IntervalTimer.h"
+#include "platform/Notifier.h"
+#include "platform/TabStrip.h"
+
+#include <QTimer>
+
+void frmMain::setupAlerts()
+{
+    m_reloadStatusTimer = new QTimer(this);
+    m_reloadStatusTimer->setInterval(500);
+    connect(m_reloadStatusTimer, &QTimer::timeout, this, &frmMain::updateReloadStatus);
+    m_reloadStatusTimer->start();
+
+    for (int tab = 0; tab < kWatchTabCount; ++tab) {
+        BrowserView *view = m_browsers[tab];
+        view->setElementAlertsEnabled(true);
+        connect(view, &BrowserView::elementChosen, this, [this, tab](const QString &text) { elementChosen(tab, text); });
+        connect(view, &BrowserView::elementRead, this,
+                [this, tab](bool found, const QString &text) { elementRead(tab, found, text); });
+        connect(view, &BrowserView::elementWatchStopped, this, [this, tab] { stopAlert(tab); });
+    }
+    // A marked tab has caught the eye once the user brings it to the front.
+    connect(SSTab1, &TabStrip::currentChanged, this, [this](int tab) { SSTab1->setTabMarked(tab, false); });
+}
+
+void frmMain::updateReloadStatus()
+{
+    for (int tab = 0; tab < kWatchTabCount; ++tab) {
+        if (SSTab1->TabCaption(tab) == availableCaption()) {
+            SSTab1->setTabReloadStatus(tab, std::nullopt, QString());
+            continue;
+        }
+        const IntervalTimer *timer = m_tabTimers[tab];
+        const ReloadStatus status = reloadStatus({timer->isEnabled(), timer->interval(), timer->remainingTime()},
+                                                 Timer6->isRunning(), m_countdown);
+        SSTab1->setTabReloadStatus(tab, status.fractionLeft, status.tooltip);
+    }
+}
+
+void frmMain::elementChosen(int tab, const QString &text)
+{
+    m_elementWatches[tab].emplace(text);
+}
+
+void frmMain::elementRead(int tab, bool found, const QString &text)
+{
+    if (!m_elementWatches[tab])
+        return;
+    const auto change = m_elementWatches[tab]->observe(found ? std::optional<QString>(text) : std::nullopt);
+    if (!change)
+        return;
+    if (SSTab1->Tab() != tab)
+        SSTab1->setTabMarked(tab, true);
+    m_services.notifier->notify(QStringLiteral("Gavrin"), alertMessage(SSTab1->TabCaption(tab), *change));
+}
+
+void frmMain::stopAlert(int tab)
+{
+    m_browsers[tab]->stopWatchingElement();
+    m_elementWatches[tab].reset();
+    SSTab1->setTabMarked(tab, false);
+}

@@ -1,0 +1,92 @@
+#include "MainWindowFixture.h"
+
+#include "platform/IntervalTimer.h"
+#include "platform/ReloadTabBar.h"
+#include "platform/TabStrip.h"
+
+#include <QComboBox>
+#include <QtTest>
+
+class WatchAlertsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString tooltip(MainWindowFixture &f, int tab) { return f.window->SSTab1->tabBar()->tabToolTip(tab); }
+    static void pick(MainWindowFixture &f, const QString &rate)
+    {
+        f.window->cmbRefresh->setCurrentText(rate);
+        f.window->cmbRefresh_Click();
+    }
+
+private slots:
+    void headerFollowsThePickedRateAndTheRelease()
+    {
+        MainWindowFixture f;
+        f.watch("1");
+        QVERIFY(tooltip(f, 0).startsWith("Reloads every minute; next in "));
+        QVERIFY(f.window->SSTab1->tabBar()->tabProgress(0));
+        QVERIFY(tooltip(f, 1).isEmpty());
+        QVERIFY(!f.window->SSTab1->tabBar()->tabProgress(1));
+
+        pick(f, "30 Seconds");
+        QCOMPARE(tooltip(f, 0), QString("Reloads every 30 seconds; next in 30 s"));
+        pick(f, "5 Minutes");
+        QCOMPARE(tooltip(f, 0), QString("Reloads with the 5-minute countdown when in front; next in 5 min"));
+        pick(f, "No Refresh");
+        QCOMPARE(tooltip(f, 0), QString("Not reloading"));
+        QVERIFY(!f.window->SSTab1->tabBar()->tabProgress(0));
+
+        pick(f, "15 Seconds");
+        f.window->release_current_tab();
+        QVERIFY(tooltip(f, 0).isEmpty());
+        QVERIFY(!f.window->SSTab1->tabBar()->tabProgress(0));
+        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Available"));
+    }
+
+    void onlyWatchViewsOfferAlerts()
+    {
+        MainWindowFixture f;
+        for (int tab = 0; tab < 5; ++tab)
+            QVERIFY(f.view(tab)->alertsEnabled);
+        QVERIFY(!f.view(5)->alertsEnabled);
+    }
+
+    void aChangeAlertsOnceAndMarksTheTabUntilItComesToTheFront()
+    {
+        MainWindowFixture f;
+        f.watch("123");
+        f.watch("456");
+        f.view(0)->chooseElement("US $41.00");
+        f.view(0)->readElement(true, "US $41.00");
+        QVERIFY(f.notifier.messages.isEmpty());
+        f.view(0)->readElement(true, "US $45.00");
+        QCOMPARE(f.notifier.messages, QStringList{"Item 123: 'US $41.00' is now 'US $45.00'"});
+        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 123"));
+        QVERIFY(f.window->SSTab1->isTabMarked(0));
+        f.view(0)->readElement(true, "US $45.00");
+        QCOMPARE(f.notifier.messages.size(), 1);
+
+        f.window->SSTab1->setTab(0);
+        QVERIFY(!f.window->SSTab1->isTabMarked(0));
+    }
+
+    void stopAlertingAndReleaseEndTheAlert()
+    {
+        MainWindowFixture f;
+        f.watch("1");
+        f.watch("2");
+        f.view(0)->chooseElement("a");
+        f.view(0)->stopAlertingFromMenu();
+        f.view(0)->readElement(true, "b");
+        f.view(1)->chooseElement("x");
+        f.window->SSTab1->setTab(1);
+        f.window->release_current_tab();
+        QVERIFY(f.view(1)->calls.contains("StopWatchingElement"));
+        f.view(1)->readElement(false, QString());
+        QVERIFY(f.notifier.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(WatchAlertsTest)
+#include "WatchAlertsTest.moc"

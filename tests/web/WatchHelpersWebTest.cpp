@@ -1,0 +1,97 @@
+#include "WebWindowFixture.h"
+
+#include "platform/BrowserView.h"
+#include "platform/TabStrip.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+
+const QString kItemPage = QStringLiteral("/aw-cgi/eBayISAPI.dll");
+
+QByteArray itemPage(const char *price)
+{
+    return QByteArrayLiteral("<!DOCTYPE html><html><body style='margin:0'>"
+                             "<input id='bid' style='position:absolute;left:10px;top:10px;width:200px;height:30px'>"
+                             "<span id='price' style='position:absolute;left:10px;top:60px;font-size:30px'>")
+        + price + "</span></body></html>";
+}
+
+void waitForLoad(WebWindowFixture &f, int tab, int loads)
+{
+    QSignalSpy loaded(f.window->browser(tab), &BrowserView::documentComplete);
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), loads, 15000);
+}
+
+} // namespace
+
+class WatchHelpersWebTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aTimedReloadLeavesWhatTheUserIsTyping()
+    {
+        WebWindowFixture f;
+        f.server.setPage(kItemPage, itemPage("US $41.00"));
+        f.watch("1");
+        waitForLoad(f, 0, 1);
+        QWidget *page = f.webView(0)->focusProxy();
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(60, 25));
+        QTest::keyClicks(page, "45");
+        QTRY_COMPARE(f.evaluate(0, "document.getElementById('bid').value").toString(), QString("45"));
+
+        f.window->Timer1_Timer();
+        QTest::qWait(1500);
+        QCOMPARE(f.server.requestCount(f.itemPath("1")), 1);
+        QCOMPARE(f.evaluate(0, "document.getElementById('bid').value").toString(), QString("45"));
+
+        f.evaluate(0, "document.activeElement.blur()");
+        f.window->Timer1_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(f.server.requestCount(f.itemPath("1")), 2, 10000);
+    }
+
+    void aChosenElementAlertsWhenItChanges()
+    {
+        WebWindowFixture f;
+        f.server.setPage(kItemPage, itemPage("US $41.00"));
+        f.watch("123");
+        waitForLoad(f, 0, 1);
+
+        QSignalSpy chosen(f.window->browser(0), &BrowserView::elementChosen);
+        QTest::mouseClick(f.webView(0)->focusProxy(), Qt::RightButton, {}, QPoint(40, 75));
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QAction *alert = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text() == "Alert me when this changes")
+                alert = action;
+        }
+        QVERIFY(alert);
+        alert->trigger();
+        menu->close();
+        QTRY_COMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].toString(), QString("US $41.00"));
+
+        f.watch("456");
+        QSignalSpy read(f.window->browser(0), &BrowserView::elementRead);
+        f.window->Timer1_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(read.size(), 1, 15000);
+        QVERIFY(f.notifier.messages.isEmpty());
+
+        f.server.setPage(kItemPage, itemPage("US $45.00"));
+        f.window->Timer1_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(read.size(), 2, 15000);
+        QCOMPARE(f.notifier.messages, QStringList{"Item 123: 'US $41.00' is now 'US $45.00'"});
+        QVERIFY(f.window->SSTab1->isTabMarked(0));
+        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 123"));
+        f.window->SSTab1->setTab(0);
+        QVERIFY(!f.window->SSTab1->isTabMarked(0));
+    }
+};
+
+QTEST_MAIN(WatchHelpersWebTest)
+#include "WatchHelpersWebTest.moc"

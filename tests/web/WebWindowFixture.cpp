@@ -1,0 +1,54 @@
+#include "WebWindowFixture.h"
+
+#include "platform/TextBox.h"
+#include "platform/web/WebBrowserView.h"
+
+#include <QDir>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+#include <QtTest>
+
+WebWindowFixture::WebWindowFixture()
+{
+    MainWindowServices services;
+    services.createView = [this](QWidget *parent) { return new WebBrowserView(&profile, parent); };
+    services.messages = &messages;
+    services.settings = &settings;
+    services.notifier = &notifier;
+    services.programFolder = QDir::toNativeSeparators(folder.path());
+    services.site.itemServer = server.host();
+    window = std::make_unique<frmMain>(services);
+    window->show();
+    QTest::qWaitForWindowExposed(window.get());
+}
+
+WebWindowFixture::~WebWindowFixture() = default;
+
+QWebEngineView *WebWindowFixture::webView(int tab) const
+{
+    return static_cast<WebBrowserView *>(window->browser(tab))->view();
+}
+
+QVariant WebWindowFixture::evaluate(int tab, const QString &script) const
+{
+    QVariant result;
+    bool answered = false;
+    webView(tab)->page()->runJavaScript(script, QWebEngineScript::MainWorld, [&](const QVariant &value) {
+        result = value;
+        answered = true;
+    });
+    QTest::qWaitFor([&answered] { return answered; }, 10000);
+    return result;
+}
+
+void WebWindowFixture::watch(const QString &itemNumber)
+{
+    window->txtItem->setText(itemNumber);
+    window->cmdOk_Click();
+}
+
+QString WebWindowFixture::itemPath(const QString &itemNumber)
+{
+    return QStringLiteral("/aw-cgi/eBayISAPI.dll?ViewItem&item=") + itemNumber;
+}
