@@ -66,6 +66,7 @@ frmMain::frmMain(const MainWindowServices &services, QWidget *parent)
     setupAddressRow();
     setupTimers();
     setupMenus();
+    setupSavedItems();
     setupFocusOrder();
     setupAlerts();
     m_client->installEventFilter(this);
@@ -171,7 +172,7 @@ void frmMain::setupTopRow(QWidget *client)
     connect(Command7, &QToolButton::clicked, this, &frmMain::Command7_Click);
 
     // Wired as their windows arrive.
-    for (QToolButton *later : {Command8, Command9, Command10})
+    for (QToolButton *later : {Command10})
         later->setEnabled(false);
 }
 

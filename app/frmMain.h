@@ -7,11 +7,13 @@
 #include "platform/core/SiteConfig.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStyle>
 #include <array>
 #include <optional>
 
 class BrowserView;
+class Form2;
 class IntervalTimer;
 class MessageDialog;
 class Notifier;
@@ -99,6 +101,14 @@ public:
     // What each watch tab's header says about its next reload.
     void updateReloadStatus();
 
+    // Saved watch items.
+    void Command9_Click();
+    void mnuOpen_Click();
+    void Command8_Click();
+    void mnuSave_Click();
+    Form2 *savedItemsDialog() const;  // the open one, or none
+    MessageDialog *messages() const { return m_services.messages; }
+
     // Controls the other windows and the tests reach.
     TabStrip *SSTab1 = nullptr;
     TextBox *txtItem = nullptr;
@@ -147,6 +157,8 @@ private:
     void setupTimers();
     void setupMenus();
     void setupFocusOrder();
+    void setupSavedItems();
+    Form2 *reachSavedItemsDialog();
     QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
                                   double left, double top = 120, double height = 375);
 
@@ -171,4 +183,5 @@ private:
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
     bool m_ended = false;
+    QPointer<Form2> m_Form2;
 };

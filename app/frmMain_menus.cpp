@@ -50,6 +50,6 @@ void frmMain::setupMenus()
     addEntry(mnuHelp, QStringLiteral("&Belvax Web Site"), this, &frmMain::mnuBelvax_Click);
 
     // Wired as their windows arrive.
-    for (QAction *later : {mnuOpen, mnuSave, mnuSearch, mnuAbout})
+    for (QAction *later : {mnuSearch, mnuAbout})
         later->setEnabled(false);
 }
