@@ -108,11 +108,20 @@ class Gavrin:
         # Started from elsewhere: the program must find its pages beside itself.
         self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = wait_until(lambda: self._find_window("^Gavrin$"), timeout=30)
+        self.window = wait_until(self._settled_main_window, timeout=30)
         if not self.window:
             raise RuntimeError("the main window did not appear")
         self.focus(self.window)
         return self
+
+    def _settled_main_window(self):
+        # The first web view makes the window render through the GPU path,
+        # which replaces its X window: wait until the one found stays.
+        first = self._find_window("^Gavrin$")
+        if not first:
+            return None
+        time.sleep(1.0)
+        return first if self._find_window("^Gavrin$") == first else None
 
     def _find_window(self, name):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
@@ -159,7 +168,11 @@ class E2ETestCase(unittest.TestCase):
         self.addCleanup(self.server.close)
         self.app = Gavrin({key: self.server.host for key in self.site_keys})
         self.addCleanup(self.app.stop)
+        self.prepare_program_folder(self.app.folder)
         self.app.start()
+
+    def prepare_program_folder(self, folder):
+        """Puts files into the program folder before the program starts."""
 
     def assertRequested(self, path, times=1, timeout=20):
         got = wait_until(lambda: self.server.seen(path) >= times, timeout=timeout)
