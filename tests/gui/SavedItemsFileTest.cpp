@@ -6,7 +6,6 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 namespace {
 
@@ -87,31 +86,6 @@ private slots:
         m_path = m_folder->filePath(QStringLiteral("index.dat"));
     }
 
-    void writtenItemsReadBackAndNoItemsIsAnEmptyFile()
-    {
-        const QStringList entries{"1234567890     Blue vase", "987654321     Old clock"};
-        QVERIFY(!write_saved_items(m_path, entries));
-        QCOMPARE(contentOf(m_path).size(), 51);
-        const SavedItemsRead read = read_saved_items(m_path);
-        QVERIFY(!read.failure);
-        QCOMPARE(read.entries, entries);
-
-        QVERIFY(!write_saved_items(m_path, {}));
-        QCOMPARE(contentOf(m_path), QByteArray());
-        QVERIFY(!read_saved_items(m_path).failure);
-    }
-
-    void aMissingFileIsAnOpenFailure()
-    {
-        QFile probe(m_path);
-        QVERIFY(!probe.open(QIODevice::ReadOnly));
-        const SavedItemsRead read = read_saved_items(m_path);
-        QVERIFY(read.entries.isEmpty());
-        QVERIFY(read.failure);
-        QCOMPARE(read.failure->code, int(QFileDevice::OpenError));
-        QCOMPARE(read.failure->description, probe.errorString());
-    }
-
     void aReadFailingPartWayKeepsTheWholeLinesBeforeIt()
     {
         writeFile(m_path, "111     a\r\n222     b\r\n333     c\r\n");
@@ -142,19 +116,6 @@ private slots:
         QCOMPARE(failure->description, QString("No space left on device"));
         QCOMPARE(contentOf(m_path), old);
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"index.dat"});
-    }
-
-    void aFolderThatCannotBeWrittenLeavesTheOldFileAsItWas()
-    {
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders");
-        const QByteArray old("111     a\r\n");
-        writeFile(m_path, old);
-        QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::ExeOwner);
-        const auto failure = write_saved_items(m_path, numbered(3));
-        QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(failure);
-        QCOMPARE(contentOf(m_path), old);
     }
 
 private:
