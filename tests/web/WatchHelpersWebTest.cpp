@@ -41,6 +41,7 @@ private slots:
         waitForLoad(f, 0, 1);
         QWidget *page = f.webView(0)->focusProxy();
         QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(60, 25));
+        QTRY_COMPARE(f.evaluate(0, "document.activeElement.id").toString(), QString("bid"));
         QTest::keyClicks(page, "45");
         QTRY_COMPARE(f.evaluate(0, "document.getElementById('bid').value").toString(), QString("45"));
 
