@@ -170,10 +170,7 @@ void frmMain::setupTopRow(QWidget *client)
     connect(Command5, &QToolButton::clicked, this, &frmMain::Command5_Click);
     connect(Command6, &QToolButton::clicked, this, &frmMain::Command6_Click);
     connect(Command7, &QToolButton::clicked, this, &frmMain::Command7_Click);
-
-    // Wired as their windows arrive.
-    for (QToolButton *later : {Command10})
-        later->setEnabled(false);
+    connect(Command10, &QToolButton::clicked, this, &frmMain::Command10_Click);
 }
 
 void frmMain::setupTabStrip(QWidget *client)

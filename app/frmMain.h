@@ -22,7 +22,11 @@ class QComboBox;
 class QLabel;
 class QTimer;
 class QToolButton;
+class Registry;
+class Search;
 class SettingsStore;
+class Shell;
+class frmAbout;
 class TabStrip;
 class TextBox;
 
@@ -33,6 +37,8 @@ struct MainWindowServices
     MessageDialog *messages = nullptr;
     SettingsStore *settings = nullptr;
     Notifier *notifier = nullptr;
+    Shell *shell = nullptr;
+    Registry *registry = nullptr;
     QString programFolder;
     SiteConfig site;
 };
@@ -109,6 +115,11 @@ public:
     Form2 *savedItemsDialog() const;  // the open one, or none
     MessageDialog *messages() const { return m_services.messages; }
 
+    // Item search and the about box: one of each at a time, without owner.
+    void Command10_Click();
+    void mnuSearch_Click();
+    void mnuAbout_Click();
+
     // Controls the other windows and the tests reach.
     TabStrip *SSTab1 = nullptr;
     TextBox *txtItem = nullptr;
@@ -182,6 +193,8 @@ private:
     QToolButton *Command11 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
+    QPointer<Search> m_search;
+    QPointer<frmAbout> m_about;
     bool m_ended = false;
     QPointer<Form2> m_Form2;
 };

@@ -36,7 +36,7 @@ void frmMain::setupMenus()
     addEntry(mnuServices, QStringLiteral("&Post Non-Paying Bidder Alert"), this, &frmMain::mnuPost_Click);
     addEntry(mnuServices, QStringLiteral("Mes&sage Board"), this, &frmMain::mnuMsgBoard_Click);
     mnuServices->addSeparator();
-    mnuSearch = mnuServices->addAction(QStringLiteral("Search for an &Item"));
+    mnuSearch = addEntry(mnuServices, QStringLiteral("Search for an &Item"), this, &frmMain::mnuSearch_Click);
     mnuServices->addSeparator();
     QMenu *mnuSpecific = mnuServices->addMenu(QStringLiteral("Specific Search"));
     addEntry(mnuSpecific, QStringLiteral("&By Seller"), this, &frmMain::mnuSearchSeller_Click);
@@ -46,10 +46,6 @@ void frmMain::setupMenus()
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     addEntry(mnuHelp, QStringLiteral("&Contents"), this, &frmMain::mnuContents_Click);
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout = addEntry(mnuHelp, QStringLiteral("&About"), this, &frmMain::mnuAbout_Click);
     addEntry(mnuHelp, QStringLiteral("&Belvax Web Site"), this, &frmMain::mnuBelvax_Click);
-
-    // Wired as their windows arrive.
-    for (QAction *later : {mnuSearch, mnuAbout})
-        later->setEnabled(false);
 }

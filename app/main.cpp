@@ -2,7 +2,9 @@
 #include "platform/MessageDialog.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
+#include "platform/Shell.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/Registry.h"
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@ int main(int argc, char *argv[])
     QtMessageDialog messages;
     QtSettingsStore settings;
     DesktopNotifier notifier;
+    QtShell shell;
     // A named profile keeps the user signed in to the site between runs.
     QWebEngineProfile profile(QStringLiteral("Gavrin"));
 
@@ -27,6 +30,9 @@ int main(int argc, char *argv[])
     services.messages = &messages;
     services.settings = &settings;
     services.notifier = &notifier;
+    const std::unique_ptr<Registry> registry = systemRegistry(services.programFolder);
+    services.shell = &shell;
+    services.registry = registry.get();
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
 
     frmMain window(services);

@@ -12,8 +12,11 @@ MainWindowFixture::MainWindowFixture()
     services.messages = &messages;
     services.settings = &settings;
     services.notifier = &notifier;
+    services.shell = &shell;
+    services.registry = &registry;
     services.programFolder = QDir::toNativeSeparators(folder.path());
     services.site.itemServer = QStringLiteral("items.test");
+    services.site.searchUS = QStringLiteral("us.search.test");
     window = std::make_unique<frmMain>(services);
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "FakeBrowserView.h"
+#include "FakeRegistry.h"
 #include "MemorySettingsStore.h"
 #include "RecordingMessageDialog.h"
 #include "RecordingNotifier.h"
+#include "RecordingShell.h"
 #include "app/frmMain.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
-// A main window on fake views, a recording message box and a memory settings
-// store, with its program folder in a temporary directory.
+// A main window on fake views, a recording message box, a memory settings
+// store, a recording shell and an empty registry, with its program folder in
+// a temporary directory.
 class MainWindowFixture
 {
 public:
@@ -26,5 +29,7 @@ public:
     RecordingMessageDialog messages;
     MemorySettingsStore settings;
     RecordingNotifier notifier;
+    RecordingShell shell;
+    FakeRegistry registry;
     std::unique_ptr<frmMain> window;
 };

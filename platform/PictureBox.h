@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// A picture that reports clicks of the left mouse button.
+class PictureBox : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct SiteConfig;
+
+// The search dialog's fields as the user left them: typed texts and the texts
+// of the choice boxes, which may be typed too.
+struct SearchFields
+{
+    QString titleWords;       // Text1
+    QString wordCombination;  // Combo1
+    QString excludedWords;    // Text2
+    QString category;         // Combo2
+    QString country;          // Combo3
+    QString currency;         // Combo5
+    QString lowestPrice;      // Text3
+    QString highestPrice;     // Text4
+    QString sortOrder;        // Combo6
+    QString resultView;       // Combo4
+};
+
+// What a newly opened dialog shows; the currency has no entry chosen.
+SearchFields initialSearchFields();
+
+// The entries of each choice box, in the order they are offered.
+QStringList wordCombinationTexts();
+QStringList categoryTexts();
+QStringList countryTexts();
+QStringList currencyTexts();
+QStringList sortOrderTexts();
+QStringList resultViewTexts();
+
+// Caption of the services tab while the results are on their way.
+QString searchingCaption();
+
+// A typed text with the characters that would change the request's structure
+// ("%", "&", "#", "+" and control characters) percent-encoded; blanks and
+// everything else stay as typed and are left to the browser view.
+QString escapeSearchText(const QString &typed);
+
+// The search engine's request for the fields. Choice texts are matched
+// exactly; a text that is no entry keeps its field's default code.
+QString searchRequestAddress(const SiteConfig &site, const SearchFields &fields);
