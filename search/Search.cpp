@@ -51,6 +51,7 @@ Search::Search(TabStrip *tabs, BrowserView *servicesView, const SiteConfig &site
                            Text4, Combo6, Combo4, Command1, Command2, Combo5};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    Text1->setFocus();
     centreOnScreen(this);
 }
 
@@ -77,6 +78,7 @@ QComboBox *Search::addChoiceBox(QWidget *parent, const QStringList &entries, con
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(entries);
     box->setCurrentText(text);
+    box->lineEdit()->setCursorPosition(0);
     placeInTwips(box, left, top, width, kFieldHeight);
     return box;
 }

@@ -3,6 +3,7 @@
 #include "platform/BrowserView.h"
 
 #include <QStringList>
+#include <functional>
 
 // Records every call; keeps a simple history so back and forward can fail.
 class FakeBrowserView final : public BrowserView
@@ -18,6 +19,8 @@ public:
         history = history.mid(0, position + 1);
         history << text;
         position = history.size() - 1;
+        if (navigated)
+            navigated(text);
     }
     void Refresh() override { calls << QStringLiteral("Refresh"); }
     bool GoBack() override
@@ -47,6 +50,8 @@ public:
     void readElement(bool found, const QString &text) { emit elementRead(found, text); }
     void stopAlertingFromMenu() { emit elementWatchStopped(); }
 
+    // Lets a test look at the window at the moment a page is asked for.
+    std::function<void(const QString &)> navigated;
     QStringList calls;
     QStringList history;
     int position = -1;
