@@ -1,7 +1,8 @@
+import time
 import unittest
+from urllib.parse import quote
 
 from gavrin_e2e import E2ETestCase
-from urllib.parse import quote
 
 # The worked example: title words "red car", exclusion word "toy", the rest as the form opens.
 REQUEST = ("/search/search.dll?MfcISAPICommand=GetResult&query=red%20car+-%28toy%29&query2=red%20car"
@@ -12,10 +13,21 @@ REQUEST = ("/search/search.dll?MfcISAPICommand=GetResult&query=red%20car+-%28toy
 class SearchForItem(E2ETestCase):
     site_keys = ("SearchUS",)
 
+    def open_form(self):
+        # A busy machine may open the menu after the entry's key has gone by: try again.
+        for _ in range(3):
+            self.app.focus(self.app.window)
+            self.app.key("alt+s")
+            time.sleep(0.5)
+            self.app.key("i")
+            form = self.app.find_window("^Search for Item$", timeout=5)
+            if form:
+                return form
+            self.app.key("Escape", "Escape")
+        self.fail("the search form did not open")
+
     def test_typed_fields_reach_the_search_server_and_the_results_are_shown(self):
-        self.app.key("alt+s", "i")
-        form = self.app.find_window("^Search for Item$")
-        self.assertTrue(form, "the search form did not open")
+        form = self.open_form()
         self.app.focus(form)
         self.app.type("red car")
         self.app.key("Tab", "Tab")
