@@ -143,6 +143,12 @@ class Gavrin:
             subprocess.run(["xdotool", "key", "--delay", "60", key], check=True)
             time.sleep(0.15)
 
+    def menu(self, opener, *entry_keys):
+        """Opens a menu by its access key and, once it is up, presses the entry's keys."""
+        self.key(opener)
+        time.sleep(0.6)
+        self.key(*entry_keys)
+
     def alive(self):
         return self.process is not None and self.process.poll() is None
 

@@ -15,14 +15,14 @@ class Browsing(E2ETestCase):
     site_keys = ("ItemServer", "MainHost", "PageHost", "SecureHost", "LoginHost", "ComplaintHost")
 
     def test_site_pages_open_in_the_services_tab_and_back_shows_the_first(self):
-        self.app.key("alt+s", "m")
+        self.app.menu("alt+s", "m")
         self.assertRequested(MY_EBAY)
         self.assertRequested(rendered(MY_EBAY))
         # "&Sell an Item" and "Mes&sage Board" share their access key: it selects, Enter opens.
-        self.app.key("alt+s", "s", "Return")
+        self.app.menu("alt+s", "s", "Return")
         self.assertRequested(SELL)
         self.assertRequested(rendered(SELL))
-        self.app.key("alt+n", "b")
+        self.app.menu("alt+n", "b")
         # The page is not kept in a cache: going back draws it again.
         self.assertRequested(rendered(MY_EBAY), times=2)
 

@@ -13,7 +13,7 @@ class SavedItems(E2ETestCase):
             index.write(b"31415     Blue vase\r\n271828     Old clock\r\n")
 
     def test_a_saved_item_watched_from_the_dialog_opens_its_item_page(self):
-        self.app.key("alt+f", "o")
+        self.app.menu("alt+f", "o")
         dialog = self.app.find_window("^Saved Watch Items$")
         self.assertTrue(dialog, "the saved-items dialog did not appear")
         self.app.focus(dialog)
@@ -23,7 +23,7 @@ class SavedItems(E2ETestCase):
         self.assertTrue(self.app.alive())
 
     def test_close_me_writes_a_new_entry_back_to_the_file(self):
-        self.app.key("alt+f", "o")
+        self.app.menu("alt+f", "o")
         dialog = self.app.find_window("^Saved Watch Items$")
         self.assertTrue(dialog, "the saved-items dialog did not appear")
         self.app.focus(dialog)
@@ -35,14 +35,14 @@ class SavedItems(E2ETestCase):
         self.assertTrue(wait_until(lambda: self.index() == expected, timeout=10), self.index())
 
     def test_closing_the_main_window_ends_the_program_with_the_dialog_open(self):
-        self.app.key("alt+f", "o")
+        self.app.menu("alt+f", "o")
         dialog = self.app.find_window("^Saved Watch Items$")
         self.assertTrue(dialog, "the saved-items dialog did not appear")
         self.app.focus(dialog)
         self.app.type("Unsaved")
         self.app.key("Return")
         self.app.focus(self.app.window)
-        self.app.key("alt+f", "c")
+        self.app.menu("alt+f", "c")
         self.assertTrue(wait_until(lambda: not self.app.alive(), timeout=15), "the program did not end")
         self.assertEqual(self.index(), b"31415     Blue vase\r\n271828     Old clock\r\n")
 

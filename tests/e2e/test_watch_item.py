@@ -14,7 +14,7 @@ class WatchItem(E2ETestCase):
         self.assertTrue(self.app.alive())
 
     def test_closing_stores_the_window_state_for_the_next_run(self):
-        self.app.key("alt+f", "c")
+        self.app.menu("alt+f", "c")
         self.assertTrue(wait_until(lambda: not self.app.alive(), timeout=15), "the program did not end")
         conf = self.app.home + "/.config/Gavrin/Gavrin.conf"
         with open(conf) as stored:
