@@ -12,14 +12,13 @@
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
 #include "platform/TwipsGeometry.h"
+#include "platform/WindowPlacement.h"
 #include "platform/core/ProgramFolder.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -241,8 +240,7 @@ void frmMain::applyStoredWinState()
 
 void frmMain::Form_Load()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - rect().center());
+    centreOnScreen(this);
 
     applyStoredWinState();
     show();

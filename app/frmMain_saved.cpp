@@ -4,6 +4,7 @@
 #include "app/core/TrimData.h"
 #include "app/core/WatchTabs.h"
 #include "platform/TabStrip.h"
+#include "platform/WindowPlacement.h"
 #include "saved/Form2.h"
 
 #include <QAction>
@@ -35,10 +36,7 @@ Form2 *frmMain::reachSavedItemsDialog()
 
 void frmMain::Command9_Click()
 {
-    Form2 *dialog = reachSavedItemsDialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    bringForward(reachSavedItemsDialog());
 }
 
 void frmMain::mnuOpen_Click()
