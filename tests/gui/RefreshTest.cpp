@@ -16,14 +16,6 @@ private:
         f.window->cmbRefresh->setCurrentText(rate);
         f.window->cmbRefresh_Click();
     }
-    static void occupyTabs02(MainWindowFixture &f)
-    {
-        f.watch("a");
-        f.watch("b");
-        f.watch("c");
-        f.window->SSTab1->setTab(1);
-        f.window->release_current_tab();
-    }
     static void tick(MainWindowFixture &f, int times)
     {
         for (int i = 0; i < times; ++i)
@@ -34,7 +26,15 @@ private slots:
     void pickingARateRearmsOnlyOccupiedTabs()
     {
         MainWindowFixture f;
-        occupyTabs02(f);
+        pick(f, "15 Seconds");   // nothing watched yet: no timer starts
+        QVERIFY(!f.window->tabTimer(0)->isEnabled());
+        f.watch("a");
+        f.watch("b");
+        f.watch("c");
+        f.window->SSTab1->setTab(1);
+        f.window->release_current_tab();
+        QCOMPARE(f.window->tabTimer(0)->interval(), 15000);
+
         pick(f, "30 Seconds");
         for (int tab : {0, 2}) {
             QVERIFY(f.window->tabTimer(tab)->isRunning());
@@ -42,36 +42,28 @@ private slots:
         }
         for (int tab : {1, 3, 4})
             QVERIFY(!f.window->tabTimer(tab)->isEnabled());
-        QCOMPARE(f.window->tabTimer(1)->interval(), 60000);
+        QCOMPARE(f.window->tabTimer(1)->interval(), 15000);
     }
 
-    void noOccupiedTabStartsNothingAndALaterWatchUsesTheRate()
+    void fiveMinutesNoRefreshAndBackKeepTheCountdownApart()
     {
         MainWindowFixture f;
-        pick(f, "15 Seconds");
-        for (int tab = 0; tab < 5; ++tab)
-            QVERIFY(!f.window->tabTimer(tab)->isEnabled());
         f.watch("1");
-        QCOMPARE(f.window->tabTimer(0)->interval(), 15000);
-        QVERIFY(f.window->tabTimer(0)->isRunning());
-    }
-
-    void noRefreshThenOneMinuteRearmsTabsButNotTheCountdown()
-    {
-        MainWindowFixture f;
-        occupyTabs02(f);
         pick(f, "5 Minutes");
         QVERIFY(f.window->Timer6->isRunning());
-        QVERIFY(f.window->tabTimer(0)->isEnabled());
         QVERIFY(!f.window->tabTimer(0)->isRunning());
+        pick(f, "45 Seconds");   // the countdown keeps going beside the tab timers
+        QVERIFY(f.window->Timer6->isRunning());
+        QCOMPARE(f.window->tabTimer(0)->interval(), 45000);
+        tick(f, 180);
         pick(f, "No Refresh");
         QVERIFY(!f.window->Timer6->isEnabled());
         QVERIFY(!f.window->tabTimer(0)->isRunning());
         pick(f, "1 Minute");
         QVERIFY(!f.window->Timer6->isEnabled());
         QVERIFY(f.window->tabTimer(0)->isRunning());
-        QVERIFY(f.window->tabTimer(2)->isRunning());
-        QVERIFY(!f.window->tabTimer(1)->isEnabled());
+        pick(f, "5 Minutes");
+        QCOMPARE(f.window->countdown(), QString("120"));
     }
 
     void pickingTheSameRateRestartsTheWait()
@@ -85,7 +77,7 @@ private slots:
         QVERIFY(f.window->tabTimer(0)->remainingTime() > before);
     }
 
-    void tabTimersReloadTheirOwnView()
+    void timersReloadTheirOwnViewAndTheCountdownTheFrontOne()
     {
         MainWindowFixture f;
         f.watch("1");
@@ -93,43 +85,15 @@ private slots:
         f.view(1)->calls.clear();
         f.window->Timer2_Timer();
         QCOMPARE(f.view(1)->calls, QStringList{"RefreshUnlessEditing"});
-        QVERIFY(!f.view(0)->calls.contains("RefreshUnlessEditing"));
-    }
 
-    void countdownReloadsTheFrontTabEveryFiveMinutesServicesTabIncluded()
-    {
-        MainWindowFixture f;
-        f.watch("1");
         pick(f, "5 Minutes");
         f.window->SSTab1->setTab(5);
         tick(f, 299);
         QVERIFY(f.view(5)->calls.isEmpty());
-        QCOMPARE(f.window->countdown(), QString("1"));
         tick(f, 1);
         QCOMPARE(f.view(5)->calls, QStringList{"RefreshUnlessEditing"});
         QCOMPARE(f.window->countdown(), QString("300"));
         QVERIFY(!f.view(0)->calls.contains("RefreshUnlessEditing"));
-    }
-
-    void theCountSurvivesAStopOfTheCountdown()
-    {
-        MainWindowFixture f;
-        pick(f, "5 Minutes");
-        tick(f, 180);
-        pick(f, "No Refresh");
-        pick(f, "5 Minutes");
-        QCOMPARE(f.window->countdown(), QString("120"));
-    }
-
-    void intervalRateAfterFiveMinutesKeepsTheCountdownRunning()
-    {
-        MainWindowFixture f;
-        f.watch("1");
-        pick(f, "5 Minutes");
-        pick(f, "45 Seconds");
-        QVERIFY(f.window->Timer6->isRunning());
-        QCOMPARE(f.window->tabTimer(0)->interval(), 45000);
-        QVERIFY(f.window->tabTimer(0)->isRunning());
     }
 };
 
