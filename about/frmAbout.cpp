@@ -2,7 +2,7 @@
 
 #include "about/core/AboutTexts.h"
 #include "about/core/SysInfoTool.h"
-#include "platform/ClassicFont.h"
+#include "platform/ClassicLook.h"
 #include "platform/MessageDialog.h"
 #include "platform/PictureBox.h"
 #include "platform/Shell.h"
@@ -18,7 +18,6 @@ namespace {
 constexpr double kClientWidthTwips = 5730;
 constexpr double kClientHeightTwips = 3990;
 constexpr int kCornerIconPixels = 32;
-const QColor kBlue(0, 0, 192);
 
 QLabel *framedText(QGroupBox *frame, const QString &text)
 {
@@ -36,9 +35,7 @@ void makeBoldBlue(QLabel *label, double scale)
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * scale);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kBlue);
-    label->setPalette(palette);
+    setDarkBlueText(label);
 }
 
 } // namespace

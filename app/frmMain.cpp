@@ -5,7 +5,7 @@
 #include "app/core/WatchTabs.h"
 #include "app/core/WinState.h"
 #include "platform/BrowserView.h"
-#include "platform/ClassicFont.h"
+#include "platform/ClassicLook.h"
 #include "platform/IntervalTimer.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/SettingsStore.h"
@@ -25,7 +25,6 @@ namespace {
 
 constexpr double kClientWidthTwips = 9360;
 constexpr double kClientHeightTwips = 5775;
-const QColor kDarkBlue(0, 0, 192);
 
 Qt::WindowStates toWindowStates(WinState state)
 {
@@ -117,9 +116,7 @@ QLabel *blueBar(QWidget *client, double top)
 QLabel *darkBlueLabel(const QString &caption, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kDarkBlue);
-    label->setPalette(palette);
+    setDarkBlueText(label);
     return label;
 }
 

@@ -1,7 +1,7 @@
 #include "saved/Form2.h"
 
 #include "app/frmMain.h"
-#include "platform/ClassicFont.h"
+#include "platform/ClassicLook.h"
 #include "platform/MessageDialog.h"
 #include "platform/TextBox.h"
 #include "platform/TwipsGeometry.h"
@@ -22,7 +22,6 @@ namespace {
 
 constexpr double kClientWidthTwips = 5565;
 constexpr double kClientHeightTwips = 3330;
-const QColor kDarkBlue(0, 0, 192);
 
 } // namespace
 
@@ -80,9 +79,7 @@ QLabel *Form2::addLabel(const QString &caption, double left, double width)
 {
     auto *label = new QLabel(caption, Frame1);
     label->setFont(classicFont(QStringLiteral("Arial"), 9.75));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kDarkBlue);
-    label->setPalette(palette);
+    setDarkBlueText(label);
     placeInTwips(label, left, 360, width, 255);
     return label;
 }

@@ -2,7 +2,7 @@
 
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
-#include "platform/ClassicFont.h"
+#include "platform/ClassicLook.h"
 #include "platform/TabStrip.h"
 #include "platform/TwipsGeometry.h"
 #include "platform/WindowPlacement.h"

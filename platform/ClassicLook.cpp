@@ -1,6 +1,7 @@
-#include "platform/ClassicFont.h"
+#include "platform/ClassicLook.h"
 
 #include <QStringList>
+#include <QWidget>
 
 QFont classicFont(const QString &family, double pointSize)
 {
@@ -8,4 +9,11 @@ QFont classicFont(const QString &family, double pointSize)
     font.setFamilies(QStringList{family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSizeF(pointSize);
     return font;
+}
+
+void setDarkBlueText(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    widget->setPalette(palette);
 }

@@ -2,6 +2,11 @@
 
 #include <QFont>
 
+class QWidget;
+
 // The named Windows font where it is installed, else a metric-compatible
 // stand-in, so captions fit the fixed sizes of their controls.
 QFont classicFont(const QString &family, double pointSize);
+
+// The dark blue (0, 0, 192) of the program's labels.
+void setDarkBlueText(QWidget *widget);
