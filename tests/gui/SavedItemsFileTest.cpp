@@ -10,68 +10,35 @@
 namespace {
 
 // Serves the first `room` bytes of the file, then fails.
-class FailingFile final : public QFile
+struct FailingFile final : QFile
 {
-public:
-    FailingFile(const QString &path, qint64 room) : QFile(path), m_room(room) {}
-
-protected:
+    FailingFile(const QString &path, qint64 room) : QFile(path), room(room) {}
     qint64 readData(char *data, qint64 maxSize) override
     {
-        if (m_room == 0)
+        if (room == 0)
             return -1;
-        const qint64 got = QFile::readData(data, qMin(maxSize, m_room));
-        m_room -= got;
+        const qint64 got = QFile::readData(data, qMin(maxSize, room));
+        room -= got;
         return got;
     }
-
-private:
-    qint64 m_room;
+    qint64 room;
 };
 
 // Takes the first `room` bytes, then fails like a full disk.
-class FailingSaveFile final : public QSaveFile
+struct FailingSaveFile final : QSaveFile
 {
-public:
-    FailingSaveFile(const QString &path, qint64 room) : QSaveFile(path), m_room(room) {}
-
-protected:
+    FailingSaveFile(const QString &path, qint64 room) : QSaveFile(path), room(room) {}
     qint64 writeData(const char *data, qint64 size) override
     {
-        if (size <= m_room) {
-            m_room -= size;
-            return QSaveFile::writeData(data, size);
-        }
-        QSaveFile::writeData(data, m_room);
-        m_room = 0;
+        const qint64 taken = QSaveFile::writeData(data, qMin(size, room));
+        room -= taken;
+        if (taken == size)
+            return size;
         setErrorString(QStringLiteral("No space left on device"));
         return -1;
     }
-
-private:
-    qint64 m_room;
+    qint64 room;
 };
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QStringList numbered(int count)
-{
-    QStringList entries;
-    for (int i = 0; i < count; ++i)
-        entries << QStringLiteral("%1     item").arg(i, 6, 10, QLatin1Char('0'));
-    return entries;
-}
 
 } // namespace
 
@@ -80,47 +47,40 @@ class SavedItemsFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
+    void aReadKeepsTheWholeLinesBeforeAFailureAndNoMoreThanTheListHolds()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        m_path = m_folder->filePath(QStringLiteral("index.dat"));
-    }
-
-    void aReadFailingPartWayKeepsTheWholeLinesBeforeIt()
-    {
-        writeFile(m_path, "111     a\r\n222     b\r\n333     c\r\n");
-        FailingFile file(m_path, 15);
-        const SavedItemsRead read = read_saved_items(file);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("index.dat");
+        QVERIFY(!write_saved_items(path, {"111     a", "222     b", "333     c"}));
+        FailingFile file(path, 15);
+        SavedItemsRead read = read_saved_items(file);
         QCOMPARE(read.entries, QStringList{"111     a"});
         QVERIFY(read.failure);
         QVERIFY(!file.isOpen());
-    }
 
-    void aFileLongerThanTheListKeepsTheFirstEntries()
-    {
-        QVERIFY(!write_saved_items(m_path, numbered(kMaxSavedItems + 2)));
-        const SavedItemsRead read = read_saved_items(m_path);
-        QCOMPARE(read.entries.size(), kMaxSavedItems);
-        QCOMPARE(read.entries.last(), numbered(kMaxSavedItems).last());
+        QStringList entries;
+        for (int i = 0; i < kMaxSavedItems + 2; ++i)
+            entries << QString::number(i);
+        QVERIFY(!write_saved_items(path, entries));
+        read = read_saved_items(path);
+        QCOMPARE(read.entries, entries.mid(0, kMaxSavedItems));
         QVERIFY(read.failure);
     }
 
     void aWriteFailingPartWayLeavesTheOldFileAsItWas()
     {
-        const QByteArray old("111     a\r\n\x80\x81 b\r\n");
-        writeFile(m_path, old);
-        FailingSaveFile file(m_path, 20);
-        const auto failure = write_saved_items(file, numbered(100));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("index.dat");
+        const QStringList old{"111     a", "\u20AC b"};
+        QVERIFY(!write_saved_items(path, old));
+        FailingSaveFile file(path, 20);
+        const auto failure = write_saved_items(file, QStringList(100, "new item"));
         QVERIFY(failure);
         QCOMPARE(failure->code, int(QFileDevice::WriteError));
         QCOMPARE(failure->description, QString("No space left on device"));
-        QCOMPARE(contentOf(m_path), old);
-        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"index.dat"});
+        QCOMPARE(read_saved_items(path).entries, old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"index.dat"});
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_path;
 };
 
 QTEST_GUILESS_MAIN(SavedItemsFileTest)

@@ -4,17 +4,12 @@
 
 #include <QHash>
 #include <QMap>
-#include <QStringList>
 
-// A local-machine registry in memory that records what it is asked.
+// A local-machine registry in memory that records the access it is asked for.
 class FakeRegistry final : public Registry
 {
 public:
-    struct Value
-    {
-        quint32 type;
-        QByteArray data;
-    };
+    struct Value { quint32 type; QByteArray data; };
 
     void setValue(const QString &keyPath, const QString &name, quint32 type, const QByteArray &data)
     {
@@ -28,7 +23,6 @@ public:
 
     long openKey(quint32 root, const QString &path, quint32 access, Key *key) override
     {
-        opened << path;
         accessAsked << access;
         if (root != LocalMachine || !keys.contains(path))
             return NotFound;
@@ -48,7 +42,6 @@ public:
 
     QMap<QString, QMap<QString, Value>> keys;
     QHash<Key, QString> openKeys;
-    QStringList opened;
     QList<quint32> accessAsked;
     Key lastKey = 0;
 };

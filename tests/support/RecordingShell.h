@@ -4,28 +4,21 @@
 
 #include <QStringList>
 
-// Records what would be handed to the desktop; fails everything when told to.
+// Records what would be handed to the desktop, in order; fails everything when told to.
 class RecordingShell final : public Shell
 {
 public:
-    bool openAddress(const QString &address) override
-    {
-        opened << address;
-        return works;
-    }
-    bool startOpener(const QString &address) override
-    {
-        openerStarted << address;
-        return works;
-    }
-    bool startProgram(const QString &path) override
-    {
-        started << path;
-        return works;
-    }
+    bool openAddress(const QString &address) override { return record("open " + address); }
+    bool startOpener(const QString &address) override { return record("opener " + address); }
+    bool startProgram(const QString &path) override { return record("start " + path); }
 
-    QStringList opened;
-    QStringList openerStarted;
-    QStringList started;
+    QStringList calls;
     bool works = true;
+
+private:
+    bool record(const QString &call)
+    {
+        calls << call;
+        return works;
+    }
 };
