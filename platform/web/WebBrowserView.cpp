@@ -1,6 +1,7 @@
 #include "platform/web/WebBrowserView.h"
 
 #include "platform/web/PageScripts.h"
+#include "platform/web/RendererRecovery.h"
 
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -39,6 +40,9 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebBrowserView::readWatchedElement);
+    m_recovery = new RendererRecovery(m_view);
+    connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
+    connect(m_recovery, &RendererRecovery::reloadDue, this, &WebBrowserView::Refresh);
 }
 
 void WebBrowserView::Navigate(const QString &text)
