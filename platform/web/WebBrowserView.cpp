@@ -52,7 +52,13 @@ void WebBrowserView::Navigate(const QString &text)
 
 void WebBrowserView::Refresh()
 {
-    m_view->reload();
+    // A reload while an address is still on its way would drop it and fetch
+    // the page shown before; asking for that address again restarts its load.
+    const QUrl shown = m_view->history()->currentItem().url();
+    if (m_view->url() != shown)
+        m_view->setUrl(m_view->url());
+    else
+        m_view->reload();
 }
 
 bool WebBrowserView::GoBack()
