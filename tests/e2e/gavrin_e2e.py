@@ -84,6 +84,8 @@ class SiteServer:
         # Paths answered with a status of their own, and paths never answered.
         self.statuses = {}
         self.hanging = set()
+        # When each path was first asked for, by time.monotonic().
+        self.arrived = {}
         self.open_hangs = 0
         server = self
 
@@ -91,6 +93,7 @@ class SiteServer:
             def do_GET(self):
                 with server.lock:
                     server.requests.append(self.path)
+                    server.arrived.setdefault(self.path, time.monotonic())
                 if self.path in server.hanging:
                     return self.hang()
                 body = server.pages.get(self.path.split("?")[0], server.default_page(self.path))
@@ -163,7 +166,8 @@ class Gavrin:
         self.process = None
         self.window = None
 
-    def start(self, chromium_flags=""):
+    def environment(self, chromium_flags=""):
+        """The environment of a web engine program run from this folder."""
         env = dict(os.environ)
         env.update({
             "HOME": self.home,
@@ -173,9 +177,17 @@ class Gavrin:
             "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu --disable-background-networking --disable-component-update "
                                           + chromium_flags,
         })
+        return env
+
+    def launch(self, chromium_flags=""):
+        """Starts the program without waiting for its window."""
         # Started from elsewhere: the program must find its pages beside itself.
-        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root, env=env,
+        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root,
+                                        env=self.environment(chromium_flags),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def start(self, chromium_flags=""):
+        self.launch(chromium_flags)
         self.window = wait_until(self._settled_main_window, timeout=30)
         if not self.window:
             raise RuntimeError("the main window did not appear")

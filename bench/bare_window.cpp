@@ -1,0 +1,32 @@
+// The floor the benches hold Gavrin against: the least a window of six web
+// views in tabs can do. It loads one address or local file into each view,
+// taken as Gavrin takes them, and nothing else. Web engine switches among the
+// arguments (--process-per-site) reach the engine as in any Qt program.
+#include <QApplication>
+#include <QTabWidget>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The same kind of profile as Gavrin's, which keeps the user signed in.
+    QWebEngineProfile profile(QStringLiteral("Bare"));
+
+    QTabWidget window;
+    window.setWindowTitle(QStringLiteral("Bare"));
+    for (const QString &argument : app.arguments().mid(1)) {
+        if (argument.startsWith(QLatin1String("--")))
+            continue;
+        auto *view = new QWebEngineView(&window);
+        view->setPage(new QWebEnginePage(&profile, view));
+        view->setUrl(QUrl::fromUserInput(argument, QString(), QUrl::AssumeLocalFile));
+        window.addTab(view, QString::number(window.count() + 1));
+    }
+    // About the size of Gavrin's window at 96 dots an inch.
+    window.resize(624, 385);
+    window.show();
+    return app.exec();
+}
