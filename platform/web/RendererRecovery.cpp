@@ -7,7 +7,7 @@ RendererRecovery::RendererRecovery(QWebEngineView *view)
     , m_view(view)
 {
     m_wait.setSingleShot(true);
-    connect(&m_wait, &QTimer::timeout, this, &RendererRecovery::reloadDue);
+    connect(&m_wait, &QTimer::timeout, this, &RendererRecovery::reload);
     QWebEnginePage *page = view->page();
     connect(page, &QWebEnginePage::renderProcessTerminated, this, &RendererRecovery::renderProcessTerminated);
     connect(page, &QWebEnginePage::loadStarted, this, &RendererRecovery::loadStarted);
@@ -28,6 +28,14 @@ void RendererRecovery::renderProcessTerminated(QWebEnginePage::RenderProcessTerm
     }
     m_wait.start(m_backoff.nextWaitMs());
     emit rendererLost();
+}
+
+void RendererRecovery::reload()
+{
+    // A load still under way when its renderer died goes on without a new
+    // start; the reload is what brings a new renderer.
+    m_reviving = m_holdingFocus;
+    emit reloadDue();
 }
 
 void RendererRecovery::loadStarted()

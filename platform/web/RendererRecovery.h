@@ -26,6 +26,7 @@ signals:
 
 private:
     void renderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
+    void reload();
     void loadStarted();
     void loadFinished(bool ok);
 
