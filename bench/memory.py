@@ -26,7 +26,7 @@ def measure_gavrin(flags):
         app.start(flags)
         for item in ITEMS:
             app.watch(item)
-        app.key("alt+s", "m")
+        app.menu("alt+s", "m")
         if not all_drawn(server, PAGES):
             return None
         settle()
