@@ -29,7 +29,8 @@ public:
     virtual void stopWatchingElement() = 0;
 
 signals:
-    // A page finished loading, whether it loaded or failed.
+    // A page finished loading, whether it loaded or failed, or it was lost
+    // with its renderer (it comes back by itself).
     void documentComplete();
     // The user chose an element to follow; text is what it shows now.
     void elementChosen(const QString &text);

@@ -1,6 +1,7 @@
 #include "platform/web/WebBrowserView.h"
 
 #include "platform/web/PageScripts.h"
+#include "platform/web/RendererRecovery.h"
 
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -39,6 +40,9 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebBrowserView::readWatchedElement);
+    m_recovery = new RendererRecovery(m_view);
+    connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
+    connect(m_recovery, &RendererRecovery::reloadDue, this, &WebBrowserView::Refresh);
 }
 
 void WebBrowserView::Navigate(const QString &text)
@@ -48,7 +52,13 @@ void WebBrowserView::Navigate(const QString &text)
 
 void WebBrowserView::Refresh()
 {
-    m_view->reload();
+    // A reload while an address is still on its way would drop it and fetch
+    // the page shown before; asking for that address again restarts its load.
+    const QUrl shown = m_view->history()->currentItem().url();
+    if (m_view->url() != shown)
+        m_view->setUrl(m_view->url());
+    else
+        m_view->reload();
 }
 
 bool WebBrowserView::GoBack()

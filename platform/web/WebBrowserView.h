@@ -4,8 +4,10 @@
 
 class QWebEngineProfile;
 class QWebEngineView;
+class RendererRecovery;
 
 // The browser view on Qt WebEngine. All views of the program share one profile.
+// A page whose render process dies comes back by itself.
 class WebBrowserView final : public BrowserView
 {
     Q_OBJECT
@@ -35,4 +37,5 @@ private:
     bool m_alertsEnabled = false;
     bool m_editCheckPending = false;
     QString m_watchedSelector;
+    RendererRecovery *m_recovery;
 };

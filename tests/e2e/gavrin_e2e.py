@@ -5,6 +5,7 @@ on 127.0.0.1 that records what it is asked for."""
 import http.server
 import os
 import shutil
+import socket
 import subprocess
 import tempfile
 import threading
@@ -25,34 +26,103 @@ def wait_until(predicate, timeout=20.0, step=0.1):
     return predicate()
 
 
+def item_page(number):
+    return "/aw-cgi/eBayISAPI.dll?ViewItem&item=%s" % number
+
+
+def rendered(path):
+    """What a served page asks for once it is drawn."""
+    from urllib.parse import quote
+    return "/rendered?from=" + quote(path, safe="")
+
+
+def closed_port():
+    """A port on 127.0.0.1 that nothing listens on (until a server takes it)."""
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def process_tree(root):
+    """root and every process below it, each with its parent, by /proc."""
+    children = {}
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open("/proc/%s/stat" % entry) as stat:
+                parent = int(stat.read().rsplit(")", 1)[1].split()[1])
+        except (OSError, IndexError, ValueError):
+            continue
+        children.setdefault(parent, []).append(int(entry))
+    tree, todo = {root: None}, [root]
+    while todo:
+        pid = todo.pop()
+        for child in children.get(pid, []):
+            tree[child] = pid
+            todo.append(child)
+    return tree
+
+
+def command_line(pid):
+    """The arguments as one text (the web engine's helpers rewrite their own)."""
+    try:
+        with open("/proc/%d/cmdline" % pid, "rb") as cmdline:
+            return cmdline.read().replace(b"\0", b" ").decode(errors="replace")
+    except OSError:
+        return ""
+
+
 class SiteServer:
     """Answers every GET with a small page that reports, by a second request
     to /rendered, that it was drawn; records the paths asked for."""
 
-    def __init__(self):
+    def __init__(self, port=0):
         self.requests = []
         self.lock = threading.Lock()
         self.pages = {}
+        # Paths answered with a status of their own, and paths never answered.
+        self.statuses = {}
+        self.hanging = set()
+        # When each path was first asked for, by time.monotonic().
+        self.arrived = {}
+        self.open_hangs = 0
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
                 with server.lock:
                     server.requests.append(self.path)
+                    server.arrived.setdefault(self.path, time.monotonic())
+                if self.path in server.hanging:
+                    return self.hang()
                 body = server.pages.get(self.path.split("?")[0], server.default_page(self.path))
                 if isinstance(body, str):
                     body = body.encode("utf-8")
-                self.send_response(200)
+                self.send_response(server.statuses.get(self.path, 200))
                 self.send_header("Content-Type", "text/html; charset=utf-8")
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", "no-store")
                 self.end_headers()
                 self.wfile.write(body)
 
+            def hang(self):
+                # Holds the connection until the browser gives up on it.
+                with server.lock:
+                    server.open_hangs += 1
+                self.connection.settimeout(120)
+                try:
+                    self.connection.recv(1)
+                except OSError:
+                    pass
+                with server.lock:
+                    server.open_hangs -= 1
+                self.close_connection = True
+
             def log_message(self, *args):
                 pass
 
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
 
@@ -96,18 +166,28 @@ class Gavrin:
         self.process = None
         self.window = None
 
-    def start(self):
+    def environment(self, chromium_flags=""):
+        """The environment of a web engine program run from this folder."""
         env = dict(os.environ)
         env.update({
             "HOME": self.home,
             "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
             "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
             "QTWEBENGINE_DISABLE_SANDBOX": "1",
-            "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu --disable-background-networking --disable-component-update",
+            "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu --disable-background-networking --disable-component-update "
+                                          + chromium_flags,
         })
+        return env
+
+    def launch(self, chromium_flags=""):
+        """Starts the program without waiting for its window."""
         # Started from elsewhere: the program must find its pages beside itself.
-        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root, env=env,
+        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root,
+                                        env=self.environment(chromium_flags),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def start(self, chromium_flags=""):
+        self.launch(chromium_flags)
         self.window = wait_until(self._settled_main_window, timeout=30)
         if not self.window:
             raise RuntimeError("the main window did not appear")
@@ -123,9 +203,12 @@ class Gavrin:
         time.sleep(1.0)
         return first if self._find_window("^Gavrin$") == first else None
 
+    def windows(self, name):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                              capture_output=True, text=True).stdout.split()
+
     def _find_window(self, name):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
-                               capture_output=True, text=True).stdout.split()
+        found = self.windows(name)
         return found[0] if found else None
 
     def find_window(self, name, timeout=10):
@@ -149,6 +232,25 @@ class Gavrin:
         time.sleep(0.6)
         self.key(*entry_keys)
 
+    def renderers(self):
+        """The render processes of the program's web views: the live children
+        of the web engine's zygote, which keep the zygote's arguments."""
+        tree = process_tree(self.process.pid)
+        return {pid for pid, parent in tree.items()
+                if parent and "--type=zygote" in command_line(parent) and command_line(pid)}
+
+    def watch(self, number):
+        """Types an item number over the old one into the item box and presses Enter."""
+        self.key("ctrl+a")
+        self.type(number)
+        self.key("Return")
+
+    def set_rate_text(self, text):
+        """Types a rate into the rate box, which the next watch reads, and goes back to the item box."""
+        self.key("Tab", "ctrl+a")
+        self.type(text)
+        self.key("shift+Tab")
+
     def alive(self):
         return self.process is not None and self.process.poll() is None
 
@@ -169,10 +271,13 @@ class E2ETestCase(unittest.TestCase):
 
     site_keys = ("ItemServer",)
 
+    def site_hosts(self):
+        return {key: self.server.host for key in self.site_keys}
+
     def setUp(self):
         self.server = SiteServer()
         self.addCleanup(self.server.close)
-        self.app = Gavrin({key: self.server.host for key in self.site_keys})
+        self.app = Gavrin(self.site_hosts())
         self.addCleanup(self.app.stop)
         self.prepare_program_folder(self.app.folder)
         self.app.start()

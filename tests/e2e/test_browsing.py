@@ -1,14 +1,9 @@
 import unittest
 
-from gavrin_e2e import E2ETestCase, wait_until
+from gavrin_e2e import E2ETestCase, item_page, rendered
 
 MY_EBAY = "/aw-cgi/eBayISAPI.dll?MyEbayLogin"
 SELL = "/sell/index.html"
-
-
-def rendered(path):
-    from urllib.parse import quote
-    return "/rendered?from=" + quote(path, safe="")
 
 
 class Browsing(E2ETestCase):
@@ -27,12 +22,9 @@ class Browsing(E2ETestCase):
         self.assertRequested(rendered(MY_EBAY), times=2)
 
     def test_a_watched_tab_reloads_its_page_at_the_rate(self):
-        self.app.key("Tab", "ctrl+a")
-        self.app.type("15 Seconds")
-        self.app.key("shift+Tab")
-        self.app.type("2718")
-        self.app.key("Return")
-        page = "/aw-cgi/eBayISAPI.dll?ViewItem&item=2718"
+        self.app.set_rate_text("15 Seconds")
+        self.app.watch("2718")
+        page = item_page("2718")
         self.assertRequested(page)
         self.assertRequested(page, times=2, timeout=25)
         self.assertTrue(self.app.alive())

@@ -1,9 +1,7 @@
 import os
 import unittest
 
-from gavrin_e2e import E2ETestCase, wait_until
-
-ITEM_PAGE = "/aw-cgi/eBayISAPI.dll?ViewItem&item="
+from gavrin_e2e import E2ETestCase, item_page, wait_until
 
 
 class SavedItems(E2ETestCase):
@@ -19,7 +17,7 @@ class SavedItems(E2ETestCase):
         self.app.focus(dialog)
         # From the description box into the list, then the second entry.
         self.app.key("Tab", "Down", "alt+w")
-        self.assertRequested(ITEM_PAGE + "31415")
+        self.assertRequested(item_page("31415"))
         self.assertTrue(self.app.alive())
 
     def test_close_me_writes_a_new_entry_back_to_the_file(self):

@@ -1,7 +1,6 @@
 import unittest
-from urllib.parse import quote
 
-from gavrin_e2e import E2ETestCase
+from gavrin_e2e import E2ETestCase, rendered
 
 # The worked example: title words "red car", exclusion word "toy", the rest as the form opens.
 REQUEST = ("/search/search.dll?MfcISAPICommand=GetResult&query=red%20car+-%28toy%29&query2=red%20car"
@@ -32,7 +31,7 @@ class SearchForItem(E2ETestCase):
         self.app.key("Return")
         self.assertRequested(REQUEST)
         # The results page reports that it was drawn in the services view.
-        self.assertRequested("/rendered?from=" + quote(REQUEST, safe=""))
+        self.assertRequested(rendered(REQUEST))
         self.assertFalse(self.app.find_window("^Search for Item$", timeout=2), "the search form stayed open")
 
 

@@ -1,16 +1,16 @@
 import unittest
 
-from gavrin_e2e import E2ETestCase, wait_until
+from gavrin_e2e import E2ETestCase, item_page, rendered, wait_until
 
 
 class WatchItem(E2ETestCase):
     def test_typed_number_and_enter_open_the_item_page(self):
         self.app.type("314159")
         self.app.key("Return")
-        page = "/aw-cgi/eBayISAPI.dll?ViewItem&item=314159"
+        page = item_page("314159")
         self.assertRequested(page)
         # The page's own script asks for /rendered once it is drawn in the view.
-        self.assertRequested("/rendered?from=" + "%2Faw-cgi%2FeBayISAPI.dll%3FViewItem%26item%3D314159")
+        self.assertRequested(rendered(page))
         self.assertTrue(self.app.alive())
 
     def test_closing_stores_the_window_state_for_the_next_run(self):

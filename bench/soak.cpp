@@ -1,0 +1,55 @@
+// Gavrin's real main window with five items watched on a local site, its five
+// per-tab reload ticks called directly every 0.5 s until it is ended; the
+// driver counts the reloads at the site and reads the process tree's memory.
+// Arguments: the program folder, the site's host.
+#include "app/frmMain.h"
+#include "platform/MessageDialog.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextBox.h"
+#include "platform/web/WebBrowserView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTimer>
+#include <QWebEngineProfile>
+#include <array>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: soak PROGRAM_FOLDER HOST\n");
+        return 2;
+    }
+
+    QtMessageDialog messages;
+    QtSettingsStore settings;
+    QWebEngineProfile profile(QStringLiteral("Gavrin"));
+    MainWindowServices services;
+    services.programFolder = args[1];
+    services.site.itemServer = args[2];
+    services.messages = &messages;
+    services.settings = &settings;
+    services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
+    frmMain window(services);
+    window.Form_Load();
+    // Only the ticks called below reload.
+    window.cmbRefresh->setCurrentText(QStringLiteral("No Refresh"));
+    for (int tab = 0; tab < 5; ++tab) {
+        window.txtItem->setText(QString::number(41001 + tab));
+        window.cmdOk_Click();
+    }
+
+    using Tick = void (frmMain::*)();
+    const std::array<Tick, 5> ticks = {&frmMain::Timer1_Timer, &frmMain::Timer2_Timer, &frmMain::Timer3_Timer,
+                                       &frmMain::Timer4_Timer, &frmMain::Timer5_Timer};
+    QTimer rounds;
+    QObject::connect(&rounds, &QTimer::timeout, &window, [&window, &ticks] {
+        for (Tick tick : ticks)
+            (window.*tick)();
+    });
+    rounds.start(500);
+    return app.exec();
+}

@@ -1,0 +1,87 @@
+"""Soak: Gavrin's main window with five watched items on a local site, its
+per-tab reload ticks called every 0.5 s, next to the bare window reloading the
+same five pages every 0.5 s, each for 2,000 reloads or more. Prints the memory
+of the process tree once the five pages are drawn, every 20 s and at the end,
+and the growth from the start and from the first 20 s, which hold the engine's
+warming up."""
+
+import argparse
+import os
+import subprocess
+import time
+
+from benchlib import (BENCH_DIR, SHIPPED_FLAGS, BareWindow, Gavrin, SiteServer, all_drawn, item_page, rendered,
+                      tree_memory)
+
+ITEMS = [str(41001 + tab) for tab in range(5)]
+PAGES = [item_page(item) for item in ITEMS]
+
+
+def start_gavrin(app, server, flags):
+    soak = subprocess.Popen([os.path.join(BENCH_DIR, "soak"), app.folder, server.host], cwd=app.root,
+                            env=app.environment(flags), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return soak, lambda: (soak.terminate(), soak.wait(timeout=10))
+
+
+def start_bare(app, server, flags):
+    # The services tab of the soak shows the local help page and is not reloaded.
+    addresses = ["http://%s%s" % (server.host, page) for page in PAGES]
+    addresses.append(os.path.join(app.folder, "gavrinhelp.htm"))
+    bare = BareWindow(app, ["--reload-every=500"] + addresses, flags)
+    return bare.process, bare.stop
+
+
+def soak(window, start, reloads, flags):
+    server = SiteServer()
+    app = Gavrin({})  # for its folder and environment
+    process, stop = start(app, server, flags)
+
+    def loads():
+        return sum(server.seen(rendered(page)) for page in PAGES)
+
+    try:
+        if not all_drawn(server, PAGES, timeout=60):
+            print("%s: the five pages did not load" % window)
+            return None
+        began, first = time.monotonic(), loads()
+        start_rss, processes = tree_memory(process.pid)
+        print("%s, start: %.0f MB in %d processes" % (window, start_rss, processes), flush=True)
+        next_report, warm_rss = began + 20, None
+        while loads() - first < reloads:
+            time.sleep(0.5)
+            if time.monotonic() >= next_report:
+                next_report += 20
+                rss, processes = tree_memory(process.pid)
+                warm_rss = warm_rss or rss
+                print("%s, %4.0f s: %.0f MB, %d reloads" % (window, time.monotonic() - began, rss, loads() - first),
+                      flush=True)
+        end_rss, processes = tree_memory(process.pid)
+        print("%s, end: %.0f MB in %d processes after %d reloads in %.0f s: %+.1f %%" % (
+            window, end_rss, processes, loads() - first, time.monotonic() - began,
+            100.0 * (end_rss - start_rss) / start_rss), flush=True)
+        return start_rss, warm_rss or start_rss, end_rss
+    finally:
+        stop()
+        app.stop()
+        server.close()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--reloads", type=int, default=2050)
+    parser.add_argument("--flags", default=SHIPPED_FLAGS, help="web engine switches (Gavrin's own by default)")
+    args = parser.parse_args()
+
+    results = {window: soak(window, start, args.reloads, args.flags)
+               for window, start in (("Gavrin", start_gavrin), ("bare window", start_bare))}
+    print("\nProcess tree memory from the five pages drawn to %d reloads later (goal for Gavrin: under 5 %%)"
+          % args.reloads)
+    for window, figures in results.items():
+        if figures:
+            start, warm, end = figures
+            print("%-12s %.0f MB -> %.0f MB, %+.1f %%; from 20 s on (%.0f MB): %+.1f %%" % (
+                window, start, end, 100.0 * (end - start) / start, warm, 100.0 * (end - warm) / warm))
+
+
+if __name__ == "__main__":
+    main()
