@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "OpenWindows.h"
 
 #include "about/frmAbout.h"
 #include "platform/PictureBox.h"
@@ -11,20 +12,10 @@
 
 namespace {
 
-QList<frmAbout *> openBoxes()
-{
-    QList<frmAbout *> found;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<frmAbout *>(window); box && box->isVisible())
-            found << box;
-    }
-    return found;
-}
-
 frmAbout *openBox(MainWindowFixture &f)
 {
     f.window->mnuAbout_Click();
-    return openBoxes().value(0);
+    return openWindows<frmAbout>().value(0);
 }
 
 } // namespace
@@ -34,7 +25,7 @@ class AboutBoxTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { qDeleteAll(openBoxes()); }
+    void cleanup() { qDeleteAll(openWindows<frmAbout>()); }
 
     void showsTitleVersionAndTheHandOverTheLinksOneBoxAtATime()
     {
@@ -48,7 +39,7 @@ private slots:
             QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
 
         f.window->mnuAbout_Click();
-        QCOMPARE(openBoxes(), QList<frmAbout *>{box.data()});
+        QCOMPARE(openWindows<frmAbout>(), QList<frmAbout *>{box.data()});
         box->Command3_Click();
         QTRY_VERIFY(box.isNull());
         QVERIFY(openBox(f));

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "OpenWindows.h"
 
 #include "platform/TabStrip.h"
 #include "search/Search.h"
@@ -12,20 +13,10 @@
 
 namespace {
 
-QList<Search *> openForms()
-{
-    QList<Search *> found;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *form = qobject_cast<Search *>(window); form && form->isVisible())
-            found << form;
-    }
-    return found;
-}
-
 Search *openForm(MainWindowFixture &f)
 {
     f.window->Command10_Click();
-    return openForms().value(0);
+    return openWindows<Search>().value(0);
 }
 
 } // namespace
@@ -35,7 +26,7 @@ class SearchDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { qDeleteAll(openForms()); }
+    void cleanup() { qDeleteAll(openWindows<Search>()); }
 
     void opensOnceFixedWithTheFieldsInTabOrderAndSearchSaysSoThenSendsShowsAndCloses()
     {
@@ -65,7 +56,7 @@ private slots:
         form->Combo4->setCurrentText("Gallery items only");
         // Opening again brings the same form forward with its entries.
         f.window->mnuSearch_Click();
-        QCOMPARE(openForms(), QList<Search *>{form.data()});
+        QCOMPARE(openWindows<Search>(), QList<Search *>{form.data()});
         QString captionWhenSent;
         f.view(5)->navigated = [&](const QString &) { captionWhenSent = f.window->SSTab1->TabCaption(5); };
         form->Command1_Click();
