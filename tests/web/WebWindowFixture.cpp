@@ -20,7 +20,8 @@ WebWindowFixture::WebWindowFixture()
     services.site.itemServer = server.host();
     window = std::make_unique<frmMain>(services);
     window->show();
-    QTest::qWaitForWindowExposed(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the main window was not shown");
 }
 
 WebWindowFixture::~WebWindowFixture() = default;
@@ -38,7 +39,8 @@ QVariant WebWindowFixture::evaluate(int tab, const QString &script) const
         result = value;
         answered = true;
     });
-    QTest::qWaitFor([&answered] { return answered; }, 10000);
+    if (!QTest::qWaitFor([&answered] { return answered; }, 10000))
+        qWarning("the page did not answer the script");
     return result;
 }
 
