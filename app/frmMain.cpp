@@ -259,7 +259,7 @@ void frmMain::shutdown()
 
 void frmMain::Command7_Click()
 {
-    shutdown();
+    // Closing runs the shutdown sequence once, in Form_Unload.
     close();
 }
 

@@ -10,7 +10,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from gavrin_e2e import Gavrin, SiteServer, item_page, process_tree, rendered, wait_until  # noqa: E402,F401
+from gavrin_e2e import Gavrin, end_process, SiteServer, item_page, process_tree, rendered, wait_until  # noqa: E402,F401
 
 BENCH_DIR = os.environ["GAVRIN_BENCH_DIR"]
 PER_SITE = "--process-per-site"
@@ -44,12 +44,7 @@ class BareWindow:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        end_process(self.process)
 
 
 def all_drawn(server, pages, timeout=30):

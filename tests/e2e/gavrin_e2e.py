@@ -16,6 +16,16 @@ BIN_DIR = os.environ["GAVRIN_BIN_DIR"]
 PAGES = ("Splash.htm", "temp.html", "gavrinhelp.htm")
 
 
+def end_process(process):
+    """Asks a process to end, and ends it when it does not within 10 s."""
+    process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def wait_until(predicate, timeout=20.0, step=0.1):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -256,12 +266,7 @@ class Gavrin:
 
     def stop(self):
         if self.alive():
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+            end_process(self.process)
         shutil.rmtree(self.root, ignore_errors=True)
 
 
