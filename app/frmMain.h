@@ -154,6 +154,7 @@ private:
     void Form_Unload();
     void shutdown();
     void applyTimerChanges(const RefreshRate &rate);
+    void reloadTabOnTimer(int tab, int periodMs);
     void applyStoredWinState();
     BrowserView *currentView() const;
     void openSitePage(SitePage page);

@@ -9,6 +9,7 @@
 #include "platform/Notifier.h"
 #include "platform/TabStrip.h"
 
+#include <QDateTime>
 #include <QTimer>
 
 void frmMain::setupAlerts()
@@ -25,6 +26,14 @@ void frmMain::setupAlerts()
         connect(view, &BrowserView::elementRead, this,
                 [this, tab](bool found, const QString &text) { elementRead(tab, found, text); });
         connect(view, &BrowserView::elementWatchStopped, this, [this, tab] { stopAlert(tab); });
+        connect(view, &BrowserView::healthChanged, this, &frmMain::updateReloadStatus);
+    }
+    // A dialog a page raised out of sight was not shown: its tab catches the eye.
+    for (int tab = 0; tab < int(m_browsers.size()); ++tab) {
+        connect(m_browsers[tab], &BrowserView::dialogRefused, this, [this, tab] {
+            if (SSTab1->Tab() != tab)
+                SSTab1->setTabMarked(tab, true);
+        });
     }
     // A marked tab has caught the eye once the user brings it to the front.
     connect(SSTab1, &TabStrip::currentChanged, this, [this](int tab) { SSTab1->setTabMarked(tab, false); });
@@ -32,6 +41,7 @@ void frmMain::setupAlerts()
 
 void frmMain::updateReloadStatus()
 {
+    const QDateTime now = QDateTime::currentDateTime();
     for (int tab = 0; tab < kWatchTabCount; ++tab) {
         if (SSTab1->TabCaption(tab) == availableCaption()) {
             SSTab1->setTabReloadStatus(tab, std::nullopt, QString());
@@ -39,8 +49,8 @@ void frmMain::updateReloadStatus()
         }
         const IntervalTimer *timer = m_tabTimers[tab];
         const ReloadStatus status = reloadStatus({timer->isEnabled(), timer->interval(), timer->remainingTime()},
-                                                 Timer6->isRunning(), m_countdown);
-        SSTab1->setTabReloadStatus(tab, status.fractionLeft, status.tooltip);
+                                                 Timer6->isRunning(), m_countdown, m_browsers[tab]->health(), now);
+        SSTab1->setTabReloadStatus(tab, status.fractionLeft, status.tooltip, status.tone);
     }
 }
 

@@ -32,8 +32,16 @@ void frmMain::Command3_Click()
 
 void frmMain::Command5_Click()
 {
-    if (BrowserView *view = currentView())
+    BrowserView *view = currentView();
+    if (!view)
+        return;
+    if (!view->showsFormAnswer()) {
         view->Refresh();
+        return;
+    }
+    if (m_services.messages->ask(this, QStringLiteral("This page was sent by a form. Send it again?"),
+                                 QStringLiteral("Gavrin")))
+        view->resendForm();
 }
 
 void frmMain::Command6_Click()

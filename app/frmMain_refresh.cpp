@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 
 #include "app/core/Countdown.h"
+#include "app/core/TrimData.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
@@ -27,27 +28,27 @@ void frmMain::cmbRefresh_Click()
 
 void frmMain::Timer1_Timer()
 {
-    m_browsers[0]->RefreshUnlessEditing();
+    reloadTabOnTimer(0, m_tabTimers[0]->interval());
 }
 
 void frmMain::Timer2_Timer()
 {
-    m_browsers[1]->RefreshUnlessEditing();
+    reloadTabOnTimer(1, m_tabTimers[1]->interval());
 }
 
 void frmMain::Timer3_Timer()
 {
-    m_browsers[2]->RefreshUnlessEditing();
+    reloadTabOnTimer(2, m_tabTimers[2]->interval());
 }
 
 void frmMain::Timer4_Timer()
 {
-    m_browsers[3]->RefreshUnlessEditing();
+    reloadTabOnTimer(3, m_tabTimers[3]->interval());
 }
 
 void frmMain::Timer5_Timer()
 {
-    m_browsers[4]->RefreshUnlessEditing();
+    reloadTabOnTimer(4, m_tabTimers[4]->interval());
 }
 
 void frmMain::Timer6_Timer()
@@ -56,6 +57,18 @@ void frmMain::Timer6_Timer()
     m_countdown = tick.count;
     if (!tick.reloadFront)
         return;
-    if (BrowserView *view = currentView())
-        view->RefreshUnlessEditing();
+    reloadTabOnTimer(SSTab1->Tab(), kCountdownPeriodMs);
+}
+
+void frmMain::reloadTabOnTimer(int tab, int periodMs)
+{
+    BrowserView *view = browser(tab);
+    if (!view)
+        return;
+    TimedReload reload;
+    reload.periodMs = periodMs;
+    // A watched tab showing the answer to a form goes back to its item's page.
+    if (isWatchTab(tab) && SSTab1->TabCaption(tab) != availableCaption())
+        reload.formAnswerReplacement = itemPageAddress(m_services.site, trim_data(SSTab1->TabCaption(tab), 5, 0));
+    view->reloadOnTimer(reload);
 }

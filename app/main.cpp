@@ -10,24 +10,12 @@
 #include <QApplication>
 #include <QWebEngineProfile>
 
-namespace {
-
-// One render process per site instead of one per view: the watched pages come
-// from one site, and six views then need about half the memory. A renderer that
-// dies takes every page of its site with it; each view brings its page back by
-// itself. Switches a user has set for the engine are kept.
-void useOneRendererPerSite()
-{
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    flags += " --process-per-site";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
-}
-
-} // namespace
+// Each view has a render process of its own (the engine's default for
+// separate pages): a page that spins, hangs or waits on a dialog holds up only
+// its own tab, at the cost of some memory (see bench/memory).
 
 int main(int argc, char *argv[])
 {
-    useOneRendererPerSite();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gavrin"));
     QApplication::setOrganizationName(QStringLiteral("Gavrin"));

@@ -1,6 +1,18 @@
 #pragma once
 
+#include "platform/core/PageHealth.h"
+
 #include <QWidget>
+
+// A reload that a timer asks for, rather than the user.
+struct TimedReload
+{
+    // Loaded with a plain GET instead of a page that answers a form post;
+    // empty: such a page is left as it is.
+    QString formAnswerReplacement;
+    // How often the timer asks; a load on its way is given time by it.
+    int periodMs = 0;
+};
 
 // An embedded web view as the windows use it. Every call returns at once; the
 // page loads in the background and documentComplete() follows on the UI thread.
@@ -14,15 +26,20 @@ public:
     // An http/https address or a full local file path, taken as a browser's
     // address bar would take it.
     virtual void Navigate(const QString &text) = 0;
-    // Fetches the shown page again; a page still loading starts over.
+    // Fetches the shown page again; a page still loading starts over. A page
+    // that answers a form is never sent again by it: see resendForm().
     virtual void Refresh() = 0;
+    // The page shown answers a form post; the user is asked before it is sent again.
+    virtual bool showsFormAnswer() const = 0;
+    virtual void resendForm() = 0;
     // False when the history holds no page in that direction.
     virtual bool GoBack() = 0;
     virtual bool GoForward() = 0;
 
-    // A reload on a timer: skipped while the user is typing into the page, so
-    // that what they typed is not thrown away.
-    virtual void RefreshUnlessEditing() = 0;
+    // Never sends a form again, waits for a load on its way, and holds while
+    // the user is typing into the page; health() says when it held.
+    virtual void reloadOnTimer(const TimedReload &reload) = 0;
+    virtual PageHealth health() const = 0;
 
     // Offers "Alert me when this changes" on the page's context menu.
     virtual void setElementAlertsEnabled(bool enabled) = 0;
@@ -32,6 +49,9 @@ signals:
     // A page finished loading, whether it loaded or failed, or it was lost
     // with its renderer (it comes back by itself).
     void documentComplete();
+    void healthChanged();
+    // The page raised a dialog out of sight; it was not shown.
+    void dialogRefused(const QString &text);
     // The user chose an element to follow; text is what it shows now.
     void elementChosen(const QString &text);
     // The chosen element's text after a page finished loading; found is false

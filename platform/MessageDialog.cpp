@@ -22,3 +22,11 @@ void QtMessageDialog::show(QWidget *parent, const QString &text, const QString &
     }
     box.exec();
 }
+
+bool QtMessageDialog::ask(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

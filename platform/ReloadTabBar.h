@@ -1,11 +1,15 @@
 #pragma once
 
+#include "platform/core/PageHealth.h"
+
 #include <QTabBar>
 #include <QVector>
 #include <optional>
 
 // A tab bar that draws, along the bottom edge of a tab's header, a thin bar
-// for the part of its reload period still to wait.
+// for the part of its reload period still to wait: in the highlight colour
+// while the page is fine, amber while a reload waits for the user, red while
+// the site or the page fails. A page in trouble shows a whole bar.
 class ReloadTabBar : public QTabBar
 {
     Q_OBJECT
@@ -13,13 +17,20 @@ class ReloadTabBar : public QTabBar
 public:
     using QTabBar::QTabBar;
 
-    void setTabProgress(int index, std::optional<double> fractionLeft);
+    void setTabProgress(int index, std::optional<double> fractionLeft, HealthTone tone = HealthTone::Fine);
     std::optional<double> tabProgress(int index) const;
+    HealthTone tabTone(int index) const;
+    QColor toneColour(HealthTone tone) const;
 
 protected:
     void tabInserted(int index) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QVector<std::optional<double>> m_progress;
+    struct Progress
+    {
+        std::optional<double> fractionLeft;
+        HealthTone tone = HealthTone::Fine;
+    };
+    QVector<Progress> m_progress;
 };

@@ -57,9 +57,10 @@ void TabStrip::setTabCaption(int index, const QString &caption)
     m_bar->setTabText(index, displayText(caption));
 }
 
-void TabStrip::setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip)
+void TabStrip::setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip,
+                                  HealthTone tone)
 {
-    m_bar->setTabProgress(index, fractionLeft);
+    m_bar->setTabProgress(index, fractionLeft, tone);
     m_bar->setTabToolTip(index, tooltip);
 }
 

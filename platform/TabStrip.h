@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/PageHealth.h"
+
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -27,8 +29,10 @@ public:
     void addToTab(int index, QWidget *widget);
     ReloadTabBar *tabBar() const { return m_bar; }
 
-    // The header's reload bar and its tooltip; none hides the bar.
-    void setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip);
+    // The header's reload bar, in the colour of the page's health, and its
+    // tooltip; none hides the bar of a page in good health.
+    void setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip,
+                            HealthTone tone = HealthTone::Fine);
     // A mark on the header that catches the eye; the caption stays as it is.
     void setTabMarked(int index, bool marked);
     bool isTabMarked(int index) const;

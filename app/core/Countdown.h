@@ -4,6 +4,8 @@
 
 // The five-minute countdown: one tick a second on the count of seconds left.
 inline QString countdownStart() { return QStringLiteral("300"); }
+// The time from one reload by the countdown to the next.
+constexpr int kCountdownPeriodMs = 300 * 1000;
 
 struct CountdownTick
 {

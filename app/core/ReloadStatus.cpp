@@ -2,6 +2,7 @@
 
 #include "app/core/Countdown.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace {
@@ -27,9 +28,7 @@ int wholeSecondsLeft(int ms)
     return (qMax(ms, 0) + 999) / 1000;
 }
 
-} // namespace
-
-ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText)
+ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText)
 {
     if (tab.enabled && tab.periodMs > 0 && tab.remainingMs >= 0) {
         const int left = qMin(tab.remainingMs, tab.periodMs);
@@ -45,4 +44,38 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
                 double(count) / full};
     }
     return {QStringLiteral("Not reloading"), std::nullopt};
+}
+
+QStringList healthLines(const PageHealth &health, const QDateTime &now)
+{
+    QStringList lines;
+    if (health.pausedForTyping)
+        lines << QStringLiteral("Paused while you type into the page");
+    if (health.waitingForDialog)
+        lines << QStringLiteral("Waiting for your answer to the page's question");
+    if (health.notResponding)
+        lines << QStringLiteral("Page not responding");
+    if (!health.loadError.isEmpty())
+        lines << QStringLiteral("Site not answering: %1").arg(health.loadError);
+    if (health.lastDrawn.isValid()) {
+        const qint64 age = qMax<qint64>(0, health.lastDrawn.secsTo(now));
+        lines << QStringLiteral("Last drawn at %1, %2 ago")
+                     .arg(health.lastDrawn.toString(QStringLiteral("HH:mm:ss")), duration(int(qMin<qint64>(age, 1 << 30))));
+    }
+    if (!health.pageMessage.isEmpty())
+        lines << QStringLiteral("The page said: %1").arg(health.pageMessage);
+    return lines;
+}
+
+} // namespace
+
+ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
+                          const PageHealth &health, const QDateTime &now)
+{
+    ReloadStatus status = timerStatus(tab, countdownRunning, countdownText);
+    const QStringList lines = healthLines(health, now);
+    if (!lines.isEmpty())
+        status.tooltip += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    status.tone = healthTone(health);
+    return status;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/PageHealth.h"
+
 #include <QString>
 #include <optional>
 
@@ -15,8 +17,12 @@ struct ReloadStatus
 {
     QString tooltip;
     std::optional<double> fractionLeft;   // of the period still to wait; none: no bar
+    HealthTone tone = HealthTone::Fine;
 };
 
 // tab: the tab's own reload timer; countdownRunning and countdownText: the
-// five-minute countdown and its count of seconds left.
-ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText);
+// five-minute countdown and its count of seconds left; health: what the view
+// says of its page, read at now. A reload that did not happen, or did not
+// succeed, is said so beside the time the page was last drawn.
+ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
+                          const PageHealth &health = {}, const QDateTime &now = {});

@@ -3,25 +3,29 @@
 // Scripts the browser view runs in the page, in a world of its own so the
 // page's scripts neither see nor disturb them.
 
-// Marks an element once the user has typed into it.
+// Marks an element with the time the user last typed into it.
 inline const char *kMarkEditsScript = R"JS(
-document.addEventListener('input', function (e) { if (e.target) e.target.__gavrinEdited = true; }, true);
+document.addEventListener('input', function (e) { if (e.target) e.target.__gavrinEditedAt = Date.now(); }, true);
 )JS";
 
-// True when a text field, text area or editable element has the focus and
-// holds text the user changed since the page loaded.
-inline const char *kUserIsEditingScript = R"JS(
+// The milliseconds since the user last typed into the focused text field,
+// text area or editable element, when it holds text the user changed since the
+// page loaded; -1 otherwise.
+inline const char *kTypedTextAgeScript = R"JS(
 (function () {
   var a = document.activeElement;
   while (a && (a.tagName === 'IFRAME' || a.tagName === 'FRAME')) {
-    try { a = a.contentDocument.activeElement; } catch (e) { return false; }
+    try { a = a.contentDocument.activeElement; } catch (e) { return -1; }
   }
-  if (!a) return false;
+  if (!a || !a.__gavrinEditedAt) return -1;
   var textTypes = ['', 'text', 'search', 'email', 'number', 'tel', 'url', 'password'];
+  var changed = false;
   if (a.tagName === 'TEXTAREA' ||
       (a.tagName === 'INPUT' && textTypes.indexOf((a.getAttribute('type') || '').toLowerCase()) >= 0))
-    return a.value !== a.defaultValue;
-  return !!(a.isContentEditable && a.__gavrinEdited);
+    changed = a.value !== a.defaultValue;
+  else
+    changed = !!a.isContentEditable;
+  return changed ? Math.max(0, Date.now() - a.__gavrinEditedAt) : -1;
 })()
 )JS";
 

@@ -1,7 +1,10 @@
 #include "platform/web/WebBrowserView.h"
 
+#include "platform/core/PagePatience.h"
+#include "platform/web/HangWatch.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
+#include "platform/web/WebPage.h"
 
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -10,7 +13,7 @@
 #include <QUrl>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
-#include <QWebEnginePage>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
@@ -20,38 +23,92 @@ namespace {
 
 constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
 // A page that does not say within this time whether the user is typing is reloaded.
-constexpr int kEditCheckTimeoutMs = 1000;
+constexpr int kTypingCheckTimeoutMs = 1000;
 
 } // namespace
 
 WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     : BrowserView(parent)
     , m_view(new QWebEngineView(this))
+    , m_page(new WebPage(profile, this))
 {
-    auto *page = new QWebEnginePage(profile, m_view);
     QWebEngineScript markEdits;
     markEdits.setSourceCode(QString::fromLatin1(kMarkEditsScript));
     markEdits.setInjectionPoint(QWebEngineScript::DocumentCreation);
     markEdits.setWorldId(kWorld);
     markEdits.setRunsOnSubFrames(true);
-    page->scripts().insert(markEdits);
-    m_view->setPage(page);
+    m_page->scripts().insert(markEdits);
+    m_view->setPage(m_page);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebBrowserView::readWatchedElement);
+    connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loadClock.start(); });
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &WebBrowserView::loadingChanged);
+
     m_recovery = new RendererRecovery(m_view);
     connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
     connect(m_recovery, &RendererRecovery::reloadDue, this, &WebBrowserView::Refresh);
+
+    m_hangWatch = new HangWatch(m_page);
+    connect(m_hangWatch, &HangWatch::notRespondingChanged, this,
+            [this](bool hung) { updateHealth([hung](PageHealth &health) { health.notResponding = hung; }); });
+    connect(m_page, &WebPage::waitingForUserChanged, this, [this](bool waiting) {
+        m_hangWatch->setPaused(waiting);
+        updateHealth([waiting](PageHealth &health) { health.waitingForDialog = waiting; });
+    });
+    connect(m_page, &WebPage::dialogRefused, this, [this](const QString &text) {
+        updateHealth([&text](PageHealth &health) { health.pageMessage = text; });
+        emit dialogRefused(text);
+    });
+}
+
+void WebBrowserView::updateHealth(const std::function<void(PageHealth &)> &change)
+{
+    PageHealth next = m_health;
+    change(next);
+    if (next == m_health)
+        return;
+    m_health = next;
+    emit healthChanged();
+}
+
+void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
+{
+    switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadSucceededStatus:
+        updateHealth([](PageHealth &health) {
+            health.lastDrawn = QDateTime::currentDateTime();
+            health.loadError.clear();
+        });
+        break;
+    case QWebEngineLoadingInfo::LoadFailedStatus: {
+        const QString error = info.errorString().isEmpty() ? QStringLiteral("error %1").arg(info.errorCode())
+                                                           : info.errorString();
+        updateHealth([&error](PageHealth &health) { health.loadError = error; });
+        break;
+    }
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+    case QWebEngineLoadingInfo::LoadStoppedStatus:
+        break;
+    }
+}
+
+void WebBrowserView::userNavigates()
+{
+    m_page->setTimedNavigation(false);
+    updateHealth([](PageHealth &health) { health.pausedForTyping = false; });
 }
 
 void WebBrowserView::Navigate(const QString &text)
 {
+    userNavigates();
     m_view->setUrl(QUrl::fromUserInput(text));
 }
 
 void WebBrowserView::Refresh()
 {
+    userNavigates();
     // A reload while an address is still on its way would drop it and fetch
     // the page shown before; asking for that address again restarts its load.
     const QUrl shown = m_view->history()->currentItem().url();
@@ -61,10 +118,22 @@ void WebBrowserView::Refresh()
         m_view->reload();
 }
 
+bool WebBrowserView::showsFormAnswer() const
+{
+    return m_page->showsFormAnswer();
+}
+
+void WebBrowserView::resendForm()
+{
+    m_page->allowFormResend();
+    Refresh();
+}
+
 bool WebBrowserView::GoBack()
 {
     if (!m_view->history()->canGoBack())
         return false;
+    userNavigates();
     m_view->back();
     return true;
 }
@@ -73,28 +142,54 @@ bool WebBrowserView::GoForward()
 {
     if (!m_view->history()->canGoForward())
         return false;
+    userNavigates();
     m_view->forward();
     return true;
 }
 
-void WebBrowserView::RefreshUnlessEditing()
+void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
-    if (m_editCheckPending)
+    // The tab says why it is not reloaded: its health tells.
+    if (m_typingCheckPending || m_page->isWaitingForUser() || m_hangWatch->notResponding())
         return;
-    m_editCheckPending = true;
+    if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs))
+        return;
+    m_typingCheckPending = true;
     // Whichever comes first, the page's answer or the time-out, decides.
     auto decided = std::make_shared<bool>(false);
-    auto decide = [this, decided](bool editing) {
+    auto decide = [this, decided, reload](qint64 msSinceTyped) {
         if (*decided)
             return;
         *decided = true;
-        m_editCheckPending = false;
-        if (!editing)
-            Refresh();
+        m_typingCheckPending = false;
+        const bool held = typingHoldsReload(msSinceTyped >= 0, m_page->inFront(), msSinceTyped);
+        updateHealth([held](PageHealth &health) { health.pausedForTyping = held; });
+        if (!held)
+            reloadNow(reload);
     };
-    m_view->page()->runJavaScript(QString::fromLatin1(kUserIsEditingScript), kWorld,
-                                  [decide](const QVariant &answer) { decide(answer.toBool()); });
-    QTimer::singleShot(kEditCheckTimeoutMs, this, [decide] { decide(false); });
+    m_page->runJavaScript(QString::fromLatin1(kTypedTextAgeScript), kWorld, [decide](const QVariant &answer) {
+        bool isNumber = false;
+        const qint64 age = answer.toLongLong(&isNumber);
+        decide(isNumber ? age : -1);
+    });
+    QTimer::singleShot(kTypingCheckTimeoutMs, this, [decide] { decide(-1); });
+}
+
+void WebBrowserView::reloadNow(const TimedReload &reload)
+{
+    if (m_page->showsFormAnswer()) {
+        if (reload.formAnswerReplacement.isEmpty())
+            return;
+        m_page->setTimedNavigation(true);
+        m_view->setUrl(QUrl::fromUserInput(reload.formAnswerReplacement));
+        return;
+    }
+    m_page->setTimedNavigation(true);
+    // Only a load that has been on its way too long gets here: start it over.
+    if (m_page->isLoading())
+        m_view->setUrl(m_view->url());
+    else
+        m_view->reload();
 }
 
 void WebBrowserView::setElementAlertsEnabled(bool enabled)
@@ -134,7 +229,7 @@ void WebBrowserView::chooseElementAt(const QPoint &position)
     const qreal zoom = m_view->zoomFactor();
     const QString script = QString::fromLatin1(kChooseElementScript)
                                .arg(QString::number(position.x() / zoom), QString::number(position.y() / zoom));
-    m_view->page()->runJavaScript(script, kWorld, [this](const QVariant &answer) {
+    m_page->runJavaScript(script, kWorld, [this](const QVariant &answer) {
         const QVariantList chosen = answer.toList();
         if (chosen.size() != 2 || chosen[0].toString().isEmpty())
             return;
@@ -151,7 +246,7 @@ void WebBrowserView::readWatchedElement(bool loaded)
         QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{m_watchedSelector}).toJson(QJsonDocument::Compact));
     // The literal is a one-element array; the script wants its element.
     const QString script = QString::fromLatin1(kReadElementScript).arg(selectorLiteral + QStringLiteral("[0]"));
-    m_view->page()->runJavaScript(script, kWorld, [this](const QVariant &answer) {
+    m_page->runJavaScript(script, kWorld, [this](const QVariant &answer) {
         if (m_watchedSelector.isEmpty())
             return;
         emit elementRead(answer.typeId() == QMetaType::QString, answer.toString());
@@ -162,4 +257,11 @@ void WebBrowserView::resizeEvent(QResizeEvent *event)
 {
     BrowserView::resizeEvent(event);
     m_view->resize(size());
+}
+
+void WebBrowserView::showEvent(QShowEvent *event)
+{
+    BrowserView::showEvent(event);
+    // What the page said out of sight has been seen once its tab is in front.
+    updateHealth([](PageHealth &health) { health.pageMessage.clear(); });
 }

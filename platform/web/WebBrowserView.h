@@ -2,12 +2,18 @@
 
 #include "platform/BrowserView.h"
 
+#include <QElapsedTimer>
+#include <functional>
+
+class HangWatch;
+class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
 class RendererRecovery;
+class WebPage;
 
 // The browser view on Qt WebEngine. All views of the program share one profile.
-// A page whose render process dies comes back by itself.
+// A page whose render process dies or hangs comes back by itself.
 class WebBrowserView final : public BrowserView
 {
     Q_OBJECT
@@ -17,9 +23,12 @@ public:
 
     void Navigate(const QString &text) override;
     void Refresh() override;
+    bool showsFormAnswer() const override;
+    void resendForm() override;
     bool GoBack() override;
     bool GoForward() override;
-    void RefreshUnlessEditing() override;
+    void reloadOnTimer(const TimedReload &reload) override;
+    PageHealth health() const override { return m_health; }
     void setElementAlertsEnabled(bool enabled) override;
     void stopWatchingElement() override;
 
@@ -27,15 +36,24 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void userNavigates();
+    void reloadNow(const TimedReload &reload);
+    void loadingChanged(const QWebEngineLoadingInfo &info);
+    void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
     void chooseElementAt(const QPoint &position);
     void readWatchedElement(bool loaded);
 
     QWebEngineView *m_view;
-    bool m_alertsEnabled = false;
-    bool m_editCheckPending = false;
-    QString m_watchedSelector;
+    WebPage *m_page;
+    HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
+    QElapsedTimer m_loadClock;
+    PageHealth m_health;
+    bool m_alertsEnabled = false;
+    bool m_typingCheckPending = false;
+    QString m_watchedSelector;
 };

@@ -97,6 +97,9 @@ class SiteServer:
         # When each path was first asked for, by time.monotonic().
         self.arrived = {}
         self.open_hangs = 0
+        # Form posts as (path, body); paths answered only after some seconds.
+        self.posts = []
+        self.delays = {}
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
@@ -106,7 +109,17 @@ class SiteServer:
                     server.arrived.setdefault(self.path, time.monotonic())
                 if self.path in server.hanging:
                     return self.hang()
-                body = server.pages.get(self.path.split("?")[0], server.default_page(self.path))
+                time.sleep(server.delays.get(self.path, 0))
+                self.answer(server.pages.get(self.path, server.pages.get(self.path.split("?")[0],
+                                                                         server.default_page(self.path))))
+
+            def do_POST(self):
+                body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
+                with server.lock:
+                    server.posts.append((self.path, body.decode(errors="replace")))
+                self.answer(server.default_page(self.path))
+
+            def answer(self, body):
                 if isinstance(body, str):
                     body = body.encode("utf-8")
                 self.send_response(server.statuses.get(self.path, 200))
@@ -151,6 +164,10 @@ class SiteServer:
     def seen(self, path):
         with self.lock:
             return self.requests.count(path)
+
+    def posted(self, path):
+        with self.lock:
+            return [body for posted_path, body in self.posts if posted_path == path]
 
     def close(self):
         self.httpd.shutdown()

@@ -84,16 +84,16 @@ private slots:
         f.watch("2");
         f.view(1)->calls.clear();
         f.window->Timer2_Timer();
-        QCOMPARE(f.view(1)->calls, QStringList{"RefreshUnlessEditing"});
+        QCOMPARE(f.view(1)->calls, QStringList{"ReloadOnTimer"});
 
         pick(f, "5 Minutes");
         f.window->SSTab1->setTab(5);
         tick(f, 299);
         QVERIFY(f.view(5)->calls.isEmpty());
         tick(f, 1);
-        QCOMPARE(f.view(5)->calls, QStringList{"RefreshUnlessEditing"});
+        QCOMPARE(f.view(5)->calls, QStringList{"ReloadOnTimer"});
         QCOMPARE(f.window->countdown(), QString("300"));
-        QVERIFY(!f.view(0)->calls.contains("RefreshUnlessEditing"));
+        QVERIFY(!f.view(0)->calls.contains("ReloadOnTimer"));
     }
 };
 

@@ -23,6 +23,8 @@ public:
             navigated(text);
     }
     void Refresh() override { calls << QStringLiteral("Refresh"); }
+    bool showsFormAnswer() const override { return formAnswer; }
+    void resendForm() override { calls << QStringLiteral("ResendForm"); }
     bool GoBack() override
     {
         calls << QStringLiteral("GoBack");
@@ -40,7 +42,17 @@ public:
         return true;
     }
 
-    void RefreshUnlessEditing() override { calls << QStringLiteral("RefreshUnlessEditing"); }
+    void reloadOnTimer(const TimedReload &reload) override
+    {
+        calls << QStringLiteral("ReloadOnTimer");
+        timedReloads << reload;
+    }
+    PageHealth health() const override { return pageHealth; }
+    void setHealth(const PageHealth &health)
+    {
+        pageHealth = health;
+        emit healthChanged();
+    }
     void setElementAlertsEnabled(bool enabled) override { alertsEnabled = enabled; }
     void stopWatchingElement() override { calls << QStringLiteral("StopWatchingElement"); }
 
@@ -49,6 +61,7 @@ public:
     void chooseElement(const QString &text) { emit elementChosen(text); }
     void readElement(bool found, const QString &text) { emit elementRead(found, text); }
     void stopAlertingFromMenu() { emit elementWatchStopped(); }
+    void refuseDialog(const QString &text) { emit dialogRefused(text); }
 
     // Lets a test look at the window at the moment a page is asked for.
     std::function<void(const QString &)> navigated;
@@ -56,4 +69,7 @@ public:
     QStringList history;
     int position = -1;
     bool alertsEnabled = false;
+    bool formAnswer = false;
+    QList<TimedReload> timedReloads;
+    PageHealth pageHealth;
 };

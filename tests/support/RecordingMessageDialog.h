@@ -4,7 +4,8 @@
 
 #include <QList>
 
-// Records messages instead of blocking on them.
+// Records messages and questions instead of blocking on them; questions get
+// the answer the test set.
 class RecordingMessageDialog final : public MessageDialog
 {
 public:
@@ -19,6 +20,13 @@ public:
     {
         shown << Message{text, title, icon};
     }
+    bool ask(QWidget *, const QString &text, const QString &title) override
+    {
+        asked << Message{text, title, Icon::None};
+        return answer;
+    }
 
     QList<Message> shown;
+    QList<Message> asked;
+    bool answer = false;
 };

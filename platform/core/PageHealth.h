@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// What a browser view knows about its page beyond what it shows: when it was
+// last drawn and why a reload did not happen or did not succeed.
+struct PageHealth
+{
+    QDateTime lastDrawn;          // invalid: not drawn since the view was made
+    bool pausedForTyping = false;
+    QString loadError;            // why the last load failed; empty: it did not
+    bool notResponding = false;
+    bool waitingForDialog = false;
+    QString pageMessage;          // what the page said in a dialog out of sight
+
+    bool operator==(const PageHealth &other) const
+    {
+        return lastDrawn == other.lastDrawn && pausedForTyping == other.pausedForTyping
+            && loadError == other.loadError && notResponding == other.notResponding
+            && waitingForDialog == other.waitingForDialog && pageMessage == other.pageMessage;
+    }
+    bool operator!=(const PageHealth &other) const { return !(*this == other); }
+};
+
+// How a tab's header shows its page's health at a glance.
+enum class HealthTone {
+    Fine,
+    Held,     // a reload waits for the user: typing, or a question of the page
+    Failing,  // the site does not answer, or the page does not respond
+};
+
+inline HealthTone healthTone(const PageHealth &health)
+{
+    if (health.notResponding || !health.loadError.isEmpty())
+        return HealthTone::Failing;
+    if (health.pausedForTyping || health.waitingForDialog)
+        return HealthTone::Held;
+    return HealthTone::Fine;
+}
