@@ -49,3 +49,39 @@ TEST(ReloadStatus, NoRefreshAndUnknownRatesAreNotReloading)
     // A count that is no number gives no figure rather than a wrong one.
     EXPECT_EQ(reloadStatus({true, 0, -1}, true, "abc").tooltip, "Not reloading");
 }
+
+TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
+{
+    const QDateTime drawn(QDate(2026, 12, 7), QTime(14, 2, 31));
+    PageHealth health;
+    health.lastDrawn = drawn;
+    const ReloadTimerState timer{true, 15000, 4000};
+
+    ReloadStatus status = reloadStatus(timer, false, "300", health, drawn.addSecs(25));
+    EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nLast drawn at 14:02:31, 25 s ago");
+    EXPECT_EQ(status.tone, HealthTone::Fine);
+
+    health.pausedForTyping = true;
+    status = reloadStatus(timer, false, "300", health, drawn.addSecs(90));
+    EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPaused while you type into the page\n"
+                              "Last drawn at 14:02:31, 1 min 30 s ago");
+    EXPECT_EQ(status.tone, HealthTone::Held);
+
+    health.pausedForTyping = false;
+    health.waitingForDialog = true;
+    EXPECT_EQ(reloadStatus(timer, false, "300", health, drawn).tone, HealthTone::Held);
+
+    // Failing wins over waiting: the page will not come back by itself.
+    health.loadError = "Connection refused";
+    status = reloadStatus(timer, false, "300", health, drawn);
+    EXPECT_TRUE(status.tooltip.contains("\nSite not answering: Connection refused\n"));
+    EXPECT_EQ(status.tone, HealthTone::Failing);
+
+    PageHealth hung;
+    hung.notResponding = true;
+    hung.pageMessage = "You have been outbid";
+    status = reloadStatus(timer, false, "300", hung, drawn);
+    EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPage not responding\n"
+                              "The page said: You have been outbid");
+    EXPECT_EQ(status.tone, HealthTone::Failing);
+}

@@ -13,7 +13,7 @@ class FailingSites(E2ETestCase):
         self.gone_port = closed_port()
         return dict(super().site_hosts(), MainHost="127.0.0.1:%d" % self.gone_port)
 
-    def test_failing_tabs_keep_their_place_and_ask_again_at_the_next_tick(self):
+    def test_failing_tabs_keep_their_place_and_failed_loads_are_asked_again(self):
         self.server.hanging.add(item_page(HANGS))
         self.server.statuses[item_page(FAILS)] = 500
         self.app.set_rate_text("15 Seconds")
@@ -30,12 +30,12 @@ class FailingSites(E2ETestCase):
 
         back = SiteServer(port=self.gone_port)
         self.addCleanup(back.close)
-        self.assertRequested(item_page(HANGS), times=2, timeout=20)
         self.assertRequested(item_page(FAILS), times=2, timeout=20)
         self.assertTrue(wait_until(lambda: back.seen("/"), timeout=20), "the site that came back was not asked")
-        # The load that never finished was dropped, not left beside the new one.
-        self.assertTrue(wait_until(lambda: self.server.open_hangs == 1, timeout=5),
-                        "%d hanging loads" % self.server.open_hangs)
+        # A load on its way is given time to finish (a minute at this rate),
+        # not started over at every tick.
+        self.assertEqual(self.server.seen(item_page(HANGS)), 1)
+        self.assertEqual(self.server.open_hangs, 1)
         self.assertTrue(self.app.alive())
 
         # The failing tabs still hold their items: after the fifth, nothing is free.

@@ -44,6 +44,22 @@ private slots:
         QVERIFY(f.window->tabTimer(0)->isRunning());
         f.window->Command5_Click();
         QCOMPARE(f.view(0)->calls.last(), QString("Refresh"));
+        QVERIFY(f.messages.asked.isEmpty());
+    }
+
+    void refreshAsksBeforeAFormIsSentAgain()
+    {
+        MainWindowFixture f;
+        f.watch("42");
+        f.view(0)->formAnswer = true;
+        f.view(0)->calls.clear();
+        f.window->mnuRefresh_Click();
+        QCOMPARE(f.messages.asked.size(), 1);
+        QCOMPARE(f.messages.asked[0].text, QString("This page was sent by a form. Send it again?"));
+        QVERIFY(f.view(0)->calls.isEmpty());
+        f.messages.answer = true;
+        f.window->Command5_Click();
+        QCOMPARE(f.view(0)->calls, QStringList{"ResendForm"});
     }
 
     void sitePageShowsTheWaitingCaptionUntilADocumentCompletes()

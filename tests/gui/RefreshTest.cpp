@@ -83,8 +83,13 @@ private slots:
         f.watch("1");
         f.watch("2");
         f.view(1)->calls.clear();
+        pick(f, "30 Seconds");
         f.window->Timer2_Timer();
         QCOMPARE(f.view(1)->calls, QStringList{"ReloadOnTimer"});
+        // A page that answers a form is replaced by the item's own page.
+        QCOMPARE(f.view(1)->timedReloads[0].formAnswerReplacement,
+                 QString("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
+        QCOMPARE(f.view(1)->timedReloads[0].periodMs, 30000);
 
         pick(f, "5 Minutes");
         f.window->SSTab1->setTab(5);
@@ -92,6 +97,8 @@ private slots:
         QVERIFY(f.view(5)->calls.isEmpty());
         tick(f, 1);
         QCOMPARE(f.view(5)->calls, QStringList{"ReloadOnTimer"});
+        QVERIFY(f.view(5)->timedReloads[0].formAnswerReplacement.isEmpty());
+        QCOMPARE(f.view(5)->timedReloads[0].periodMs, 300000);
         QCOMPARE(f.window->countdown(), QString("300"));
         QVERIFY(!f.view(0)->calls.contains("ReloadOnTimer"));
     }

@@ -44,6 +44,24 @@ private slots:
         QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Available"));
     }
 
+    void aStaleTabSaysSoAndADialogOutOfSightMarksIt()
+    {
+        MainWindowFixture f;
+        f.watch("1");
+        f.watch("2");
+        PageHealth health;
+        health.pausedForTyping = true;
+        f.view(0)->setHealth(health);
+        QVERIFY(tooltip(f, 0).contains("\nPaused while you type into the page"));
+        QCOMPARE(f.window->SSTab1->tabBar()->tabTone(0), HealthTone::Held);
+        QCOMPARE(f.window->SSTab1->tabBar()->tabTone(1), HealthTone::Fine);
+
+        f.view(0)->refuseDialog("You have been outbid");
+        QVERIFY(f.window->SSTab1->isTabMarked(0));
+        f.view(1)->refuseDialog("In front: the view shows it");
+        QVERIFY(!f.window->SSTab1->isTabMarked(1));
+    }
+
     void onlyWatchViewsOfferAlerts()
     {
         MainWindowFixture f;

@@ -58,6 +58,35 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.server.requestCount(f.itemPath("1")), 2, 10000);
     }
 
+    void pageQuestionsHoldNoTimedReloadAndAskOnlyInFront()
+    {
+        WebWindowFixture f;
+        // Item 1 asks before it is left; item 2 asks a question of its own a moment after it loads.
+        f.server.setPage(kItemPage, itemPage("US $41.00") + QByteArrayLiteral(
+            "<script>if (location.search.indexOf('item=1') >= 0)"
+            "  window.onbeforeunload = function (e) { e.preventDefault(); e.returnValue = 'Leave?'; };"
+            "else setTimeout(function () { document.title = confirm('Raise your bid?') ? 'yes' : 'no'; }, 1500);"
+            "</script>"));
+        f.watch("1");
+        waitForLoad(f, 0, 1);
+        // The engine asks before leaving only a page the user has touched.
+        QVERIFY(QTest::qWaitFor([&] {
+            QTest::mouseClick(f.webView(0)->focusProxy(), Qt::LeftButton, {}, QPoint(300, 200));
+            return f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool();
+        }, 10000));
+        f.window->Timer1_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(f.server.requestCount(f.itemPath("1")), 2, 10000);
+
+        f.watch("2");
+        waitForLoad(f, 1, 1);
+        f.window->SSTab1->setTab(0);
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("no"), 10000);
+        QVERIFY(f.window->SSTab1->isTabMarked(1));
+        QCOMPARE(f.window->browser(1)->health().pageMessage, QString("Raise your bid?"));
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!(top->isVisible() && top->inherits("QDialog")), qPrintable(top->windowTitle()));
+    }
+
     void aChosenElementAlertsWhenItChanges()
     {
         WebWindowFixture f;
