@@ -5,6 +5,7 @@
 #include "app/core/WatchTabs.h"
 #include "app/core/WinState.h"
 #include "platform/BrowserView.h"
+#include "platform/ChoiceBox.h"
 #include "platform/ClassicLook.h"
 #include "platform/IntervalTimer.h"
 #include "platform/ReloadTabBar.h"
@@ -16,7 +17,6 @@
 #include "platform/core/ProgramFolder.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolButton>
@@ -132,11 +132,8 @@ void frmMain::setupTopRow(QWidget *client)
     Command5 = addPictureButton(client, QStyle::SP_BrowserReload, QStringLiteral("Refresh"), 1650);
     Command6 = addPictureButton(client, QStyle::SP_DirHomeIcon, QStringLiteral("eBay Home Page"), 2175);
 
-    cmbRefresh = new QComboBox(client);
-    cmbRefresh->setEditable(true);
-    cmbRefresh->setInsertPolicy(QComboBox::NoInsert);
-    cmbRefresh->addItems(refreshRateTexts());
-    cmbRefresh->setCurrentText(defaultRefreshRateText());
+    cmbRefresh = new ChoiceBox(refreshRateTexts(), client);
+    cmbRefresh->setText(defaultRefreshRateText());
     cmbRefresh->setToolTip(QStringLiteral("Choose page refresh rate"));
     // A pick from the list, also of the rate already shown; typing runs nothing.
     connect(cmbRefresh, &QComboBox::activated, this, &frmMain::cmbRefresh_Click);

@@ -18,7 +18,7 @@ class IntervalTimer;
 class MessageDialog;
 class Notifier;
 class QAction;
-class QComboBox;
+class ChoiceBox;
 class QLabel;
 class QTimer;
 class QToolButton;
@@ -124,7 +124,7 @@ public:
     TabStrip *SSTab1 = nullptr;
     TextBox *txtItem = nullptr;
     QToolButton *cmdOK = nullptr;
-    QComboBox *cmbRefresh = nullptr;
+    ChoiceBox *cmbRefresh = nullptr;
     TextBox *Text2 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
