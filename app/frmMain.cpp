@@ -8,6 +8,7 @@
 #include "platform/ChoiceBox.h"
 #include "platform/ClassicLook.h"
 #include "platform/IntervalTimer.h"
+#include "platform/MessageDialog.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
@@ -244,6 +245,17 @@ void frmMain::Form_Load()
         m_browsers[i]->Navigate(programFilePath(blankPageName()));
     m_browsers[kServicesTab]->Navigate(programFilePath(helpPageName()));
     txtItem->setFocus();
+    tellIgnoredSiteKeys();
+}
+
+void frmMain::tellIgnoredSiteKeys()
+{
+    if (m_services.ignoredSiteKeys.isEmpty())
+        return;
+    m_services.messages->show(this,
+                              QStringLiteral("%1: these keys of [Site] were ignored and keep their defaults:\n%2")
+                                  .arg(siteConfigFileName(), m_services.ignoredSiteKeys.join(QLatin1Char('\n'))),
+                              windowTitle(), MessageDialog::Icon::Exclamation);
 }
 
 void frmMain::shutdown()

@@ -41,6 +41,7 @@ struct MainWindowServices
     Registry *registry = nullptr;
     QString programFolder;
     SiteConfig site;
+    QStringList ignoredSiteKeys;  // "Key=value: why", told once at start-up
 };
 
 // The main window: five watch tabs and the services tab, the item entry, the
@@ -169,6 +170,7 @@ private:
     void setupMenus();
     void setupFocusOrder();
     void setupSavedItems();
+    void tellIgnoredSiteKeys();
     Form2 *reachSavedItemsDialog();
     QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
                                   double left, double top = 120, double height = 375);
