@@ -5,8 +5,10 @@
 #include "app/core/WatchTabs.h"
 #include "app/core/WinState.h"
 #include "platform/BrowserView.h"
+#include "platform/ChoiceBox.h"
 #include "platform/ClassicLook.h"
 #include "platform/IntervalTimer.h"
+#include "platform/MessageDialog.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
@@ -16,7 +18,6 @@
 #include "platform/core/ProgramFolder.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolButton>
@@ -132,11 +133,8 @@ void frmMain::setupTopRow(QWidget *client)
     Command5 = addPictureButton(client, QStyle::SP_BrowserReload, QStringLiteral("Refresh"), 1650);
     Command6 = addPictureButton(client, QStyle::SP_DirHomeIcon, QStringLiteral("eBay Home Page"), 2175);
 
-    cmbRefresh = new QComboBox(client);
-    cmbRefresh->setEditable(true);
-    cmbRefresh->setInsertPolicy(QComboBox::NoInsert);
-    cmbRefresh->addItems(refreshRateTexts());
-    cmbRefresh->setCurrentText(defaultRefreshRateText());
+    cmbRefresh = new ChoiceBox(refreshRateTexts(), client);
+    cmbRefresh->setText(defaultRefreshRateText());
     cmbRefresh->setToolTip(QStringLiteral("Choose page refresh rate"));
     // A pick from the list, also of the rate already shown; typing runs nothing.
     connect(cmbRefresh, &QComboBox::activated, this, &frmMain::cmbRefresh_Click);
@@ -247,6 +245,17 @@ void frmMain::Form_Load()
         m_browsers[i]->Navigate(programFilePath(blankPageName()));
     m_browsers[kServicesTab]->Navigate(programFilePath(helpPageName()));
     txtItem->setFocus();
+    tellIgnoredSiteKeys();
+}
+
+void frmMain::tellIgnoredSiteKeys()
+{
+    if (m_services.ignoredSiteKeys.isEmpty())
+        return;
+    m_services.messages->show(this,
+                              QStringLiteral("%1: these keys of [Site] were ignored and keep their defaults:\n%2")
+                                  .arg(siteConfigFileName(), m_services.ignoredSiteKeys.join(QLatin1Char('\n'))),
+                              windowTitle(), MessageDialog::Icon::Exclamation);
 }
 
 void frmMain::shutdown()

@@ -18,7 +18,7 @@ class IntervalTimer;
 class MessageDialog;
 class Notifier;
 class QAction;
-class QComboBox;
+class ChoiceBox;
 class QLabel;
 class QTimer;
 class QToolButton;
@@ -41,6 +41,7 @@ struct MainWindowServices
     Registry *registry = nullptr;
     QString programFolder;
     SiteConfig site;
+    QStringList ignoredSiteKeys;  // "Key=value: why", told once at start-up
 };
 
 // The main window: five watch tabs and the services tab, the item entry, the
@@ -124,7 +125,7 @@ public:
     TabStrip *SSTab1 = nullptr;
     TextBox *txtItem = nullptr;
     QToolButton *cmdOK = nullptr;
-    QComboBox *cmbRefresh = nullptr;
+    ChoiceBox *cmbRefresh = nullptr;
     TextBox *Text2 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -170,6 +171,7 @@ private:
     void setupMenus();
     void setupFocusOrder();
     void setupSavedItems();
+    void tellIgnoredSiteKeys();
     Form2 *reachSavedItemsDialog();
     QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
                                   double left, double top = 120, double height = 375);

@@ -6,10 +6,9 @@
 #include "app/core/TrimData.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
-
-#include <QComboBox>
 
 void frmMain::cmbRefresh_Click()
 {

@@ -5,12 +5,11 @@
 #include "app/core/SiteAddresses.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
-
-#include <QComboBox>
 
 void frmMain::applyTimerChanges(const RefreshRate &rate)
 {

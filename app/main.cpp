@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
 
     MainWindowServices services;
     services.programFolder = programFolder();
-    services.site = loadSiteConfig(programFilePath(services.programFolder, siteConfigFileName()));
+    services.site = loadSiteConfig(programFilePath(services.programFolder, siteConfigFileName()),
+                                   &services.ignoredSiteKeys);
     services.messages = &messages;
     services.settings = &settings;
     services.notifier = &notifier;

@@ -3,13 +3,13 @@
 // driver counts the reloads at the site and reads the process tree's memory.
 // Arguments: the program folder, the site's host.
 #include "app/frmMain.h"
+#include "platform/ChoiceBox.h"
 #include "platform/MessageDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QTimer>
 #include <QWebEngineProfile>
 #include <array>

@@ -109,9 +109,9 @@ QStringList Form2::entries() const
     return shown;
 }
 
-void Form2::showFailure(const FileFailure &failure)
+void Form2::showFailure(const FileFailure &failure, const QString &consequence)
 {
-    m_main.messages()->show(this, QStringLiteral("%1 %2").arg(failure.code).arg(failure.description),
+    m_main.messages()->show(this, QStringLiteral("%1 %2%3").arg(failure.code).arg(failure.description, consequence),
                             QStringLiteral("Error"), MessageDialog::Icon::Exclamation);
 }
 
@@ -126,8 +126,19 @@ void Form2::Form_Load()
     SavedItemsRead read = read_saved_items(m_main.programFilePath(savedItemsFileName()));
     sortEntries(read.entries);
     List1->addItems(read.entries);
-    if (read.failure)
-        showFailure(*read.failure);
+    m_fileReadInPart = read.partial;
+    if (read.partial && !read.failure) {
+        m_main.messages()->show(this,
+                                QStringLiteral("%1 holds more than %2 items; changes are not saved")
+                                    .arg(savedItemsFileName())
+                                    .arg(kMaxSavedItems),
+                                QStringLiteral("Error"), MessageDialog::Icon::Exclamation);
+    } else if (read.failure) {
+        showFailure(*read.failure,
+                    read.partial ? QStringLiteral("; %1 was not read to its end; changes are not saved")
+                                       .arg(savedItemsFileName())
+                                 : QString());
+    }
     Text2->setFocus();
 }
 
@@ -215,8 +226,11 @@ void Form2::cmdCancel_Click()
 
 void Form2::cmdOk_Click()
 {
-    if (const auto failure = write_saved_items(m_main.programFilePath(savedItemsFileName()), entries()))
-        showFailure(*failure);
+    // The user was told when the dialog opened that nothing would be saved.
+    if (!m_fileReadInPart) {
+        if (const auto failure = write_saved_items(m_main.programFilePath(savedItemsFileName()), entries()))
+            showFailure(*failure);
+    }
     close();
 }
 

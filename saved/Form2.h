@@ -56,7 +56,7 @@ private:
     QPushButton *addButton(const QString &caption, const QString &tooltip, double top);
     void updateSaveButton();
     void watchSelectedItem();
-    void showFailure(const FileFailure &failure);
+    void showFailure(const FileFailure &failure, const QString &consequence = QString());
     void mainWindowEnded();
 
     frmMain &m_main;
@@ -65,4 +65,6 @@ private:
     QLabel *Label2 = nullptr;
     // The item number of the entry selected last; it outlives the entry's removal.
     QString Text3;
+    // The file holds items the list does not: writing it back would cut them.
+    bool m_fileReadInPart = false;
 };

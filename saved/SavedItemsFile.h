@@ -5,7 +5,6 @@
 #include <optional>
 
 class QFile;
-class QSaveFile;
 
 // The saved items kept in "index.dat". The file is opened and closed inside
 // each call and never held between them.
@@ -23,15 +22,25 @@ struct SavedItemsRead
 {
     QStringList entries;  // in file order, at most kMaxSavedItems
     std::optional<FileFailure> failure;
+    // The file holds more than `entries`: more lines than the list takes, a
+    // failure after opening, a file that could not be opened although it is
+    // there, or one that is no regular file. Writing the list back over it
+    // would drop items the user never removed.
+    bool partial = false;
 };
 
-// The whole lines read before a failure are kept. A file of more lines than
-// the list can hold gives the first kMaxSavedItems and a failure.
+// The whole lines read before a failure are kept. Only a regular file (or a
+// link to one) is read, and no more than kMaxSavedItemsBytes of it.
 SavedItemsRead read_saved_items(const QString &path);
 SavedItemsRead read_saved_items(QFile &file);
 
+// Far above kMaxSavedItems lines of any sensible length.
+constexpr qint64 kMaxSavedItemsBytes = 64 * 1024 * 1024;
+
 // The new content goes to a temporary file in the same folder, which replaces
 // the old file only when all of it is written: after any failure the old
-// file is as it was.
+// file is as it was. A folder that takes no new files (installed read-only,
+// or locked) cannot hold the temporary file; there the file is rewritten in
+// place, and a failure part-way leaves what was written. A path that is no
+// regular file is not written.
 std::optional<FileFailure> write_saved_items(const QString &path, const QStringList &entries);
-std::optional<FileFailure> write_saved_items(QSaveFile &file, const QStringList &entries);

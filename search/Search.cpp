@@ -2,6 +2,7 @@
 
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
+#include "platform/ChoiceBox.h"
 #include "platform/ClassicLook.h"
 #include "platform/TabStrip.h"
 #include "platform/TwipsGeometry.h"
@@ -72,12 +73,8 @@ QLineEdit *Search::addTextBox(double left, double top, double width)
 QComboBox *Search::addChoiceBox(QWidget *parent, const QStringList &entries, const QString &text, double left,
                                 double top, double width)
 {
-    auto *box = new QComboBox(parent);
-    // Typed text is sent as it stands; it never becomes an entry of the list.
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(entries);
-    box->setCurrentText(text);
+    auto *box = new ChoiceBox(entries, parent);
+    box->setText(text);
     box->lineEdit()->setCursorPosition(0);
     placeInTwips(box, left, top, width, kFieldHeight);
     return box;

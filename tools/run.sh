@@ -3,4 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+# The web engine's sandbox cannot run as root; any other user keeps it.
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Running as root: the web engine's sandbox is off."
+  export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
 exec build/bin/gavrin

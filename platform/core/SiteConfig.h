@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The hosts of the auction site and the maker's address. Built-in defaults,
 // overridable key by key from the [Site] section of "gavrin.ini" in the
@@ -21,5 +22,11 @@ struct SiteConfig
 QString siteConfigFileName();
 
 // A missing file or key, or a value that is not a host, keeps the default; a
-// file that cannot be parsed gives all defaults.
-SiteConfig loadSiteConfig(const QString &iniPath);
+// file that cannot be parsed gives all defaults. Each key given a value that
+// was not taken is added to `ignored` as "Key=value: why".
+SiteConfig loadSiteConfig(const QString &iniPath, QStringList *ignored = nullptr);
+
+// Why value cannot stand as the host (and port) part of an http address, or
+// nothing when it can: a name of dot-separated labels of letters, digits and
+// inner hyphens, or a bracketed IPv6 address, then a port from 1 to 65535.
+QString hostProblem(const QString &value);

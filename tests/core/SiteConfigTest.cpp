@@ -40,17 +40,41 @@ TEST(SiteConfig, KeysOverrideOneByOne)
     EXPECT_EQ(config.mainHost, SiteConfig().mainHost);
 }
 
-TEST(SiteConfig, ValuesThatAreNoHostKeepTheDefault)
+TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
+{
+    const char *good[] = {"cgi.ebay.com", "127.0.0.1:8123", "localhost", "a-b.example:1", "x.example:65535",
+                          "[::1]:8080", "xn--bcher-kva.example"};
+    for (const char *value : good)
+        EXPECT_EQ(hostProblem(value), QString()) << value;
+    const char *bad[] = {"127.0.0.1:99999", "x.example:0", "x.example:", "x.example:8a", "...", "-", "a..b",
+                         ".example", "example.", "-a.example", "a-.example", "a b", "a_b.example", "",
+                         "http://x.example", "x.example/path", "x.example?q", "user@x.example", "[nothost]:80",
+                         "a:1:2", QByteArray(64, 'a').constData()};
+    for (const char *value : bad)
+        EXPECT_NE(hostProblem(value), QString()) << value;
+}
+
+TEST(SiteConfig, ValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
 {
     QTemporaryDir dir;
-    const QString path = writeIni(dir, "[Site]\nItemServer=evil.example/path?x\nMainHost=\nPageHost=a b\n"
+    const QString path = writeIni(dir, "[Site]\nItemServer=evil.example/path?x\nMainHost=\nPageHost=a..b\n"
+                                       "SearchUK=127.0.0.1:99999\nLoginHost=login.test\n"
                                        "MakerSite=javascript:alert(1)\n");
-    const SiteConfig config = loadSiteConfig(path);
+    QStringList ignored;
+    const SiteConfig config = loadSiteConfig(path, &ignored);
     const SiteConfig defaults;
     EXPECT_EQ(config.itemServer, defaults.itemServer);
     EXPECT_EQ(config.mainHost, defaults.mainHost);
     EXPECT_EQ(config.pageHost, defaults.pageHost);
+    EXPECT_EQ(config.searchUK, defaults.searchUK);
     EXPECT_EQ(config.makerSite, defaults.makerSite);
+    EXPECT_EQ(config.loginHost, "login.test");
+    ASSERT_EQ(ignored.size(), 5) << ignored.join('\n').toStdString();
+    const char *starts[] = {"ItemServer=evil.example/path?x: ", "MainHost=: ", "PageHost=a..b: ",
+                            "SearchUK=127.0.0.1:99999: ", "MakerSite=javascript:alert(1): "};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(ignored[i].startsWith(starts[i]) && ignored[i].size() > qsizetype(strlen(starts[i])))
+            << ignored[i].toStdString();
 }
 
 TEST(SiteConfig, MissingOrGarbageFileGivesTheDefaults)

@@ -1,9 +1,13 @@
 #include "MainWindowFixture.h"
 
+#include "app/core/RefreshRates.h"
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
+#include "platform/TextBox.h"
 
-#include <QComboBox>
+#include <QAbstractItemView>
+#include <QLineEdit>
 #include <QtTest>
 
 class RefreshTest : public QObject
@@ -75,6 +79,55 @@ private slots:
         const int before = f.window->tabTimer(0)->remainingTime();
         pick(f, "15 Seconds");
         QVERIFY(f.window->tabTimer(0)->remainingTime() > before);
+    }
+
+    // Typing runs nothing and is kept as typed; the watch command reads it exactly. A pick from
+    // the list runs the handler.
+    void aTypedRateWaitsForTheWatchCommandAndAPickRunsAtOnce()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.watch("1");
+        QComboBox *box = f.window->cmbRefresh;
+        for (const QString &typed : {"15 seconds", "15 Seconds"}) {
+            box->setFocus(Qt::TabFocusReason);
+            box->lineEdit()->clear();
+            QTest::keyClicks(box, typed);
+            QTest::keyClick(box, Qt::Key_Return);
+            f.window->txtItem->setFocus();
+            QCOMPARE(box->currentText(), typed);
+            QCOMPARE(f.window->tabTimer(0)->interval(), 60000);
+        }
+        box->lineEdit()->setText("15 seconds");
+        f.watch("2");
+        QCOMPARE(f.window->tabTimer(1)->interval(), 0);
+
+        box->setFocus(Qt::TabFocusReason);
+        box->showPopup();
+        box->view()->setCurrentIndex(box->model()->index(3, 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QCOMPARE(box->currentText(), QString("30 Seconds"));
+        QCOMPARE(f.window->tabTimer(0)->interval(), 30000);
+    }
+
+    // The box is narrow: each rate must show whole where the box leaves it, not scrolled to its end.
+    void theRateBoxShowsEveryRateWhole()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QLineEdit *edit = f.window->cmbRefresh->lineEdit();
+        const auto caretX = [edit] {
+            edit->grab();  // lays the text out as it is drawn
+            return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        };
+        for (const QString &rate : refreshRateTexts()) {
+            f.window->cmbRefresh->setText(rate);
+            const int shownEnd = caretX();
+            edit->home(false);
+            QCOMPARE(shownEnd - caretX(), edit->fontMetrics().horizontalAdvance(rate));
+        }
     }
 
     void timersReloadTheirOwnViewAndTheCountdownTheFrontOne()

@@ -80,6 +80,34 @@ private slots:
         QCOMPARE(f.messages.shown.size(), 2);
     }
 
+    // Writing back the first 32767 of 100,000 lines would drop the rest: the dialog says so once and
+    // writes nothing. A file cut short by a read failure is kept the same way.
+    void aFileReadInPartIsNeverWritten()
+    {
+        MainWindowFixture f;
+        QByteArray lines;
+        for (int i = 0; i < 100000; ++i)
+            lines += QByteArray::number(100000 + i) + "     item\r\n";
+        writeIndex(f, lines);
+        Form2 *dialog = open(f);
+        QCOMPARE(dialog->List1->count(), 32767);
+        add(dialog, "1", "a");
+        dialog->cmdOk->click();
+        QTRY_VERIFY(!f.window->savedItemsDialog());
+        QCOMPARE(f.messages.shown.size(), 1);
+        QCOMPARE(f.messages.shown[0].text, QString("index.dat holds more than 32767 items; changes are not saved"));
+        QVERIFY(index(f) == lines);
+
+        QVERIFY(QFile::remove(f.pagePath("index.dat")) && QFile::link("/dev/zero", f.pagePath("index.dat")));
+        dialog = open(f);
+        dialog->cmdOk->click();
+        QTRY_VERIFY(!f.window->savedItemsDialog());
+        QCOMPARE(f.messages.shown.size(), 2);
+        QVERIFY2(f.messages.shown[1].text.endsWith("; index.dat was not read to its end; changes are not saved"),
+                 qPrintable(f.messages.shown[1].text));
+        QCOMPARE(QFileInfo(f.pagePath("index.dat")).symLinkTarget(), QString("/dev/zero"));
+    }
+
     void typingSelectingAndSavingSetTheButtonsAndCloseMeWritesTheList()
     {
         MainWindowFixture f;

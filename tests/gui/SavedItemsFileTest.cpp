@@ -2,10 +2,16 @@
 #include "saved/core/SavedItemsCodec.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,21 +30,66 @@ struct FailingFile final : QFile
     qint64 room;
 };
 
-// Takes the first `room` bytes, then fails like a full disk.
-struct FailingSaveFile final : QSaveFile
+// Root overrides folder permissions; without that capability in effect it
+// meets them as any other user does. It stays permitted and comes back.
+bool overrideFolderPermissions(bool on)
 {
-    FailingSaveFile(const QString &path, qint64 room) : QSaveFile(path), room(room) {}
-    qint64 writeData(const char *data, qint64 size) override
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    const unsigned bit = 1u << CAP_DAC_OVERRIDE;
+    data[0].effective = on ? data[0].effective | (data[0].permitted & bit) : data[0].effective & ~bit;
+    return syscall(SYS_capset, &header, data) == 0;
+}
+
+// A folder that takes no new files while this lives.
+struct LockedFolder
+{
+    explicit LockedFolder(const QString &path) : path(path)
     {
-        const qint64 taken = QSaveFile::writeData(data, qMin(size, room));
-        room -= taken;
-        if (taken == size)
-            return size;
-        setErrorString(QStringLiteral("No space left on device"));
-        return -1;
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                        | QFile::ReadOther | QFile::ExeOther);
+        if (geteuid() == 0)
+            overrideFolderPermissions(false);
     }
-    qint64 room;
+    ~LockedFolder()
+    {
+        if (geteuid() == 0)
+            overrideFolderPermissions(true);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool takesNewFiles() const
+    {
+        QFile probe(QDir(path).filePath("probe"));
+        return probe.open(QIODevice::WriteOnly) && probe.remove();
+    }
+    QString path;
 };
+
+// Files may grow to `bytes` while this lives; a write past that fails as on a full disk.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+    rlimit old{};
+};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
 
 } // namespace
 
@@ -55,7 +106,7 @@ private slots:
         FailingFile file(path, 15);
         SavedItemsRead read = read_saved_items(file);
         QCOMPARE(read.entries, QStringList{"111     a"});
-        QVERIFY(read.failure);
+        QVERIFY(read.failure && read.partial);
         QVERIFY(!file.isOpen());
 
         QStringList entries;
@@ -64,20 +115,66 @@ private slots:
         QVERIFY(!write_saved_items(path, entries));
         read = read_saved_items(path);
         QCOMPARE(read.entries, entries.mid(0, kMaxSavedItems));
-        QVERIFY(read.failure);
+        QVERIFY(!read.failure && read.partial);
+
+        QVERIFY(QFile::remove(path));
+        read = read_saved_items(path);
+        QVERIFY(read.failure && !read.partial);
     }
 
-    void aWriteFailingPartWayLeavesTheOldFileAsItWas()
+    // A pipe, a link to a device and a file beyond the size bound give a failure at once, and none is written.
+    void onlyARegularFileOfSensibleSizeIsReadOrWritten()
+    {
+        QTemporaryDir folder;
+        const QString pipe = folder.filePath("pipe.dat");
+        const QString zero = folder.filePath("zero.dat");
+        const QString huge = folder.filePath("huge.dat");
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", zero));
+        QFile sparse(huge);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxSavedItemsBytes + 1));
+        sparse.close();
+        for (const QString &path : {pipe, zero, huge}) {
+            QElapsedTimer took;
+            took.start();
+            const SavedItemsRead read = read_saved_items(path);
+            QVERIFY2(read.failure && read.partial && read.entries.isEmpty(), qPrintable(path));
+            QVERIFY(took.elapsed() < 5000);
+        }
+        QVERIFY(write_saved_items(pipe, {"1     a"}));
+        QVERIFY(write_saved_items(zero, {"1     a"}));
+        QVERIFY(QFileInfo(zero).isSymLink() && QFileInfo(zero).symLinkTarget() == "/dev/zero");
+    }
+
+    // The folder refuses the temporary file; the file itself is still writable.
+    void aFolderThatTakesNoNewFilesHasTheFileRewrittenInPlace()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("index.dat");
+        QVERIFY(!write_saved_items(path, {"111     a"}));
+        const LockedFolder locked(folder.path());
+        if (locked.takesNewFiles())
+            QSKIP("This system lets the folder take new files whatever its permissions");
+        const auto failure = write_saved_items(path, {"111     a", "222     b"});
+        QVERIFY2(!failure, failure ? qPrintable(failure->description) : "");
+        QCOMPARE(bytesOf(path), QByteArray("111     a\r\n222     b\r\n"));
+    }
+
+    // A write that runs out of room says why, as the system put it, and the old file stays.
+    void aWriteFailingPartWayGivesTheSystemsReasonAndLeavesTheOldFile()
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("index.dat");
         const QStringList old{"111     a", "\u20AC b"};
         QVERIFY(!write_saved_items(path, old));
-        FailingSaveFile file(path, 20);
-        const auto failure = write_saved_items(file, QStringList(100, "new item"));
+        std::optional<FileFailure> failure;
+        {
+            const FileSizeLimit limit(20);
+            failure = write_saved_items(path, QStringList(100, "new item"));
+        }
         QVERIFY(failure);
         QCOMPARE(failure->code, int(QFileDevice::WriteError));
-        QCOMPARE(failure->description, QString("No space left on device"));
+        QCOMPARE(failure->description, qt_error_string(EFBIG));
         QCOMPARE(read_saved_items(path).entries, old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"index.dat"});
     }

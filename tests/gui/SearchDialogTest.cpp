@@ -86,6 +86,30 @@ private slots:
         }
     }
 
+    // Choice texts count as they stand: Enter and leaving a box neither complete, fold letter case
+    // nor pick another entry, and Enter in a choice box searches like Enter anywhere else.
+    void choiceBoxesKeepTheirTextsExactlyAndEnterInOneSearches()
+    {
+        MainWindowFixture f;
+        QPointer<Search> form = openForm(f);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        for (QComboBox *box : {form->Combo2, form->Combo3}) {
+            box->setFocus(Qt::TabFocusReason);
+            box->lineEdit()->clear();
+            QTest::keyClicks(box, box == form->Combo2 ? "stamps" : "united states");
+        }
+        form->Combo4->setFocus(Qt::TabFocusReason);
+        QCOMPARE(form->Combo2->currentText(), QString("stamps"));
+        QCOMPARE(form->Combo3->currentText(), QString("united states"));
+        QTest::keyClick(form->Combo4, Qt::Key_Return);
+        QCOMPARE(f.view(5)->calls.size(), 1);
+        const QString sent = f.view(5)->calls.last();
+        QVERIFY2(sent.startsWith("Navigate http://search.ebay.co.uk/"), qPrintable(sent));
+        QVERIFY2(sent.contains("&category0=&ebaytag1=ebayctry&ebaytag1code=0&") && sent.endsWith("&st=2"),
+                 qPrintable(sent));
+        QTRY_VERIFY(form.isNull());
+    }
+
     void cancelLeavesCaptionAndPageAndTheNextFormStartsEmpty()
     {
         MainWindowFixture f;

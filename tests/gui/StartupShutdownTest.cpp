@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 
 #include "app/core/LocalPages.h"
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
 
-#include <QComboBox>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -40,6 +40,24 @@ private slots:
         QCOMPARE(f.view(5)->calls, QStringList{"Navigate " + f.pagePath(helpPageName())});
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->txtItem));
         QCOMPARE(f.settings.writes, 0);
+    }
+
+    // Keys of gavrin.ini that were not taken are named once, after the window has opened.
+    void ignoredSiteKeysAreToldOnceAtStartUp()
+    {
+        MainWindowFixture f([](MainWindowServices &services) {
+            services.ignoredSiteKeys = {"ItemServer=127.0.0.1:99999: the port is not a number from 1 to 65535"};
+        });
+        QVERIFY(f.messages.shown.isEmpty());
+        f.window->Form_Load();
+        QCOMPARE(f.messages.shown.size(), 1);
+        QVERIFY(f.messages.shown[0].text.endsWith("\nItemServer=127.0.0.1:99999: the port is not a number from 1 to 65535"));
+        QVERIFY(f.messages.shown[0].text.startsWith("gavrin.ini"));
+        QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::Exclamation);
+
+        MainWindowFixture clean;
+        clean.window->Form_Load();
+        QVERIFY(clean.messages.shown.isEmpty());
     }
 
     void closingStopsTheTimersStoresTheStateAndEndsTheProgram_data()

@@ -1,10 +1,10 @@
 #include "MainWindowFixture.h"
 
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
 
-#include <QComboBox>
 #include <QtTest>
 
 class WatchAlertsTest : public QObject

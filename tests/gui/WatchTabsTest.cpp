@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 
 #include "app/core/LocalPages.h"
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
 
-#include <QComboBox>
 #include <QtTest>
 
 class WatchTabsTest : public QObject

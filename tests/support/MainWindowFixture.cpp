@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-MainWindowFixture::MainWindowFixture()
+MainWindowFixture::MainWindowFixture(const std::function<void(MainWindowServices &)> &adjust)
 {
     MainWindowServices services;
     services.createView = [](QWidget *parent) { return new FakeBrowserView(parent); };
@@ -17,6 +17,8 @@ MainWindowFixture::MainWindowFixture()
     services.programFolder = QDir::toNativeSeparators(folder.path());
     services.site.itemServer = QStringLiteral("items.test");
     services.site.searchUS = QStringLiteral("us.search.test");
+    if (adjust)
+        adjust(services);
     window = std::make_unique<frmMain>(services);
 }
 

@@ -9,15 +9,16 @@
 #include "app/frmMain.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 // A main window on fake views, a recording message box, a memory settings
 // store, a recording shell and an empty registry, with its program folder in
-// a temporary directory.
+// a temporary directory. A test may change the services before the window is made.
 class MainWindowFixture
 {
 public:
-    MainWindowFixture();
+    explicit MainWindowFixture(const std::function<void(MainWindowServices &)> &adjust = {});
     ~MainWindowFixture();
 
     FakeBrowserView *view(int tab) const;
