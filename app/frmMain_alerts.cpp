@@ -3,6 +3,8 @@
 #include "app/frmMain.h"
 
 #include "app/core/ReloadStatus.h"
+#include "app/core/SiteAddresses.h"
+#include "app/core/TabToolTip.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
@@ -26,10 +28,11 @@ void frmMain::setupAlerts()
         connect(view, &BrowserView::elementRead, this,
                 [this, tab](bool found, const QString &text) { elementRead(tab, found, text); });
         connect(view, &BrowserView::elementWatchStopped, this, [this, tab] { stopAlert(tab); });
-        connect(view, &BrowserView::healthChanged, this, &frmMain::updateReloadStatus);
     }
     // A dialog a page raised out of sight was not shown: its tab catches the eye.
     for (int tab = 0; tab < int(m_browsers.size()); ++tab) {
+        connect(m_browsers[tab], &BrowserView::healthChanged, this, &frmMain::updateReloadStatus);
+        connect(m_browsers[tab], &BrowserView::titleOrAddressChanged, this, &frmMain::updateReloadStatus);
         connect(m_browsers[tab], &BrowserView::dialogRefused, this, [this, tab] {
             if (SSTab1->Tab() != tab)
                 SSTab1->setTabMarked(tab, true);
@@ -42,15 +45,22 @@ void frmMain::setupAlerts()
 void frmMain::updateReloadStatus()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    for (int tab = 0; tab < kWatchTabCount; ++tab) {
-        if (SSTab1->TabCaption(tab) == availableCaption()) {
-            SSTab1->setTabReloadStatus(tab, std::nullopt, QString());
-            continue;
+    for (int tab = 0; tab < int(m_browsers.size()); ++tab) {
+        const BrowserView *view = m_browsers[tab];
+        const bool watched = isWatchTab(tab) && SSTab1->TabCaption(tab) != availableCaption();
+        ReloadStatus status;
+        if (watched) {
+            const IntervalTimer *timer = m_tabTimers[tab];
+            status = reloadStatus({timer->isEnabled(), timer->interval(), timer->remainingTime()}, Timer6->isRunning(),
+                                  m_countdown, view->health(), now);
+        } else if (!view->health().pageMessage.isEmpty()) {
+            status.tooltip = QStringLiteral("The page said: %1").arg(view->health().pageMessage);
         }
-        const IntervalTimer *timer = m_tabTimers[tab];
-        const ReloadStatus status = reloadStatus({timer->isEnabled(), timer->interval(), timer->remainingTime()},
-                                                 Timer6->isRunning(), m_countdown, m_browsers[tab]->health(), now);
-        SSTab1->setTabReloadStatus(tab, status.fractionLeft, status.tooltip, status.tone);
+        // Only a watched tab claims to show its item; the others may browse anywhere.
+        const bool onSite = !watched || isOnSite(m_services.site, view->address());
+        SSTab1->setTabReloadStatus(tab, status.fractionLeft,
+                                   tabToolTip(status.tooltip, view->title(), view->address(), onSite), status.tone);
+        SSTab1->setTabOffSite(tab, !onSite);
     }
 }
 

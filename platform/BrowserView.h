@@ -2,6 +2,7 @@
 
 #include "platform/core/PageHealth.h"
 
+#include <QUrl>
 #include <QWidget>
 
 // A reload that a timer asks for, rather than the user.
@@ -40,6 +41,9 @@ public:
     // the user is typing into the page; health() says when it held.
     virtual void reloadOnTimer(const TimedReload &reload) = 0;
     virtual PageHealth health() const = 0;
+    // The page shown: its title and where it really is.
+    virtual QString title() const = 0;
+    virtual QUrl address() const = 0;
 
     // Offers "Alert me when this changes" on the page's context menu.
     virtual void setElementAlertsEnabled(bool enabled) = 0;
@@ -50,6 +54,7 @@ signals:
     // with its renderer (it comes back by itself).
     void documentComplete();
     void healthChanged();
+    void titleOrAddressChanged();
     // The page raised a dialog out of sight; it was not shown.
     void dialogRefused(const QString &text);
     // The user chose an element to follow; text is what it shows now.

@@ -7,9 +7,14 @@
 
 namespace {
 
+// A header keeps to a sensible width: a longer caption is shown cut.
+constexpr int kLongestShownCaption = 24;
+
 // The tab bar reads "&" as an access key; the caption shows it as written.
 QString displayText(QString caption)
 {
+    if (caption.size() > kLongestShownCaption)
+        caption = caption.left(kLongestShownCaption - 1) + QChar(0x2026);
     return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
@@ -19,6 +24,8 @@ TabStrip::TabStrip(int count, QWidget *parent)
     : QWidget(parent)
     , m_bar(new ReloadTabBar(this))
     , m_marked(count, false)
+    , m_offSite(count, false)
+    , m_toolTips(count)
     , m_pages(count)
 {
     m_bar->setExpanding(false);
@@ -55,13 +62,30 @@ void TabStrip::setTabCaption(int index, const QString &caption)
         return;
     m_captions[index] = caption;
     m_bar->setTabText(index, displayText(caption));
+    setTabToolTip(index, m_toolTips[index]);
+}
+
+bool TabStrip::isCaptionCut(int index) const
+{
+    return m_captions.value(index).size() > kLongestShownCaption;
+}
+
+void TabStrip::setTabToolTip(int index, const QString &text)
+{
+    if (index < 0 || index >= count())
+        return;
+    m_toolTips[index] = text;
+    QString shown = text;
+    if (isCaptionCut(index))
+        shown = text.isEmpty() ? m_captions[index] : m_captions[index] + QLatin1Char('\n') + text;
+    m_bar->setTabToolTip(index, shown);
 }
 
 void TabStrip::setTabReloadStatus(int index, std::optional<double> fractionLeft, const QString &tooltip,
                                   HealthTone tone)
 {
     m_bar->setTabProgress(index, fractionLeft, tone);
-    m_bar->setTabToolTip(index, tooltip);
+    setTabToolTip(index, tooltip);
 }
 
 void TabStrip::setTabMarked(int index, bool marked)
@@ -69,8 +93,32 @@ void TabStrip::setTabMarked(int index, bool marked)
     if (index < 0 || index >= count() || m_marked[index] == marked)
         return;
     m_marked[index] = marked;
-    m_bar->setTabTextColor(index, marked ? palette().color(QPalette::Link) : QColor());
-    m_bar->setTabIcon(index, marked ? style()->standardIcon(QStyle::SP_MessageBoxInformation) : QIcon());
+    showMarks(index);
+}
+
+void TabStrip::setTabOffSite(int index, bool offSite)
+{
+    if (index < 0 || index >= count() || m_offSite[index] == offSite)
+        return;
+    m_offSite[index] = offSite;
+    showMarks(index);
+}
+
+bool TabStrip::isTabOffSite(int index) const
+{
+    return m_offSite.value(index);
+}
+
+void TabStrip::showMarks(int index)
+{
+    // A page off the site is the graver news: its warning wins over a change.
+    QIcon icon;
+    if (m_offSite[index])
+        icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    else if (m_marked[index])
+        icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    m_bar->setTabTextColor(index, m_marked[index] ? palette().color(QPalette::Link) : QColor());
+    m_bar->setTabIcon(index, icon);
 }
 
 bool TabStrip::isTabMarked(int index) const

@@ -11,7 +11,8 @@ class ReloadTabBar;
 
 // A row of tab headers over one page area. Controls are placed on a tab in
 // the strip's own coordinates and shown only while their tab is in front.
-// Captions are kept exactly as written, blanks and ampersands included.
+// Captions are kept exactly as written, blanks and ampersands included; a
+// long one is shown cut, whole in its tooltip.
 class TabStrip : public QWidget
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ public:
     void setTab(int index);
     QString TabCaption(int index) const;
     void setTabCaption(int index, const QString &caption);
+    bool isCaptionCut(int index) const;
+    void setTabToolTip(int index, const QString &text);
     int count() const { return m_captions.size(); }
 
     // Makes widget a child of the strip that is visible only on tab index.
@@ -36,6 +39,9 @@ public:
     // A mark on the header that catches the eye; the caption stays as it is.
     void setTabMarked(int index, bool marked);
     bool isTabMarked(int index) const;
+    // A warning on the header: the page is not where the caption says.
+    void setTabOffSite(int index, bool offSite);
+    bool isTabOffSite(int index) const;
 
 signals:
     void currentChanged(int index);
@@ -46,9 +52,12 @@ protected:
 
 private:
     void showPage(int index);
+    void showMarks(int index);
 
     ReloadTabBar *m_bar;
     QStringList m_captions;
     QVector<bool> m_marked;
+    QVector<bool> m_offSite;
+    QStringList m_toolTips;
     QVector<QVector<QWidget *>> m_pages;
 };

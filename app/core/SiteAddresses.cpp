@@ -2,6 +2,8 @@
 
 #include "platform/core/SiteConfig.h"
 
+#include <QUrl>
+
 namespace {
 
 QString http(const QString &host, const char *path)
@@ -46,4 +48,21 @@ QString sitePageAddress(const SiteConfig &site, SitePage page)
         return site.makerSite;
     }
     return QString();
+}
+
+bool isOnSite(const SiteConfig &site, const QUrl &address)
+{
+    if (address.isEmpty() || address.isLocalFile() || address.scheme() == QLatin1String("about"))
+        return true;
+    QString authority = address.host();
+    if (address.port() != -1)
+        authority += QLatin1Char(':') + QString::number(address.port());
+    const QUrl maker(site.makerSite);
+    const QString hosts[] = {site.itemServer, site.mainHost,  site.pageHost, site.secureHost, site.loginHost,
+                             site.complaintHost, site.searchUS, site.searchUK, maker.authority()};
+    for (const QString &host : hosts) {
+        if (authority.compare(host, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QUrl;
 struct SiteConfig;
 
 // The item page: the item number is appended unchanged.
@@ -24,3 +25,8 @@ enum class SitePage {
 };
 
 QString sitePageAddress(const SiteConfig &site, SitePage page);
+
+// The address is on one of the site's configured hosts (port included), is a
+// local page, or is empty: a watched tab showing anything else says so, so a
+// look-alike page cannot pass for the item.
+bool isOnSite(const SiteConfig &site, const QUrl &address);

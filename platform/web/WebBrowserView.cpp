@@ -45,6 +45,8 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     connect(m_view, &QWebEngineView::loadFinished, this, &WebBrowserView::readWatchedElement);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loadClock.start(); });
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebBrowserView::loadingChanged);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserView::titleOrAddressChanged);
+    connect(m_page, &QWebEnginePage::urlChanged, this, &BrowserView::titleOrAddressChanged);
 
     m_recovery = new RendererRecovery(m_view);
     connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
@@ -116,6 +118,21 @@ void WebBrowserView::Refresh()
         m_view->setUrl(m_view->url());
     else
         m_view->reload();
+}
+
+QString WebBrowserView::title() const
+{
+    // A page without a title of its own is given its address as title; the
+    // address is told beside it already.
+    const QString title = m_page->title();
+    const QUrl url = m_page->url();
+    const QString bare = url.toString(QUrl::RemoveScheme).mid(2);
+    return title == url.toString() || title == url.toDisplayString() || title == bare ? QString() : title;
+}
+
+QUrl WebBrowserView::address() const
+{
+    return m_page->url();
 }
 
 bool WebBrowserView::showsFormAnswer() const

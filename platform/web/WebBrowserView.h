@@ -29,6 +29,8 @@ public:
     bool GoForward() override;
     void reloadOnTimer(const TimedReload &reload) override;
     PageHealth health() const override { return m_health; }
+    QString title() const override;
+    QUrl address() const override;
     void setElementAlertsEnabled(bool enabled) override;
     void stopWatchingElement() override;
 

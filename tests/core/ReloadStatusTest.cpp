@@ -1,4 +1,9 @@
 #include "app/core/ReloadStatus.h"
+#include "app/core/SiteAddresses.h"
+#include "app/core/TabToolTip.h"
+#include "platform/core/SiteConfig.h"
+
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -84,4 +89,33 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPage not responding\n"
                               "The page said: You have been outbid");
     EXPECT_EQ(status.tone, HealthTone::Failing);
+}
+
+TEST(TabToolTip, TellsTitleAndAddressAndAPageOffTheSite)
+{
+    EXPECT_EQ(tabToolTip("Reloads every minute; next in 1 min", "Penny Black", QUrl("http://cgi.ebay.com/x"), true),
+              "Reloads every minute; next in 1 min\nPage: Penny Black\nAddress: http://cgi.ebay.com/x");
+    EXPECT_EQ(tabToolTip(QString(), QString(), QUrl("http://ebay.example.net/x"), false),
+              "Not on the auction site: http://ebay.example.net/x");
+    EXPECT_EQ(tabToolTip(QString(), QString(), QUrl(), true), QString());
+
+    SiteConfig site;
+    site.itemServer = "127.0.0.1:8080";
+    const struct
+    {
+        const char *address;
+        bool onSite;
+    } rows[] = {
+        {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", true},
+        {"https://SIGNIN.ebay.com/login", true},
+        {"http://www.belvax.com/list.html", true},
+        {"file:///opt/gavrin/temp.html", true},
+        {"", true},
+        {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
+        {"http://127.0.0.1/", false},
+        {"http://cgi.ebay.com.evil.test/", false},
+        {"https://ebay.com/", false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(isOnSite(site, QUrl(row.address)), row.onSite) << row.address;
 }

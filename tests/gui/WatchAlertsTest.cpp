@@ -62,6 +62,29 @@ private slots:
         QVERIFY(!f.window->SSTab1->isTabMarked(1));
     }
 
+    void aTabSaysWhereItsPageIsAndKeepsALongNumberShort()
+    {
+        MainWindowFixture f;
+        const QString number(10000, QChar('9'));
+        f.watch(number);
+        f.watch("2");
+        QCOMPARE(f.window->SSTab1->TabCaption(0), "Item " + number);
+        QVERIFY(f.window->SSTab1->tabBar()->tabText(0).size() <= 24);
+        QVERIFY(f.window->SSTab1->tabBar()->tabRect(0).width() < f.window->width() / 3);
+        QVERIFY(tooltip(f, 0).startsWith("Item " + number + "\nReloads every minute"));
+
+        f.view(1)->showPage("Penny Black", QUrl("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
+        QVERIFY(tooltip(f, 1).endsWith("\nPage: Penny Black\nAddress: http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
+        QVERIFY(!f.window->SSTab1->isTabOffSite(1));
+        f.view(1)->showPage("Penny Black", QUrl("http://items.test.example.org/item=2"));
+        QVERIFY(f.window->SSTab1->isTabOffSite(1));
+        QVERIFY(tooltip(f, 1).endsWith("\nNot on the auction site: http://items.test.example.org/item=2"));
+        // The services tab browses anywhere.
+        f.view(5)->showPage("Elsewhere", QUrl("http://example.org/"));
+        QVERIFY(!f.window->SSTab1->isTabOffSite(5));
+        QCOMPARE(tooltip(f, 5), QString("Page: Elsewhere\nAddress: http://example.org/"));
+    }
+
     void onlyWatchViewsOfferAlerts()
     {
         MainWindowFixture f;

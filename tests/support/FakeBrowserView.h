@@ -48,6 +48,14 @@ public:
         timedReloads << reload;
     }
     PageHealth health() const override { return pageHealth; }
+    QString title() const override { return pageTitle; }
+    QUrl address() const override { return pageAddress; }
+    void showPage(const QString &title, const QUrl &address)
+    {
+        pageTitle = title;
+        pageAddress = address;
+        emit titleOrAddressChanged();
+    }
     void setHealth(const PageHealth &health)
     {
         pageHealth = health;
@@ -72,4 +80,6 @@ public:
     bool formAnswer = false;
     QList<TimedReload> timedReloads;
     PageHealth pageHealth;
+    QString pageTitle;
+    QUrl pageAddress;
 };
