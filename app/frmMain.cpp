@@ -68,6 +68,7 @@ frmMain::frmMain(const MainWindowServices &services, QWidget *parent)
     setupFocusOrder();
     setupAlerts();
     m_client->installEventFilter(this);
+    keepStateAcrossNativeWindows(this);
 
     const QSize clientSize(twipsToPixelsX(this, kClientWidthTwips), twipsToPixelsY(this, kClientHeightTwips));
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
