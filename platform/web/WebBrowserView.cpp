@@ -1,5 +1,6 @@
 #include "platform/web/WebBrowserView.h"
 
+#include "platform/core/ScriptAddress.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
 
@@ -47,6 +48,8 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
 
 void WebBrowserView::Navigate(const QString &text)
 {
+    if (isScriptAddress(text))
+        return;
     m_view->setUrl(QUrl::fromUserInput(text));
 }
 
