@@ -186,8 +186,10 @@ void frmMain::setupTabStrip(QWidget *client)
         const double top = i == kServicesTab ? 880 : 480;
         placeInTwips(view, 120, top, 9130, i == kServicesTab ? 4165 : 4565);
         m_browsers[i] = view;
+        connect(view, &BrowserView::newPageRequested, this, &frmMain::openNewPage);
     }
     connect(m_browsers[kServicesTab], &BrowserView::documentComplete, this, &frmMain::WebBrowser6_DocumentComplete);
+    connect(m_browsers[kServicesTab], &BrowserView::frameComplete, this, &frmMain::WebBrowser6_DocumentComplete);
     SSTab1->setTab(0);
 }
 

@@ -32,6 +32,11 @@ signals:
     // A page finished loading, whether it loaded or failed, or it was lost
     // with its renderer (it comes back by itself).
     void documentComplete();
+    // A frame of the page finished loading its document; the page may still be loading.
+    void frameComplete();
+    // The user asked for a page in a new window (a link or form aimed at one,
+    // a middle click, the context menu); the view opens none itself.
+    void newPageRequested(const QString &address);
     // The user chose an element to follow; text is what it shows now.
     void elementChosen(const QString &text);
     // The chosen element's text after a page finished loading; found is false

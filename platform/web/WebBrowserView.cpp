@@ -1,6 +1,8 @@
 #include "platform/web/WebBrowserView.h"
 
 #include "platform/core/ScriptAddress.h"
+#include "platform/web/FrameLoads.h"
+#include "platform/web/PageGuard.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
 
@@ -37,6 +39,9 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     markEdits.setRunsOnSubFrames(true);
     page->scripts().insert(markEdits);
     m_view->setPage(page);
+    connect(new PageGuard(page), &PageGuard::newPageRequested, this,
+            [this](const QUrl &url) { emit newPageRequested(url.toString()); });
+    connect(new FrameLoads(page), &FrameLoads::frameLoaded, this, &BrowserView::frameComplete);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
