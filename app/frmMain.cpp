@@ -69,6 +69,7 @@ frmMain::frmMain(const MainWindowServices &services, QWidget *parent)
     setupFocusOrder();
     setupAlerts();
     m_client->installEventFilter(this);
+    keepStateAcrossNativeWindows(this);
 
     const QSize clientSize(twipsToPixelsX(this, kClientWidthTwips), twipsToPixelsY(this, kClientHeightTwips));
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
@@ -183,8 +184,10 @@ void frmMain::setupTabStrip(QWidget *client)
         const double top = i == kServicesTab ? 880 : 480;
         placeInTwips(view, 120, top, 9130, i == kServicesTab ? 4165 : 4565);
         m_browsers[i] = view;
+        connect(view, &BrowserView::newPageRequested, this, &frmMain::openNewPage);
     }
     connect(m_browsers[kServicesTab], &BrowserView::documentComplete, this, &frmMain::WebBrowser6_DocumentComplete);
+    connect(m_browsers[kServicesTab], &BrowserView::frameComplete, this, &frmMain::WebBrowser6_DocumentComplete);
     SSTab1->setTab(0);
 }
 

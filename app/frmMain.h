@@ -159,6 +159,7 @@ private:
     void applyStoredWinState();
     BrowserView *currentView() const;
     void openSitePage(SitePage page);
+    void openNewPage(const QString &address);
     void setupAlerts();
     void stopAlert(int tab);
     void elementChosen(int tab, const QString &text);

@@ -104,6 +104,14 @@ void frmMain::mnuCompleted_Click() { openSitePage(SitePage::SearchCompleted); }
 void frmMain::mnuInternational_Click() { openSitePage(SitePage::SearchInternational); }
 void frmMain::mnuBelvax_Click() { openSitePage(SitePage::MakerSite); }
 
+// A page the user asked to open in a new window: this program has one window,
+// so it goes to the services tab, which comes to the front.
+void frmMain::openNewPage(const QString &address)
+{
+    SSTab1->setTab(kServicesTab);
+    m_browsers[kServicesTab]->Navigate(address);
+}
+
 void frmMain::mnuContents_Click()
 {
     SSTab1->setTab(kServicesTab);

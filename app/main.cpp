@@ -5,9 +5,11 @@
 #include "platform/Shell.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Registry.h"
+#include "platform/web/Downloads.h"
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QWebEngineProfile>
 
 // Each view has a render process of its own (the engine's default for
@@ -41,6 +43,9 @@ int main(int argc, char *argv[])
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
 
     frmMain window(services);
+    new Downloads(&profile, [&window](const QString &suggested) {
+        return QFileDialog::getSaveFileName(&window, QStringLiteral("Save As"), suggested);
+    }, &notifier);
     QObject::connect(&window, &frmMain::programEnded, &app, [] { QCoreApplication::exit(0); });
     window.Form_Load();
     return app.exec();

@@ -57,6 +57,11 @@ signals:
     void titleOrAddressChanged();
     // The page raised a dialog out of sight; it was not shown.
     void dialogRefused(const QString &text);
+    // A frame of the page finished loading its document; the page may still be loading.
+    void frameComplete();
+    // The user asked for a page in a new window (a link or form aimed at one,
+    // a middle click, the context menu); the view opens none itself.
+    void newPageRequested(const QString &address);
     // The user chose an element to follow; text is what it shows now.
     void elementChosen(const QString &text);
     // The chosen element's text after a page finished loading; found is false

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-webengine-dev libgtest-dev
-          xvfb xauth xdotool python3 fonts-dejavu-core fonts-liberation2)
+          xvfb xauth xdotool x11-utils openbox python3 fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

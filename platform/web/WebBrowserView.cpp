@@ -1,7 +1,10 @@
 #include "platform/web/WebBrowserView.h"
 
 #include "platform/core/PagePatience.h"
+#include "platform/core/ScriptAddress.h"
+#include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
+#include "platform/web/PageGuard.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
 #include "platform/web/WebPage.h"
@@ -39,6 +42,9 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     markEdits.setRunsOnSubFrames(true);
     m_page->scripts().insert(markEdits);
     m_view->setPage(m_page);
+    connect(new PageGuard(m_page), &PageGuard::newPageRequested, this,
+            [this](const QUrl &url) { emit newPageRequested(url.toString()); });
+    connect(new FrameLoads(m_page), &FrameLoads::frameLoaded, this, &BrowserView::frameComplete);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
@@ -104,6 +110,8 @@ void WebBrowserView::userNavigates()
 
 void WebBrowserView::Navigate(const QString &text)
 {
+    if (isScriptAddress(text))
+        return;
     userNavigates();
     m_view->setUrl(QUrl::fromUserInput(text));
 }

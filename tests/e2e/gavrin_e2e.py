@@ -238,6 +238,14 @@ class Gavrin:
         found = self.windows(name)
         return found[0] if found else None
 
+    def find_window_of_any_state(self, name, timeout=30):
+        """A window by name, also one that is minimised or not yet mapped."""
+        def found():
+            windows = subprocess.run(["xdotool", "search", "--name", name],
+                                     capture_output=True, text=True).stdout.split()
+            return windows[-1] if windows else None
+        return wait_until(found, timeout=timeout)
+
     def find_window(self, name, timeout=10):
         return wait_until(lambda: self._find_window(name), timeout=timeout)
 

@@ -72,6 +72,31 @@ private slots:
         QCOMPARE(f.view(5)->shown(), QString("http://signin.ebay.com/aw-cgi/eBayISAPI.dll?MyEbayLogin"));
         f.view(5)->completeDocument();
         QCOMPARE(f.window->SSTab1->TabCaption(5), QString(" Help/Services "));
+
+        // A frame's document counts as well, before the whole page has loaded.
+        f.window->mnuSell_Click();
+        f.view(5)->completeFrame();
+        QCOMPARE(f.window->SSTab1->TabCaption(5), QString(" Help/Services "));
+        // Frames of the watch views are not listened to.
+        f.window->mnuSell_Click();
+        f.view(0)->completeFrame();
+        QCOMPARE(f.window->SSTab1->TabCaption(5), QString("Loading...Please Wait"));
+    }
+
+    // The program has one window: a page asked for in a new one opens in the
+    // services tab, which comes to the front; the asking tab keeps its page.
+    void aNewWindowsPageOpensInTheServicesTab()
+    {
+        MainWindowFixture f;
+        f.watch("42");
+        const QString itemPage = f.view(0)->shown();
+        f.view(0)->requestNewPage("http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewBids&item=42");
+        QCOMPARE(f.window->SSTab1->Tab(), 5);
+        QCOMPARE(f.view(5)->shown(), QString("http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewBids&item=42"));
+        QCOMPARE(f.view(0)->shown(), itemPage);
+        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 42"));
+        f.view(5)->requestNewPage("http://pages.ebay.com/help/");
+        QCOMPARE(f.view(5)->shown(), QString("http://pages.ebay.com/help/"));
     }
 
     void helpContentsAndAddressRowLeaveTheCaption()

@@ -66,6 +66,8 @@ public:
 
     QString shown() const { return history.value(position); }
     void completeDocument() { emit documentComplete(); }
+    void completeFrame() { emit frameComplete(); }
+    void requestNewPage(const QString &address) { emit newPageRequested(address); }
     void chooseElement(const QString &text) { emit elementChosen(text); }
     void readElement(bool found, const QString &text) { emit elementRead(found, text); }
     void stopAlertingFromMenu() { emit elementWatchStopped(); }

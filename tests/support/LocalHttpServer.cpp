@@ -28,6 +28,8 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     socket->setProperty("answered", true);
     const QString path = QString::fromLatin1(request.split(' ').value(1));
     m_requests << path;
+    if (m_hanging.contains(path))
+        return;
     const QByteArray body = m_pages.value(path.section('?', 0, 0), QByteArrayLiteral("<html></html>"));
     socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
                   "Connection: close\r\nContent-Length: "

@@ -18,6 +18,8 @@ public:
 
     QString host() const;   // "127.0.0.1:port"
     void setPage(const QString &path, const QByteArray &html) { m_pages.insert(path, html); }
+    // Requests for the path are taken and never answered.
+    void setHanging(const QString &path) { m_hanging << path; }
     int requestCount(const QString &path) const { return m_requests.count(path); }
     QStringList requests() const { return m_requests; }
 
@@ -27,4 +29,5 @@ private:
     QTcpServer m_server;
     QHash<QString, QByteArray> m_pages;
     QStringList m_requests;
+    QStringList m_hanging;
 };

@@ -1,0 +1,28 @@
+#include "platform/web/PageGuard.h"
+
+#include <QWebEngineFullScreenRequest>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineSettings>
+
+PageGuard::PageGuard(QWebEnginePage *page)
+    : QObject(page)
+    , m_page(page)
+{
+    page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    connect(page, &QWebEnginePage::newWindowRequested, this, &PageGuard::newWindowRequested);
+    connect(page, &QWebEnginePage::featurePermissionRequested, this, &PageGuard::featurePermissionRequested);
+    connect(page, &QWebEnginePage::fullScreenRequested, this,
+            [](QWebEngineFullScreenRequest request) { request.reject(); });
+}
+
+void PageGuard::newWindowRequested(QWebEngineNewWindowRequest &request)
+{
+    // A page that opens windows by itself, on loading or on a timer, gets none.
+    if (request.isUserInitiated())
+        emit newPageRequested(request.requestedUrl());
+}
+
+void PageGuard::featurePermissionRequested(const QUrl &origin, QWebEnginePage::Feature feature)
+{
+    m_page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
+}

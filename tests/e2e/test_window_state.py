@@ -1,0 +1,71 @@
+import os
+import subprocess
+import time
+import unittest
+
+from gavrin_e2e import Gavrin, SiteServer, wait_until
+
+
+def net_wm_state(window):
+    """The window manager's _NET_WM_STATE of a window, as xprop prints it."""
+    return subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"], capture_output=True, text=True).stdout
+
+
+def maximised(window):
+    state = net_wm_state(window)
+    return "_NET_WM_STATE_MAXIMIZED_VERT" in state and "_NET_WM_STATE_MAXIMIZED_HORZ" in state
+
+
+class WindowState(unittest.TestCase):
+    """The window state of the last run, restored under a window manager."""
+
+    def setUp(self):
+        self.server = SiteServer()
+        self.addCleanup(self.server.close)
+        self.app = Gavrin({"ItemServer": self.server.host})
+        self.addCleanup(self.app.stop)
+        self.conf = os.path.join(self.app.home, ".config", "Gavrin", "Gavrin.conf")
+
+    def store(self, value):
+        os.makedirs(os.path.dirname(self.conf), exist_ok=True)
+        with open(self.conf, "w") as stored:
+            stored.write("[Presets]\nWinState=%s\n" % value)
+
+    def close_and_read_state(self):
+        self.app.focus(self.app.window)
+        self.app.menu("alt+f", "c")
+        self.assertTrue(wait_until(lambda: not self.app.alive(), timeout=15), "the program did not end")
+        with open(self.conf) as stored:
+            return stored.read()
+
+    def test_first_run_opens_normal_and_closing_stores_it(self):
+        self.app.start()
+        self.assertFalse(maximised(self.app.window))
+        self.assertIn("WinState=0", self.close_and_read_state())
+
+    def test_stored_maximised_opens_maximised_and_closing_keeps_it(self):
+        for stored in ("2", "2.4"):
+            with self.subTest(stored=stored):
+                self.store(stored)
+                self.app.start()
+                self.assertTrue(wait_until(lambda: maximised(self.app.window), timeout=10),
+                                "not maximised: " + net_wm_state(self.app.window))
+                # The pages of the start-up have loaded and drawn by now; the state stays.
+                time.sleep(2)
+                self.assertTrue(maximised(self.app.window), "no longer maximised: " + net_wm_state(self.app.window))
+                self.assertIn("WinState=2", self.close_and_read_state())
+
+    def test_stored_minimised_opens_minimised(self):
+        self.store("1")
+        self.app.launch()
+        self.assertTrue(self.app.find_window_of_any_state("^Gavrin$"), "the main window was not made")
+        # Long enough for the first web view to have replaced the window.
+        deadline = time.monotonic() + 6
+        while time.monotonic() < deadline:
+            self.assertEqual(self.app.windows("^Gavrin$"), [], "the window is shown: it should be minimised")
+            time.sleep(0.2)
+        self.assertIn("_NET_WM_STATE_HIDDEN", net_wm_state(self.app.find_window_of_any_state("^Gavrin$")))
+
+
+if __name__ == "__main__":
+    unittest.main()
