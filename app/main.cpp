@@ -8,6 +8,7 @@
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QWebEngineProfile>
 
 // Each view has a render process of its own (the engine's default for
@@ -20,6 +21,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Gavrin"));
     QApplication::setOrganizationName(QStringLiteral("Gavrin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Our own icon, built in from desktop/, for the window and the tray.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/gavrin.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     QtMessageDialog messages;
     QtSettingsStore settings;
