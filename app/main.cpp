@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Gavrin"));
     QApplication::setOrganizationName(QStringLiteral("Gavrin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu entry's name, which Wayland matches the window with.
+    QApplication::setDesktopFileName(QStringLiteral("com.belvax.Gavrin"));
     // Our own icon, built in from desktop/, for the window and the tray.
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
