@@ -1,9 +1,11 @@
-"""The installed program, as a desktop finds it.
+"""The installed program and its Debian package, as a desktop finds them.
 
-`cmake --install` into a scratch prefix: the menu entry and the AppStream entry pass their
-validators, the menu entry's command is the real executable with its pages beside it, and the
-icon is in every size."""
+`cmake --install` into a scratch prefix and `cpack -G DEB` into a scratch folder, the package
+unpacked with `dpkg-deb -x`: the menu entry and the AppStream entry pass their validators, the
+menu entry's command is the real executable with its pages beside it, the icon is in every size,
+and the package declares what it needs."""
 import configparser
+import glob
 import os
 import shutil
 import struct
@@ -24,6 +26,13 @@ def run(*command):
     if result.returncode != 0:
         raise AssertionError(f"{' '.join(command)} failed:\n{result.stdout}{result.stderr}")
     return result.stdout + result.stderr
+
+
+def files_under(root):
+    found = set()
+    for folder, _, names in os.walk(root):
+        found.update(os.path.relpath(os.path.join(folder, name), root) for name in names)
+    return found
 
 
 class Installed:
@@ -87,6 +96,36 @@ class Install(Installed, unittest.TestCase):
     def test_appstream_entry_is_valid(self):
         metainfo = os.path.join(self.prefix, "share", "metainfo", APP_ID + ".metainfo.xml")
         run("appstreamcli", "validate", "--no-net", "--strict", metainfo)
+
+
+class Package(Installed, unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.mkdtemp()
+        packages = os.path.join(cls.scratch, "packages")
+        run("cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"), "-B", packages)
+        (cls.deb,) = glob.glob(os.path.join(packages, "*.deb"))
+        cls.root = os.path.join(cls.scratch, "root")
+        run("dpkg-deb", "-x", cls.deb, cls.root)
+        cls.prefix = os.path.join(cls.root, "usr")
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.scratch)
+
+    def test_depends_on_the_qt_runtime(self):
+        fields = dict(line.strip().split(": ", 1) for line in run("dpkg-deb", "-f", self.deb).splitlines()
+                      if ": " in line and not line.startswith(" "))
+        depends = [d.strip().split()[0] for d in fields["Depends"].split(",")]
+        for package in ("libc6", "libqt6core6", "libqt6widgets6", "libqt6webenginewidgets6",
+                        "qt6-qpa-plugins"):
+            self.assertIn(package, depends)
+        self.assertIn("Depends:", run("dpkg-deb", "-I", self.deb))
+
+    def test_holds_only_what_the_install_rule_installs(self):
+        installed = os.path.join(self.scratch, "installed")
+        run("cmake", "--install", BUILD, "--prefix", installed)
+        self.assertEqual(files_under(self.root), {os.path.join("usr", f) for f in files_under(installed)})
 
 
 if __name__ == "__main__":
