@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QIcon>
 #include <QWebEngineProfile>
 
 // Each view has a render process of its own (the engine's default for
@@ -22,6 +23,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Gavrin"));
     QApplication::setOrganizationName(QStringLiteral("Gavrin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu entry's name, which Wayland matches the window with.
+    QApplication::setDesktopFileName(QStringLiteral("com.belvax.Gavrin"));
+    // Our own icon, built in from desktop/, for the window and the tray.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/gavrin.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     QtMessageDialog messages;
     QtSettingsStore settings;

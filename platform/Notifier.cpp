@@ -1,7 +1,6 @@
 #include "platform/Notifier.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <QSystemTrayIcon>
 
 DesktopNotifier::~DesktopNotifier()
@@ -16,7 +15,7 @@ void DesktopNotifier::notify(const QString &title, const QString &message)
         return;
     }
     if (!m_tray) {
-        m_tray = new QSystemTrayIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation));
+        m_tray = new QSystemTrayIcon(QApplication::windowIcon());
         m_tray->setToolTip(QStringLiteral("Gavrin"));
         m_tray->show();
     }
