@@ -2,27 +2,19 @@
 
 #include <gtest/gtest.h>
 
-TEST(Countdown, CountsDownOneASecond)
+TEST(Countdown, CountsDownAndAtZeroStartsOverAndReloadsTheFrontTab)
 {
     EXPECT_EQ(countdownStart(), "300");
-    const CountdownTick tick = countdownTick("300");
-    EXPECT_EQ(tick.count, "299");
-    EXPECT_FALSE(tick.reloadFront);
-    EXPECT_EQ(countdownTick("2").count, "1");
-}
-
-TEST(Countdown, ReachingZeroStartsOverAndReloadsInTheSameTick)
-{
-    const CountdownTick tick = countdownTick("1");
-    EXPECT_EQ(tick.count, "300");
-    EXPECT_TRUE(tick.reloadFront);
-}
-
-TEST(Countdown, ACountThatIsNoNumberStaysAndReloadsNothing)
-{
-    for (const char *text : {"", "abc", "1x"}) {
-        const CountdownTick tick = countdownTick(QString::fromLatin1(text));
-        EXPECT_EQ(tick.count, text);
-        EXPECT_FALSE(tick.reloadFront);
+    const struct
+    {
+        const char *count, *next;
+        bool reload;
+    } rows[] = {{"300", "299", false}, {"2", "1", false}, {"1", "300", true},
+                // A count that is no number stays and reloads nothing.
+                {"", "", false}, {"abc", "abc", false}, {"1x", "1x", false}};
+    for (const auto &row : rows) {
+        const CountdownTick tick = countdownTick(QString::fromLatin1(row.count));
+        EXPECT_EQ(tick.count, row.next) << row.count;
+        EXPECT_EQ(tick.reloadFront, row.reload) << row.count;
     }
 }

@@ -2,47 +2,29 @@
 
 #include <gtest/gtest.h>
 
-TEST(RefreshRates, OffersTheSixRatesInOrderWithOneMinuteFirst)
+TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
 {
     EXPECT_EQ(refreshRateTexts(), QStringList({"1 Minute", "5 Minutes", "45 Seconds", "30 Seconds", "15 Seconds",
                                                "No Refresh"}));
     EXPECT_EQ(defaultRefreshRateText(), "1 Minute");
-}
-
-TEST(RefreshRates, TimedRatesTouchNoTimerAndGiveTheirPeriod)
-{
-    const std::pair<const char *, int> rows[] = {
-        {"1 Minute", 60000}, {"45 Seconds", 45000}, {"30 Seconds", 30000}, {"15 Seconds", 15000}};
-    for (const auto &[text, period] : rows) {
-        const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(text));
-        EXPECT_EQ(rate.periodMs, period) << text;
-        EXPECT_FALSE(rate.startCountdown || rate.stopTabTimers || rate.stopCountdown) << text;
-    }
-}
-
-TEST(RefreshRates, FiveMinutesStartsTheCountdownAndSilencesTheTabs)
-{
-    const RefreshRate rate = lookupRefreshRate("5 Minutes");
-    EXPECT_TRUE(rate.startCountdown);
-    EXPECT_TRUE(rate.stopTabTimers);
-    EXPECT_FALSE(rate.stopCountdown);
-    EXPECT_EQ(rate.periodMs, 0);
-}
-
-TEST(RefreshRates, NoRefreshStopsEverything)
-{
-    const RefreshRate rate = lookupRefreshRate("No Refresh");
-    EXPECT_FALSE(rate.startCountdown);
-    EXPECT_TRUE(rate.stopTabTimers);
-    EXPECT_TRUE(rate.stopCountdown);
-    EXPECT_EQ(rate.periodMs, 0);
-}
-
-TEST(RefreshRates, AnyOtherTextIsSilentAndTouchesNothing)
-{
-    for (const char *text : {"", "1 minute", " 1 Minute", "1 Minute ", "2 Minutes", "no refresh"}) {
-        const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(text));
-        EXPECT_EQ(rate.periodMs, 0) << text;
-        EXPECT_FALSE(rate.startCountdown || rate.stopTabTimers || rate.stopCountdown) << text;
+    const struct
+    {
+        const char *text;
+        int period;
+        bool startCountdown, stopTabTimers, stopCountdown;
+    } rows[] = {
+        {"1 Minute", 60000, false, false, false},   {"45 Seconds", 45000, false, false, false},
+        {"30 Seconds", 30000, false, false, false}, {"15 Seconds", 15000, false, false, false},
+        {"5 Minutes", 0, true, true, false},        {"No Refresh", 0, false, true, true},
+        {"", 0, false, false, false},               {"1 minute", 0, false, false, false},
+        {" 1 Minute", 0, false, false, false},      {"1 Minute ", 0, false, false, false},
+        {"no refresh", 0, false, false, false},
+    };
+    for (const auto &row : rows) {
+        const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(row.text));
+        EXPECT_EQ(rate.periodMs, row.period) << row.text;
+        EXPECT_EQ(rate.startCountdown, row.startCountdown) << row.text;
+        EXPECT_EQ(rate.stopTabTimers, row.stopTabTimers) << row.text;
+        EXPECT_EQ(rate.stopCountdown, row.stopCountdown) << row.text;
     }
 }

@@ -2,7 +2,6 @@
 #include "platform/core/SiteConfig.h"
 
 #include <QFile>
-#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,16 +18,7 @@ QString writeIni(const QTemporaryDir &dir, const QByteArray &content)
 
 } // namespace
 
-TEST(SiteConfig, DefaultsAreSixDistinctSiteHostsAndTheMaker)
-{
-    const SiteConfig defaults;
-    const QSet<QString> hosts{defaults.itemServer, defaults.mainHost, defaults.pageHost,
-                              defaults.secureHost, defaults.loginHost, defaults.complaintHost};
-    EXPECT_EQ(hosts.size(), 6);
-    EXPECT_TRUE(defaults.makerSite.startsWith("http://"));
-}
-
-TEST(SiteConfig, KeysOverrideOneByOne)
+TEST(SiteConfig, KeysOverrideOneByOneAndABadFileGivesTheDefaults)
 {
     QTemporaryDir dir;
     const QString path = writeIni(dir, "[Site]\nItemServer=127.0.0.1:8123\nSearchUK=uk.example\n"
@@ -38,6 +28,11 @@ TEST(SiteConfig, KeysOverrideOneByOne)
     EXPECT_EQ(config.searchUK, "uk.example");
     EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
     EXPECT_EQ(config.mainHost, SiteConfig().mainHost);
+
+    // A missing file, or one that cannot be parsed, gives the defaults.
+    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini")).itemServer, SiteConfig().itemServer);
+    const QString garbage = writeIni(dir, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23));
+    EXPECT_EQ(loadSiteConfig(garbage).itemServer, SiteConfig().itemServer);
 }
 
 TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
@@ -75,14 +70,6 @@ TEST(SiteConfig, ValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(ignored[i].startsWith(starts[i]) && ignored[i].size() > qsizetype(strlen(starts[i])))
             << ignored[i].toStdString();
-}
-
-TEST(SiteConfig, MissingOrGarbageFileGivesTheDefaults)
-{
-    QTemporaryDir dir;
-    EXPECT_EQ(loadSiteConfig(dir.filePath("gavrin.ini")).itemServer, SiteConfig().itemServer);
-    const QString path = writeIni(dir, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23));
-    EXPECT_EQ(loadSiteConfig(path).itemServer, SiteConfig().itemServer);
 }
 
 TEST(SiteAddresses, ItemPageAppendsTheNumberUnchanged)

@@ -2,23 +2,16 @@
 
 #include <gtest/gtest.h>
 
-TEST(WinState, ReadsTheThreeStatesRoundedToTheNearest)
+TEST(WinState, ReadsTheThreeStatesRoundedAnythingElseIsNormalAndWritesDecimal)
 {
-    EXPECT_EQ(winStateFromText("0"), WinState::Normal);
-    EXPECT_EQ(winStateFromText("1"), WinState::Minimised);
-    EXPECT_EQ(winStateFromText("2"), WinState::Maximised);
-    EXPECT_EQ(winStateFromText("1.4"), WinState::Minimised);
-    EXPECT_EQ(winStateFromText("1.6"), WinState::Maximised);
-}
-
-TEST(WinState, AnythingElseOpensNormally)
-{
-    for (const char *text : {"", "7", "-1", "abc", "2x", "nan", "inf", "3.2"})
-        EXPECT_EQ(winStateFromText(QString::fromLatin1(text)), WinState::Normal) << text;
-}
-
-TEST(WinState, WritesDecimalText)
-{
+    const std::pair<const char *, WinState> rows[] = {
+        {"0", WinState::Normal},    {"1", WinState::Minimised},   {"2", WinState::Maximised},
+        {"1.4", WinState::Minimised}, {"1.6", WinState::Maximised}, {"", WinState::Normal},
+        {"7", WinState::Normal},    {"-1", WinState::Normal},     {"abc", WinState::Normal},
+        {"2x", WinState::Normal},   {"nan", WinState::Normal},    {"inf", WinState::Normal},
+        {"3.2", WinState::Normal}};
+    for (const auto &[text, state] : rows)
+        EXPECT_EQ(winStateFromText(QString::fromLatin1(text)), state) << text;
     EXPECT_EQ(winStateToText(WinState::Normal), "0");
     EXPECT_EQ(winStateToText(WinState::Minimised), "1");
     EXPECT_EQ(winStateToText(WinState::Maximised), "2");
