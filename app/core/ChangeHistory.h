@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The values one followed element has taken in this session, with the time
+// each was first seen: the value it had when it was first read, then one entry
+// a change, oldest first. Only the last kKept are kept.
+class ChangeHistory
+{
+public:
+    struct Entry
+    {
+        QString value;
+        QDateTime when;
+        bool operator==(const Entry &other) const { return value == other.value && when == other.when; }
+    };
+
+    static constexpr int kKept = 20;
+
+    // The element's text read at when. True when it differs from the last one
+    // kept; the first text read is kept but is no change.
+    bool record(const QString &value, const QDateTime &when);
+
+    // The last n entries (all when there are fewer), newest last.
+    QList<Entry> lastFew(int n) const;
+    const QList<Entry> &entries() const { return m_entries; }
+
+private:
+    QList<Entry> m_entries;
+};

@@ -1,0 +1,57 @@
+#include "app/core/EndPhase.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr qint64 kEndingSoonEveryMs = 10000;
+constexpr qint64 kLastMinuteMs = 60000;
+constexpr qint64 kLastMinuteEveryMs = 5000;
+// Late enough for the site to show the final state.
+constexpr qint64 kAfterEndMs = 2000;
+
+bool insideWindow(EndPhase phase)
+{
+    return phase == EndPhase::EndingSoon || phase == EndPhase::LastMinute;
+}
+
+// A tab at "No Refresh" may sleep until a window months away; QTimer counts in int.
+int timerWait(qint64 ms)
+{
+    return int(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+QList<int> endingSoonLeadChoices()
+{
+    return {2, 5, 10, 30};
+}
+
+ReloadPlan planReload(const TabTiming &timing)
+{
+    const std::optional<int> ownRate =
+        timing.periodMs > 0 ? std::optional<int>(timing.periodMs) : std::nullopt;
+    if (!timing.end)
+        return {EndPhase::Normal, ownRate, false};
+
+    const QDateTime finalLoad = timing.end->addMSecs(kAfterEndMs);
+    if (timing.lastLoad.isValid() && timing.lastLoad >= finalLoad)
+        return {EndPhase::Ended, std::nullopt, false};
+
+    const qint64 left = timing.now.msecsTo(*timing.end);
+    const qint64 untilWindow = left - qint64(timing.leadMinutes) * 60000;
+    ReloadPlan plan;
+    if (left <= 0) {
+        plan = {EndPhase::AfterEnd, timerWait(left + kAfterEndMs)};
+    } else if (left <= kLastMinuteMs) {
+        plan = {EndPhase::LastMinute, timerWait(std::min(kLastMinuteEveryMs, left + kAfterEndMs))};
+    } else if (untilWindow <= 0) {
+        plan = {EndPhase::EndingSoon, timerWait(kEndingSoonEveryMs)};
+    } else {
+        plan = {EndPhase::Normal, timerWait(ownRate ? std::min<qint64>(*ownRate, untilWindow) : untilWindow)};
+    }
+    plan.notifyEndingSoon = insideWindow(plan.phase) && timing.before == EndPhase::Normal;
+    return plan;
+}

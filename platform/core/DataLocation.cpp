@@ -1,0 +1,46 @@
+#include "platform/core/DataLocation.h"
+
+#include "platform/core/ProgramFolder.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString savedItemsName()
+{
+    return QStringLiteral("index.dat");
+}
+
+} // namespace
+
+DataLocation decideDataLocation(const DataFacts &facts)
+{
+    const QString besideProgram = programFilePath(facts.programFolder, savedItemsName());
+    if (facts.programFolderWritable)
+        return {true, besideProgram, besideProgram, {facts.programFolder}};
+
+    const QString inDataFolder = programFilePath(facts.dataFolder, savedItemsName());
+    const bool readOld = facts.savedItemsBesideProgram && !facts.savedItemsInDataFolder;
+    return {false, readOld ? besideProgram : inDataFolder, inDataFolder, {facts.configFolder, facts.programFolder}};
+}
+
+DataFacts gatherDataFacts(const QString &programFolder, const QString &dataFolder, const QString &configFolder)
+{
+    const QFileInfo besideProgram(programFilePath(programFolder, savedItemsName()));
+    return {programFolder,
+            QFileInfo(programFolder).isWritable(),
+            dataFolder,
+            configFolder,
+            besideProgram.isFile() && besideProgram.isReadable(),
+            QFileInfo::exists(programFilePath(dataFolder, savedItemsName()))};
+}
+
+QString settingsFilePath(const DataLocation &location, const QString &fileName)
+{
+    for (const QString &folder : location.settingsFolders) {
+        const QString path = programFilePath(folder, fileName);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return programFilePath(location.settingsFolders.last(), fileName);
+}

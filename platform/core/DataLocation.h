@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Decides where Gavrin's files live.
+//
+// Portable (the program folder is writable by the user, as when built or
+// unpacked): index.dat, gavrin.ini and registry.ini stay beside the executable.
+// Installed (it is not): index.dat lives in the user's data folder, and the two
+// INI files are looked for in the user's config folder first, then beside the
+// executable. An index.dat left beside an installed executable is read as long
+// as the data folder holds none, and saved to the data folder, so nothing is lost.
+struct DataFacts
+{
+    QString programFolder;
+    bool programFolderWritable = false;
+    QString dataFolder;                  // QStandardPaths::AppDataLocation
+    QString configFolder;                // QStandardPaths::AppConfigLocation
+    bool savedItemsBesideProgram = false; // a readable index.dat beside the executable
+    bool savedItemsInDataFolder = false;  // an index.dat in the data folder
+};
+
+struct DataLocation
+{
+    bool portable = true;
+    QString savedItemsReadPath;
+    QString savedItemsSavePath;      // its folder may need making first
+    QStringList settingsFolders;     // where the INI files are looked for, in order
+};
+
+DataLocation decideDataLocation(const DataFacts &facts);
+
+// The facts as the file system tells them now.
+DataFacts gatherDataFacts(const QString &programFolder, const QString &dataFolder, const QString &configFolder);
+
+// The first of the settings folders holding fileName, or the last folder's
+// path for it when none does.
+QString settingsFilePath(const DataLocation &location, const QString &fileName);
