@@ -17,13 +17,13 @@ class RefreshTest : public QObject
 private:
     static void pick(MainWindowFixture &f, const QString &rate)
     {
-        f.window->cmbRefresh->setCurrentText(rate);
-        f.window->cmbRefresh_Click();
+        f.window->rateBox()->setCurrentText(rate);
+        f.window->applyPickedRate();
     }
     static void tick(MainWindowFixture &f, int times)
     {
         for (int i = 0; i < times; ++i)
-            f.window->Timer6_Timer();
+            f.window->tickCountdown();
     }
 
 private slots:
@@ -31,22 +31,22 @@ private slots:
     {
         MainWindowFixture f;
         pick(f, "15 Seconds");   // nothing watched yet: no timer starts
-        QVERIFY(!f.window->tabTimer(0)->isEnabled());
+        QVERIFY(!f.window->watchTab(0)->reloadTimer()->isEnabled());
         f.watch("a");
         f.watch("b");
         f.watch("c");
-        f.window->SSTab1->setTab(1);
-        f.window->release_current_tab();
-        QCOMPARE(f.window->tabTimer(0)->interval(), 15000);
+        f.window->tabs()->setCurrent(1);
+        f.window->releaseTab();
+        QCOMPARE(f.window->watchTab(0)->reloadTimer()->interval(), 15000);
 
         pick(f, "30 Seconds");
         for (int tab : {0, 2}) {
-            QVERIFY(f.window->tabTimer(tab)->isRunning());
-            QCOMPARE(f.window->tabTimer(tab)->interval(), 30000);
+            QVERIFY(f.window->watchTab(tab)->reloadTimer()->isRunning());
+            QCOMPARE(f.window->watchTab(tab)->reloadTimer()->interval(), 30000);
         }
         for (int tab : {1, 3, 4})
-            QVERIFY(!f.window->tabTimer(tab)->isEnabled());
-        QCOMPARE(f.window->tabTimer(1)->interval(), 15000);
+            QVERIFY(!f.window->watchTab(tab)->reloadTimer()->isEnabled());
+        QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), 15000);
     }
 
     void fiveMinutesNoRefreshAndBackKeepTheCountdownApart()
@@ -54,18 +54,18 @@ private slots:
         MainWindowFixture f;
         f.watch("1");
         pick(f, "5 Minutes");
-        QVERIFY(f.window->Timer6->isRunning());
-        QVERIFY(!f.window->tabTimer(0)->isRunning());
+        QVERIFY(f.window->fiveMinuteCountdown()->isRunning());
+        QVERIFY(!f.window->watchTab(0)->reloadTimer()->isRunning());
         pick(f, "45 Seconds");   // the countdown keeps going beside the tab timers
-        QVERIFY(f.window->Timer6->isRunning());
-        QCOMPARE(f.window->tabTimer(0)->interval(), 45000);
+        QVERIFY(f.window->fiveMinuteCountdown()->isRunning());
+        QCOMPARE(f.window->watchTab(0)->reloadTimer()->interval(), 45000);
         tick(f, 180);
         pick(f, "No Refresh");
-        QVERIFY(!f.window->Timer6->isEnabled());
-        QVERIFY(!f.window->tabTimer(0)->isRunning());
+        QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
+        QVERIFY(!f.window->watchTab(0)->reloadTimer()->isRunning());
         pick(f, "1 Minute");
-        QVERIFY(!f.window->Timer6->isEnabled());
-        QVERIFY(f.window->tabTimer(0)->isRunning());
+        QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
+        QVERIFY(f.window->watchTab(0)->reloadTimer()->isRunning());
         pick(f, "5 Minutes");
         QCOMPARE(f.window->countdown(), QString("120"));
     }
@@ -76,9 +76,9 @@ private slots:
         pick(f, "15 Seconds");
         f.watch("1");
         QTest::qWait(300);
-        const int before = f.window->tabTimer(0)->remainingTime();
+        const int before = f.window->watchTab(0)->reloadTimer()->remainingTime();
         pick(f, "15 Seconds");
-        QVERIFY(f.window->tabTimer(0)->remainingTime() > before);
+        QVERIFY(f.window->watchTab(0)->reloadTimer()->remainingTime() > before);
     }
 
     // Typing runs nothing and is kept as typed; the watch command reads it exactly. A pick from
@@ -89,26 +89,26 @@ private slots:
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         f.watch("1");
-        QComboBox *box = f.window->cmbRefresh;
+        QComboBox *box = f.window->rateBox();
         for (const QString &typed : {"15 seconds", "15 Seconds"}) {
             box->setFocus(Qt::TabFocusReason);
             box->lineEdit()->clear();
             QTest::keyClicks(box, typed);
             QTest::keyClick(box, Qt::Key_Return);
-            f.window->txtItem->setFocus();
+            f.window->itemBox()->setFocus();
             QCOMPARE(box->currentText(), typed);
-            QCOMPARE(f.window->tabTimer(0)->interval(), 60000);
+            QCOMPARE(f.window->watchTab(0)->reloadTimer()->interval(), 60000);
         }
         box->lineEdit()->setText("15 seconds");
         f.watch("2");
-        QCOMPARE(f.window->tabTimer(1)->interval(), 0);
+        QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), 0);
 
         box->setFocus(Qt::TabFocusReason);
         box->showPopup();
         box->view()->setCurrentIndex(box->model()->index(3, 0));
         QTest::keyClick(box->view(), Qt::Key_Return);
         QCOMPARE(box->currentText(), QString("30 Seconds"));
-        QCOMPARE(f.window->tabTimer(0)->interval(), 30000);
+        QCOMPARE(f.window->watchTab(0)->reloadTimer()->interval(), 30000);
     }
 
     // The box is narrow: each rate must show whole where the box leaves it, not scrolled to its end.
@@ -117,13 +117,13 @@ private slots:
         MainWindowFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        QLineEdit *edit = f.window->cmbRefresh->lineEdit();
+        QLineEdit *edit = f.window->rateBox()->lineEdit();
         const auto caretX = [edit] {
             edit->grab();  // lays the text out as it is drawn
             return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
         };
         for (const QString &rate : refreshRateTexts()) {
-            f.window->cmbRefresh->setText(rate);
+            f.window->rateBox()->setText(rate);
             const int shownEnd = caretX();
             edit->home(false);
             QCOMPARE(shownEnd - caretX(), edit->fontMetrics().horizontalAdvance(rate));
@@ -137,23 +137,23 @@ private slots:
         f.watch("2");
         f.view(1)->calls.clear();
         pick(f, "30 Seconds");
-        f.window->Timer2_Timer();
-        QCOMPARE(f.view(1)->calls, QStringList{"ReloadOnTimer"});
+        emit f.window->watchTab(1)->reloadTimer()->timeout();
+        QCOMPARE(f.view(1)->calls, QStringList{"reloadOnTimer"});
         // A page that answers a form is replaced by the item's own page.
         QCOMPARE(f.view(1)->timedReloads[0].formAnswerReplacement,
                  QString("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
         QCOMPARE(f.view(1)->timedReloads[0].periodMs, 30000);
 
         pick(f, "5 Minutes");
-        f.window->SSTab1->setTab(5);
+        f.window->tabs()->setCurrent(5);
         tick(f, 299);
         QVERIFY(f.view(5)->calls.isEmpty());
         tick(f, 1);
-        QCOMPARE(f.view(5)->calls, QStringList{"ReloadOnTimer"});
+        QCOMPARE(f.view(5)->calls, QStringList{"reloadOnTimer"});
         QVERIFY(f.view(5)->timedReloads[0].formAnswerReplacement.isEmpty());
         QCOMPARE(f.view(5)->timedReloads[0].periodMs, 300000);
         QCOMPARE(f.window->countdown(), QString("300"));
-        QVERIFY(!f.view(0)->calls.contains("ReloadOnTimer"));
+        QVERIFY(!f.view(0)->calls.contains("reloadOnTimer"));
     }
 };
 

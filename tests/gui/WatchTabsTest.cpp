@@ -19,23 +19,23 @@ private slots:
         f.watch("111");
         f.watch("");
         f.watch(" A&B ");
-        f.window->SSTab1->setTab(1);
-        f.window->Command1_Click();
-        QCOMPARE(f.window->SSTab1->TabCaption(1), QString("Available"));
-        QVERIFY(!f.window->tabTimer(1)->isEnabled());
-        QVERIFY(f.view(1)->calls.contains("Navigate " + f.pagePath(blankPageName())));
+        f.window->tabs()->setCurrent(1);
+        f.window->releaseTab();
+        QCOMPARE(f.window->tabs()->caption(1), QString("Available"));
+        QVERIFY(!f.window->watchTab(1)->reloadTimer()->isEnabled());
+        QVERIFY(f.view(1)->calls.contains("open " + f.pagePath(blankPageName())));
 
-        f.window->SSTab1->setTab(5);
-        f.window->mnuStop_Click();   // the services tab is never given back
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QString(" Help/Services "));
+        f.window->tabs()->setCurrent(5);
+        f.window->releaseTab();   // the services tab is never given back
+        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
 
         f.watch("444");
-        TabStrip *tabs = f.window->SSTab1;
-        QCOMPARE(tabs->TabCaption(0), QString("Item 111"));
-        QCOMPARE(tabs->TabCaption(1), QString("Item 444"));
-        QCOMPARE(tabs->TabCaption(2), QString("Item  A&B "));
-        QCOMPARE(tabs->TabCaption(3), QString("Available"));
-        QCOMPARE(tabs->Tab(), 1);
+        TabStrip *tabs = f.window->tabs();
+        QCOMPARE(tabs->caption(0), QString("Item 111"));
+        QCOMPARE(tabs->caption(1), QString("Item 444"));
+        QCOMPARE(tabs->caption(2), QString("Item  A&B "));
+        QCOMPARE(tabs->caption(3), QString("Available"));
+        QCOMPARE(tabs->current(), 1);
         QCOMPARE(f.view(1)->shown(), QString("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=444"));
         QVERIFY(f.messages.shown.isEmpty());
     }
@@ -45,21 +45,21 @@ private slots:
         MainWindowFixture f;
         for (int i = 0; i < 5; ++i)
             f.watch(QString::number(100 + i));
-        f.window->SSTab1->setTab(2);
-        f.window->cmbRefresh->setCurrentText("5 Minutes");
+        f.window->tabs()->setCurrent(2);
+        f.window->rateBox()->setCurrentText("5 Minutes");
         f.watch("999");
 
         QCOMPARE(f.messages.shown.size(), 1);
         QCOMPARE(f.messages.shown[0].text, QString("There are no available watch windows left.   "));
         QCOMPARE(f.messages.shown[0].title, QString("Gavrin"));
         QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::Information);
-        QCOMPARE(f.window->SSTab1->Tab(), 2);
-        QCOMPARE(f.window->txtItem->text(), QString("999"));
+        QCOMPARE(f.window->tabs()->current(), 2);
+        QCOMPARE(f.window->itemBox()->text(), QString("999"));
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(f.window->SSTab1->TabCaption(i), QString("Item %1").arg(100 + i));
-            QVERIFY(!f.window->tabTimer(i)->isEnabled());
+            QCOMPARE(f.window->tabs()->caption(i), QString("Item %1").arg(100 + i));
+            QVERIFY(!f.window->watchTab(i)->reloadTimer()->isEnabled());
         }
-        QVERIFY(f.window->Timer6->isEnabled());
+        QVERIFY(f.window->fiveMinuteCountdown()->isEnabled());
     }
 
     void watchArmsTheTabTimerAtTheRate_data()
@@ -79,27 +79,27 @@ private slots:
         QFETCH(int, period);
         QFETCH(bool, countdown);
         MainWindowFixture f;
-        f.window->cmbRefresh->setCurrentText(rate);
+        f.window->rateBox()->setCurrentText(rate);
         f.watch("1");
-        IntervalTimer *timer = f.window->tabTimer(0);
+        IntervalTimer *timer = f.window->watchTab(0)->reloadTimer();
         QVERIFY(timer->isEnabled());
         QCOMPARE(timer->interval(), period);
         QCOMPARE(timer->isRunning(), period > 0);
-        QCOMPARE(f.window->Timer6->isEnabled(), countdown);
+        QCOMPARE(f.window->fiveMinuteCountdown()->isEnabled(), countdown);
     }
 
     void enterWatchesOtherKeysOnlyEditAndAClickSelectsTheNumber()
     {
         MainWindowFixture f;
         f.window->show();
-        f.window->txtItem->setFocus();
-        QTest::keyClicks(f.window->txtItem, "12a");
-        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Available"));
-        QTest::keyClick(f.window->txtItem, Qt::Key_Return);
-        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 12a"));
-        QCOMPARE(f.window->txtItem->text(), QString("12a"));
-        QTest::mouseClick(f.window->txtItem, Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(f.window->txtItem->selectedText(), QString("12a"));
+        f.window->itemBox()->setFocus();
+        QTest::keyClicks(f.window->itemBox(), "12a");
+        QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
+        QTest::keyClick(f.window->itemBox(), Qt::Key_Return);
+        QCOMPARE(f.window->tabs()->caption(0), QString("Item 12a"));
+        QCOMPARE(f.window->itemBox()->text(), QString("12a"));
+        QTest::mouseClick(f.window->itemBox(), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(f.window->itemBox()->selectedText(), QString("12a"));
     }
 };
 
