@@ -1,4 +1,4 @@
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "platform/MessageDialog.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
@@ -50,11 +50,11 @@ int main(int argc, char *argv[])
     services.registry = registry.get();
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
 
-    frmMain window(services);
+    MainWindow window(services);
     new Downloads(&profile, [&window](const QString &suggested) {
         return QFileDialog::getSaveFileName(&window, QStringLiteral("Save As"), suggested);
     }, &notifier);
-    QObject::connect(&window, &frmMain::programEnded, &app, [] { QCoreApplication::exit(0); });
-    window.Form_Load();
+    QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
+    window.start();
     return app.exec();
 }

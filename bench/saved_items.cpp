@@ -2,13 +2,14 @@
 // opening (read, sort, fill the list) and "Cl&ose Me" writing it back.
 #include "MainWindowFixture.h"
 
-#include "saved/Form2.h"
+#include "saved/SavedItemsDialog.h"
 #include "saved/SavedItemsFile.h"
 #include "saved/core/SavedItemsCodec.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <cstdio>
 
@@ -47,25 +48,25 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    if (write_saved_items(path, entries))
+    if (writeSavedItems(path, entries))
         return 1;
-    report("write_saved_items", timer);
+    report("writeSavedItems", timer);
 
     timer.start();
-    const SavedItemsRead read = read_saved_items(path);
-    report("read_saved_items", timer);
+    const SavedItemsRead read = readSavedItems(path);
+    report("readSavedItems", timer);
     if (read.failure || read.entries.size() != entries.size())
         return 1;
 
     timer.start();
-    f.window->Command9_Click();
-    Form2 *dialog = f.window->savedItemsDialog();
+    f.window->showSavedItems();
+    SavedItemsDialog *dialog = f.window->savedItemsDialog();
     report("open the dialog (read, sort, fill the list)", timer);
-    if (dialog->List1->count() != kMaxSavedItems)
+    if (dialog->itemList->count() != kMaxSavedItems)
         return 1;
 
     timer.start();
-    dialog->cmdOk_Click();
+    dialog->closeButton->click();
     report("Close Me (write the list)", timer);
     return 0;
 }

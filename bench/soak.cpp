@@ -2,8 +2,10 @@
 // per-tab reload ticks called directly every 0.5 s until it is ended; the
 // driver counts the reloads at the site and reads the process tree's memory.
 // Arguments: the program folder, the site's host.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/WatchTab.h"
 #include "platform/ChoiceBox.h"
+#include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
@@ -12,7 +14,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWebEngineProfile>
-#include <array>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -33,22 +34,19 @@ int main(int argc, char *argv[])
     services.messages = &messages;
     services.settings = &settings;
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
-    frmMain window(services);
-    window.Form_Load();
+    MainWindow window(services);
+    window.start();
     // Only the ticks called below reload.
-    window.cmbRefresh->setCurrentText(QStringLiteral("No Refresh"));
+    window.rateBox()->setCurrentText(QStringLiteral("No Refresh"));
     for (int tab = 0; tab < 5; ++tab) {
-        window.txtItem->setText(QString::number(41001 + tab));
-        window.cmdOk_Click();
+        window.itemBox()->setText(QString::number(41001 + tab));
+        window.watchItem();
     }
 
-    using Tick = void (frmMain::*)();
-    const std::array<Tick, 5> ticks = {&frmMain::Timer1_Timer, &frmMain::Timer2_Timer, &frmMain::Timer3_Timer,
-                                       &frmMain::Timer4_Timer, &frmMain::Timer5_Timer};
     QTimer rounds;
-    QObject::connect(&rounds, &QTimer::timeout, &window, [&window, &ticks] {
-        for (Tick tick : ticks)
-            (window.*tick)();
+    QObject::connect(&rounds, &QTimer::timeout, &window, [&window] {
+        for (int tab = 0; tab < 5; ++tab)
+            emit window.watchTab(tab)->reloadTimer()->timeout();
     });
     rounds.start(500);
     return app.exec();

@@ -26,16 +26,16 @@ public:
 
     // An http/https address or a full local file path, taken as a browser's
     // address bar would take it.
-    virtual void Navigate(const QString &text) = 0;
+    virtual void open(const QString &text) = 0;
     // Fetches the shown page again; a page still loading starts over. A page
     // that answers a form is never sent again by it: see resendForm().
-    virtual void Refresh() = 0;
+    virtual void reload() = 0;
     // The page shown answers a form post; the user is asked before it is sent again.
     virtual bool showsFormAnswer() const = 0;
     virtual void resendForm() = 0;
     // False when the history holds no page in that direction.
-    virtual bool GoBack() = 0;
-    virtual bool GoForward() = 0;
+    virtual bool back() = 0;
+    virtual bool forward() = 0;
 
     // Never sends a form again, waits for a load on its way, and holds while
     // the user is typing into the page; health() says when it held.

@@ -40,23 +40,23 @@ TabStrip::TabStrip(int count, QWidget *parent)
     });
 }
 
-int TabStrip::Tab() const
+int TabStrip::current() const
 {
     return m_bar->currentIndex();
 }
 
-void TabStrip::setTab(int index)
+void TabStrip::setCurrent(int index)
 {
     if (index >= 0 && index < count())
         m_bar->setCurrentIndex(index);
 }
 
-QString TabStrip::TabCaption(int index) const
+QString TabStrip::caption(int index) const
 {
     return m_captions.value(index);
 }
 
-void TabStrip::setTabCaption(int index, const QString &caption)
+void TabStrip::setCaption(int index, const QString &caption)
 {
     if (index < 0 || index >= count())
         return;
@@ -132,7 +132,7 @@ void TabStrip::addToTab(int index, QWidget *widget)
         return;
     widget->setParent(this);
     m_pages[index] << widget;
-    widget->setVisible(index == Tab());
+    widget->setVisible(index == current());
     m_bar->raise();
 }
 

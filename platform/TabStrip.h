@@ -20,10 +20,10 @@ class TabStrip : public QWidget
 public:
     explicit TabStrip(int count, QWidget *parent = nullptr);
 
-    int Tab() const;
-    void setTab(int index);
-    QString TabCaption(int index) const;
-    void setTabCaption(int index, const QString &caption);
+    int current() const;
+    void setCurrent(int index);
+    QString caption(int index) const;
+    void setCaption(int index, const QString &caption);
     bool isCaptionCut(int index) const;
     void setTabToolTip(int index, const QString &text);
     int count() const { return m_captions.size(); }

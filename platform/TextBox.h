@@ -2,8 +2,7 @@
 
 #include <QLineEdit>
 
-// A one-line text box that reports clicks and typed characters after it has
-// handled them itself.
+// A one-line text box that reports a click after it has handled it itself.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -13,10 +12,7 @@ public:
 
 signals:
     void clicked();
-    // The character code of the key (13 for Enter); the key is not swallowed.
-    void keyPressed(int charCode);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -43,13 +43,13 @@ std::optional<FileFailure> writeAll(QFileDevice &file, const QByteArray &bytes)
 
 } // namespace
 
-SavedItemsRead read_saved_items(const QString &path)
+SavedItemsRead readSavedItems(const QString &path)
 {
     QFile file(path);
-    return read_saved_items(file);
+    return readSavedItems(file);
 }
 
-SavedItemsRead read_saved_items(QFile &file)
+SavedItemsRead readSavedItems(QFile &file)
 {
     SavedItemsRead result;
     if (isThereButNoRegularFile(file.fileName())) {
@@ -89,7 +89,7 @@ SavedItemsRead read_saved_items(QFile &file)
     return result;
 }
 
-std::optional<FileFailure> write_saved_items(const QString &path, const QStringList &entries)
+std::optional<FileFailure> writeSavedItems(const QString &path, const QStringList &entries)
 {
     if (isThereButNoRegularFile(path))
         return noRegularFile();

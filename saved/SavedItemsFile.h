@@ -31,8 +31,8 @@ struct SavedItemsRead
 
 // The whole lines read before a failure are kept. Only a regular file (or a
 // link to one) is read, and no more than kMaxSavedItemsBytes of it.
-SavedItemsRead read_saved_items(const QString &path);
-SavedItemsRead read_saved_items(QFile &file);
+SavedItemsRead readSavedItems(const QString &path);
+SavedItemsRead readSavedItems(QFile &file);
 
 // Far above kMaxSavedItems lines of any sensible length.
 constexpr qint64 kMaxSavedItemsBytes = 64 * 1024 * 1024;
@@ -43,4 +43,4 @@ constexpr qint64 kMaxSavedItemsBytes = 64 * 1024 * 1024;
 // or locked) cannot hold the temporary file; there the file is rewritten in
 // place, and a failure part-way leaves what was written. A path that is no
 // regular file is not written.
-std::optional<FileFailure> write_saved_items(const QString &path, const QStringList &entries);
+std::optional<FileFailure> writeSavedItems(const QString &path, const QStringList &entries);

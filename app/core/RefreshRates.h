@@ -7,9 +7,9 @@
 // (re-)armed, and the period its reload timer gets.
 struct RefreshRate
 {
-    bool startCountdown = false;   // start Timer6 first
-    bool stopTabTimers = false;    // stop Timer1..Timer5
-    bool stopCountdown = false;    // stop Timer6 after the tab timers
+    bool startCountdown = false;   // start the five-minute countdown first
+    bool stopTabTimers = false;    // stop the watch tabs' reload timers
+    bool stopCountdown = false;    // stop the countdown after the tab timers
     int periodMs = 0;              // 0: the tab's timer stays silent
 };
 

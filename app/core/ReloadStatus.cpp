@@ -79,3 +79,11 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
     status.tone = healthTone(health);
     return status;
 }
+
+ReloadStatus pageMessageStatus(const PageHealth &health)
+{
+    ReloadStatus status;
+    if (!health.pageMessage.isEmpty())
+        status.tooltip = QStringLiteral("The page said: %1").arg(health.pageMessage);
+    return status;
+}

@@ -26,3 +26,6 @@ struct ReloadStatus
 // succeed, is said so beside the time the page was last drawn.
 ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
                           const PageHealth &health = {}, const QDateTime &now = {});
+
+// A page that is not watched: its header tells only what the page said, if anything.
+ReloadStatus pageMessageStatus(const PageHealth &health);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Captions of the tab strip: a watch tab is free exactly when it reads "Available".
+// Captions of the tab strip: a free watch tab reads "Available", a watched one "Item " and its number.
 constexpr int kWatchTabCount = 5;
 constexpr int kServicesTab = 5;
 

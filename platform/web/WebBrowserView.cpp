@@ -56,7 +56,7 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
 
     m_recovery = new RendererRecovery(m_view);
     connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
-    connect(m_recovery, &RendererRecovery::reloadDue, this, &WebBrowserView::Refresh);
+    connect(m_recovery, &RendererRecovery::reloadDue, this, &WebBrowserView::reload);
 
     m_hangWatch = new HangWatch(m_page);
     connect(m_hangWatch, &HangWatch::notRespondingChanged, this,
@@ -108,7 +108,7 @@ void WebBrowserView::userNavigates()
     updateHealth([](PageHealth &health) { health.pausedForTyping = false; });
 }
 
-void WebBrowserView::Navigate(const QString &text)
+void WebBrowserView::open(const QString &text)
 {
     if (isScriptAddress(text))
         return;
@@ -116,7 +116,7 @@ void WebBrowserView::Navigate(const QString &text)
     m_view->setUrl(QUrl::fromUserInput(text));
 }
 
-void WebBrowserView::Refresh()
+void WebBrowserView::reload()
 {
     userNavigates();
     // A reload while an address is still on its way would drop it and fetch
@@ -151,10 +151,10 @@ bool WebBrowserView::showsFormAnswer() const
 void WebBrowserView::resendForm()
 {
     m_page->allowFormResend();
-    Refresh();
+    reload();
 }
 
-bool WebBrowserView::GoBack()
+bool WebBrowserView::back()
 {
     if (!m_view->history()->canGoBack())
         return false;
@@ -163,7 +163,7 @@ bool WebBrowserView::GoBack()
     return true;
 }
 
-bool WebBrowserView::GoForward()
+bool WebBrowserView::forward()
 {
     if (!m_view->history()->canGoForward())
         return false;

@@ -21,12 +21,12 @@ class WebBrowserView final : public BrowserView
 public:
     WebBrowserView(QWebEngineProfile *profile, QWidget *parent = nullptr);
 
-    void Navigate(const QString &text) override;
-    void Refresh() override;
+    void open(const QString &text) override;
+    void reload() override;
     bool showsFormAnswer() const override;
     void resendForm() override;
-    bool GoBack() override;
-    bool GoForward() override;
+    bool back() override;
+    bool forward() override;
     void reloadOnTimer(const TimedReload &reload) override;
     PageHealth health() const override { return m_health; }
     QString title() const override;

@@ -9,16 +9,16 @@ struct SiteConfig;
 // of the choice boxes, which may be typed too.
 struct SearchFields
 {
-    QString titleWords;       // Text1
-    QString wordCombination;  // Combo1
-    QString excludedWords;    // Text2
-    QString category;         // Combo2
-    QString country;          // Combo3
-    QString currency;         // Combo5
-    QString lowestPrice;      // Text3
-    QString highestPrice;     // Text4
-    QString sortOrder;        // Combo6
-    QString resultView;       // Combo4
+    QString titleWords;
+    QString wordCombination;
+    QString excludedWords;
+    QString category;
+    QString country;
+    QString currency;
+    QString lowestPrice;
+    QString highestPrice;
+    QString sortOrder;
+    QString resultView;
 };
 
 // What a newly opened dialog shows; the currency has no entry chosen.

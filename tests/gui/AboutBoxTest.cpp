@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 #include "OpenWindows.h"
 
-#include "about/frmAbout.h"
+#include "about/AboutDialog.h"
 #include "platform/PictureBox.h"
 #include "platform/Shell.h"
 
@@ -12,10 +12,10 @@
 
 namespace {
 
-frmAbout *openBox(MainWindowFixture &f)
+AboutDialog *openBox(MainWindowFixture &f)
 {
-    f.window->mnuAbout_Click();
-    return openWindows<frmAbout>().value(0);
+    f.window->showAbout();
+    return openWindows<AboutDialog>().value(0);
 }
 
 } // namespace
@@ -25,22 +25,22 @@ class AboutBoxTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { qDeleteAll(openWindows<frmAbout>()); }
+    void cleanup() { qDeleteAll(openWindows<AboutDialog>()); }
 
     void showsTitleVersionAndTheHandOverTheLinksOneBoxAtATime()
     {
         MainWindowFixture f;
-        QPointer<frmAbout> box = openBox(f);
+        QPointer<AboutDialog> box = openBox(f);
         QCOMPARE(box->windowTitle(), QString("About Gavrin"));
-        QCOMPARE(box->lblTitle->text(), QString("Gavrin"));
-        QCOMPARE(box->lblVersion->text(), QString("Version 1.0.0"));
+        QCOMPARE(box->titleLabel->text(), QString("Gavrin"));
+        QCOMPARE(box->versionLabel->text(), QString("Version 1.0.0"));
         QCOMPARE(box->minimumSize(), box->maximumSize());
-        for (QWidget *link : std::array<QWidget *, 4>{box->picIcon, box->Image1, box->Command1, box->Command2})
+        for (QWidget *link : std::array<QWidget *, 4>{box->iconPicture, box->cornerPicture, box->mailingListButton, box->makerButton})
             QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
 
-        f.window->mnuAbout_Click();
-        QCOMPARE(openWindows<frmAbout>(), QList<frmAbout *>{box.data()});
-        box->Command3_Click();
+        f.window->showAbout();
+        QCOMPARE(openWindows<AboutDialog>(), QList<AboutDialog *>{box.data()});
+        box->closeButton->click();
         QTRY_VERIFY(box.isNull());
         QVERIFY(openBox(f));
     }
@@ -57,9 +57,9 @@ private slots:
         MainWindowFixture f;
         f.registry.setText(sysInfoToolKey(), "PATH", "/opt/msinfo");
         f.shell.works = starts;
-        frmAbout *box = openBox(f);
-        for (QWidget *button : std::array<QWidget *, 5>{box->Command1, box->Command2, box->picIcon, box->Image1,
-                                                         box->Command4})
+        AboutDialog *box = openBox(f);
+        for (QWidget *button : std::array<QWidget *, 5>{box->mailingListButton, box->makerButton, box->iconPicture, box->cornerPicture,
+                                                         box->systemInfoButton})
             QTest::mouseClick(button, Qt::LeftButton);
 
         const QString maker = f.window->site().makerSite;

@@ -17,9 +17,9 @@ private slots:
     void backAndForwardSayWhenThereIsNoPageThatWay()
     {
         MainWindowFixture f;
-        f.window->Form_Load();
-        f.window->mnuBack_Click();
-        f.window->Command3_Click();
+        f.window->start();
+        f.window->goBack();
+        f.window->goForward();
         QCOMPARE(f.messages.shown.size(), 2);
         QCOMPARE(f.messages.shown[0].text, QString("There are no more pages back   "));
         QCOMPARE(f.messages.shown[0].title, QString("First Page"));
@@ -27,9 +27,9 @@ private slots:
         QCOMPARE(f.messages.shown[1].text, QString("There are no more pages forward   "));
         QCOMPARE(f.messages.shown[1].title, QString("Last Page"));
 
-        f.window->mnuMy_Click();
-        f.window->mnuSell_Click();
-        f.window->Command2_Click();
+        f.window->openSitePage(SitePage::MyEbay);
+        f.window->openSitePage(SitePage::Sell);
+        f.window->goBack();
         QCOMPARE(f.messages.shown.size(), 2);
         QVERIFY(f.view(5)->shown().endsWith("MyEbayLogin"));
     }
@@ -38,12 +38,12 @@ private slots:
     {
         MainWindowFixture f;
         f.watch("42");
-        f.window->mnuHome_Click();
+        f.window->openHomePage();
         QCOMPARE(f.view(0)->shown(), QString("http://www.ebay.com/"));
-        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 42"));
-        QVERIFY(f.window->tabTimer(0)->isRunning());
-        f.window->Command5_Click();
-        QCOMPARE(f.view(0)->calls.last(), QString("Refresh"));
+        QCOMPARE(f.window->tabs()->caption(0), QString("Item 42"));
+        QVERIFY(f.window->watchTab(0)->reloadTimer()->isRunning());
+        f.window->reloadTab();
+        QCOMPARE(f.view(0)->calls.last(), QString("reload"));
         QVERIFY(f.messages.asked.isEmpty());
     }
 
@@ -53,34 +53,34 @@ private slots:
         f.watch("42");
         f.view(0)->formAnswer = true;
         f.view(0)->calls.clear();
-        f.window->mnuRefresh_Click();
+        f.window->reloadTab();
         QCOMPARE(f.messages.asked.size(), 1);
         QCOMPARE(f.messages.asked[0].text, QString("This page was sent by a form. Send it again?"));
         QVERIFY(f.view(0)->calls.isEmpty());
         f.messages.answer = true;
-        f.window->Command5_Click();
-        QCOMPARE(f.view(0)->calls, QStringList{"ResendForm"});
+        f.window->reloadTab();
+        QCOMPARE(f.view(0)->calls, QStringList{"resendForm"});
     }
 
     void sitePageShowsTheWaitingCaptionUntilADocumentCompletes()
     {
         MainWindowFixture f;
-        f.window->SSTab1->setTab(2);
-        f.window->mnuMy_Click();
-        QCOMPARE(f.window->SSTab1->Tab(), 5);
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QString("Loading...Please Wait"));
+        f.window->tabs()->setCurrent(2);
+        f.window->openSitePage(SitePage::MyEbay);
+        QCOMPARE(f.window->tabs()->current(), 5);
+        QCOMPARE(f.window->tabs()->caption(5), QString("Loading...Please Wait"));
         QCOMPARE(f.view(5)->shown(), QString("http://signin.ebay.com/aw-cgi/eBayISAPI.dll?MyEbayLogin"));
         f.view(5)->completeDocument();
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QString(" Help/Services "));
+        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
 
         // A frame's document counts as well, before the whole page has loaded.
-        f.window->mnuSell_Click();
+        f.window->openSitePage(SitePage::Sell);
         f.view(5)->completeFrame();
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QString(" Help/Services "));
+        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
         // Frames of the watch views are not listened to.
-        f.window->mnuSell_Click();
+        f.window->openSitePage(SitePage::Sell);
         f.view(0)->completeFrame();
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QString("Loading...Please Wait"));
+        QCOMPARE(f.window->tabs()->caption(5), QString("Loading...Please Wait"));
     }
 
     // The program has one window: a page asked for in a new one opens in the
@@ -91,10 +91,10 @@ private slots:
         f.watch("42");
         const QString itemPage = f.view(0)->shown();
         f.view(0)->requestNewPage("http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewBids&item=42");
-        QCOMPARE(f.window->SSTab1->Tab(), 5);
+        QCOMPARE(f.window->tabs()->current(), 5);
         QCOMPARE(f.view(5)->shown(), QString("http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewBids&item=42"));
         QCOMPARE(f.view(0)->shown(), itemPage);
-        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 42"));
+        QCOMPARE(f.window->tabs()->caption(0), QString("Item 42"));
         f.view(5)->requestNewPage("http://pages.ebay.com/help/");
         QCOMPARE(f.view(5)->shown(), QString("http://pages.ebay.com/help/"));
     }
@@ -102,16 +102,16 @@ private slots:
     void helpContentsAndAddressRowLeaveTheCaption()
     {
         MainWindowFixture f;
-        f.window->mnuBelvax_Click();
-        f.window->mnuContents_Click();
+        f.window->openSitePage(SitePage::MakerSite);
+        f.window->openHelp();
         QVERIFY(f.view(5)->shown().endsWith("gavrinhelp.htm"));
-        f.window->Text2->setText("  example.test/x ");
-        f.window->Command11_Click();
+        f.window->addressBox()->setText("  example.test/x ");
+        f.window->visitAddress();
         QCOMPARE(f.view(5)->shown(), QString("  example.test/x "));
-        f.window->Text2->clear();
-        f.window->Command11_Click();
-        QCOMPARE(f.view(5)->calls.last(), QString("Navigate "));
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QString("Loading...Please Wait"));
+        f.window->addressBox()->clear();
+        f.window->visitAddress();
+        QCOMPARE(f.view(5)->calls.last(), QString("open "));
+        QCOMPARE(f.window->tabs()->caption(5), QString("Loading...Please Wait"));
     }
 
     void enterUrlBringsTheAddressRowWithItsText()
@@ -119,16 +119,16 @@ private slots:
         MainWindowFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.window->Text2->setText("old.test");
-        f.window->SSTab1->setTab(1);
-        QVERIFY(!f.window->Text2->isVisible());
-        f.window->mnuEnter_Click();
-        QCOMPARE(f.window->SSTab1->Tab(), 5);
-        QVERIFY(f.window->Text2->isVisible());
-        QTRY_VERIFY(f.window->Text2->hasFocus());
-        QCOMPARE(f.window->Text2->text(), QString("old.test"));
-        QTest::mouseClick(f.window->Text2, Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(f.window->Text2->selectedText(), QString("old.test"));
+        f.window->addressBox()->setText("old.test");
+        f.window->tabs()->setCurrent(1);
+        QVERIFY(!f.window->addressBox()->isVisible());
+        f.window->enterAddress();
+        QCOMPARE(f.window->tabs()->current(), 5);
+        QVERIFY(f.window->addressBox()->isVisible());
+        QTRY_VERIFY(f.window->addressBox()->hasFocus());
+        QCOMPARE(f.window->addressBox()->text(), QString("old.test"));
+        QTest::mouseClick(f.window->addressBox(), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(f.window->addressBox()->selectedText(), QString("old.test"));
     }
 
     void menuBarHoldsTheEntriesInOrder()
@@ -162,20 +162,20 @@ private slots:
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QWidget *client = f.window->centralWidget();
-        QTRY_COMPARE(f.window->Label2->width(), client->width());
-        const QSize strip = f.window->SSTab1->size();
+        QTRY_COMPARE(f.window->topBar()->width(), client->width());
+        const QSize strip = f.window->tabs()->size();
         const QSize view = f.view(0)->size();
-        QCOMPARE(f.window->SSTab1->geometry().bottom() + 1, client->height());
+        QCOMPARE(f.window->tabs()->geometry().bottom() + 1, client->height());
 
         f.window->resize(f.window->width() + 200, f.window->height() + 100);
-        QTRY_COMPARE(f.window->SSTab1->width(), strip.width() + 200);
-        QCOMPARE(f.window->SSTab1->height(), strip.height() + 100);
+        QTRY_COMPARE(f.window->tabs()->width(), strip.width() + 200);
+        QCOMPARE(f.window->tabs()->height(), strip.height() + 100);
         QCOMPARE(f.view(0)->size(), view + QSize(200, 100));
         QCOMPARE(f.view(5)->width(), f.view(0)->width());
         // The services view starts 400 twips lower, below the address row.
         QVERIFY(qAbs(f.view(0)->height() - f.view(5)->height() - twipsToPixelsY(f.window.get(), 400)) <= 1);
-        QCOMPARE(f.window->Label3->width(), client->width());
-        QCOMPARE(f.window->txtItem->pos(),
+        QCOMPARE(f.window->lowerBar()->width(), client->width());
+        QCOMPARE(f.window->itemBox()->pos(),
                  QPoint(twipsToPixelsX(f.window.get(), 4690), twipsToPixelsY(f.window.get(), 157)));
     }
 };

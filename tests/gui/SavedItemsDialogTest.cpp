@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "platform/TabStrip.h"
-#include "saved/Form2.h"
+#include "saved/SavedItemsDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -27,26 +27,26 @@ QByteArray index(const MainWindowFixture &f)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-Form2 *open(MainWindowFixture &f)
+SavedItemsDialog *open(MainWindowFixture &f)
 {
-    f.window->Command9_Click();
+    f.window->showSavedItems();
     return f.window->savedItemsDialog();
 }
 
 // Typed into both boxes and entered with Enter in the description box.
-void add(Form2 *dialog, const QString &number, const QString &description)
+void add(SavedItemsDialog *dialog, const QString &number, const QString &description)
 {
-    dialog->Text1->setText(number);
-    dialog->Text2->setText(description);
-    QTest::keyClick(dialog->Text2, Qt::Key_Return);
+    dialog->numberBox->setText(number);
+    dialog->descriptionBox->setText(description);
+    QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
 }
 
 // Save, Remove and Watch as enabled ("SRW", "-" for one that is not), then the default button.
-QString buttons(Form2 *dialog)
+QString buttons(SavedItemsDialog *dialog)
 {
-    return QString(dialog->cmdAdd->isEnabled() ? "S" : "-") + (dialog->cmdRemove->isEnabled() ? "R" : "-")
-        + (dialog->Command2->isEnabled() ? "W" : "-")
-        + (dialog->cmdAdd->isDefault() ? " Save" : dialog->cmdOk->isDefault() ? " Close Me" : " none");
+    return QString(dialog->saveButton->isEnabled() ? "S" : "-") + (dialog->removeButton->isEnabled() ? "R" : "-")
+        + (dialog->watchButton->isEnabled() ? "W" : "-")
+        + (dialog->saveButton->isDefault() ? " Save" : dialog->closeButton->isDefault() ? " Close Me" : " none");
 }
 
 } // namespace
@@ -59,14 +59,14 @@ private slots:
     void aMissingFileThenAnEmptyOneThenOneThatCannotBeReplaced()
     {
         MainWindowFixture f;
-        Form2 *dialog = open(f);
+        SavedItemsDialog *dialog = open(f);
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown[0].text.startsWith(QString::number(QFileDevice::OpenError) + " "));
         QCOMPARE(f.messages.shown[0].title, QString("Error"));
         QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::Exclamation);
         QCOMPARE(buttons(dialog), QString("--- Close Me"));
 
-        QTest::keyClick(dialog->Text2, Qt::Key_Return);
+        QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
         QTRY_VERIFY(!f.window->savedItemsDialog());
         QCOMPARE(index(f), QByteArray());
 
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(f.messages.shown.size(), 1);
         add(dialog, "1", "a");
         QVERIFY(QFile::remove(f.pagePath("index.dat")) && QDir(f.folder.path()).mkdir("index.dat"));
-        dialog->cmdOk->click();
+        dialog->closeButton->click();
         QTRY_VERIFY(!f.window->savedItemsDialog());
         QCOMPARE(f.messages.shown.size(), 2);
     }
@@ -89,10 +89,10 @@ private slots:
         for (int i = 0; i < 100000; ++i)
             lines += QByteArray::number(100000 + i) + "     item\r\n";
         writeIndex(f, lines);
-        Form2 *dialog = open(f);
-        QCOMPARE(dialog->List1->count(), 32767);
+        SavedItemsDialog *dialog = open(f);
+        QCOMPARE(dialog->itemList->count(), 32767);
         add(dialog, "1", "a");
-        dialog->cmdOk->click();
+        dialog->closeButton->click();
         QTRY_VERIFY(!f.window->savedItemsDialog());
         QCOMPARE(f.messages.shown.size(), 1);
         QCOMPARE(f.messages.shown[0].text, QString("index.dat holds more than 32767 items; changes are not saved"));
@@ -100,7 +100,7 @@ private slots:
 
         QVERIFY(QFile::remove(f.pagePath("index.dat")) && QFile::link("/dev/zero", f.pagePath("index.dat")));
         dialog = open(f);
-        dialog->cmdOk->click();
+        dialog->closeButton->click();
         QTRY_VERIFY(!f.window->savedItemsDialog());
         QCOMPARE(f.messages.shown.size(), 2);
         QVERIFY2(f.messages.shown[1].text.endsWith("; index.dat was not read to its end; changes are not saved"),
@@ -112,20 +112,20 @@ private slots:
     {
         MainWindowFixture f;
         writeIndex(f, "987654321     Old clock\r\n12345     Blue vase\r\n");
-        Form2 *dialog = open(f);
-        dialog->Text1->setText("1");
+        SavedItemsDialog *dialog = open(f);
+        dialog->numberBox->setText("1");
         QCOMPARE(buttons(dialog), QString("S-- Save"));
-        dialog->Text1->clear();
+        dialog->numberBox->clear();
         QCOMPARE(buttons(dialog), QString("--- Close Me"));
-        dialog->Text2->setText("x");
+        dialog->descriptionBox->setText("x");
         QCOMPARE(buttons(dialog), QString("S-- Save"));
-        dialog->Text2->clear();
-        dialog->List1->setCurrentRow(1);
+        dialog->descriptionBox->clear();
+        dialog->itemList->setCurrentRow(1);
         QCOMPARE(buttons(dialog), QString("-RW Close Me"));
-        dialog->List1->setCurrentRow(-1);
+        dialog->itemList->setCurrentRow(-1);
         QCOMPARE(buttons(dialog), QString("--- Close Me"));
 
-        dialog->List1->setCurrentRow(1);
+        dialog->itemList->setCurrentRow(1);
         add(dialog, "10000", "Lamp");
         add(dialog, "", "Only a description");
         add(dialog, "42", "");
@@ -134,9 +134,9 @@ private slots:
         // Save disabled again: both boxes are empty.
         QCOMPARE(buttons(dialog), QString("-RW Close Me"));
 
-        dialog->cmdRemove->click();
+        dialog->removeButton->click();
         // Both boxes empty now: Enter presses "Close Me".
-        QTest::keyClick(dialog->Text2, Qt::Key_Return);
+        QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
         QTRY_VERIFY(!f.window->savedItemsDialog());
         QCOMPARE(index(f), QByteArray("     Only a description\r\n10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
     }
@@ -145,23 +145,23 @@ private slots:
     {
         MainWindowFixture f;
         writeIndex(f, kTwoItems);
-        Form2 *dialog = open(f);
-        dialog->List1->setCurrentRow(0);
-        dialog->Command2->click();
-        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 12345"));
+        SavedItemsDialog *dialog = open(f);
+        dialog->itemList->setCurrentRow(0);
+        dialog->watchButton->click();
+        QCOMPARE(f.window->tabs()->caption(0), QString("Item 12345"));
         // A double click is a click, then the double click, on the second row.
-        const QPoint secondRow = dialog->List1->visualItemRect(dialog->List1->item(1)).center();
-        QTest::mouseClick(dialog->List1->viewport(), Qt::LeftButton, {}, secondRow);
-        QTest::mouseDClick(dialog->List1->viewport(), Qt::LeftButton, {}, secondRow);
-        QCOMPARE(f.window->SSTab1->TabCaption(1), QString("Item 987654321"));
+        const QPoint secondRow = dialog->itemList->visualItemRect(dialog->itemList->item(1)).center();
+        QTest::mouseClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
+        QTest::mouseDClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
+        QCOMPARE(f.window->tabs()->caption(1), QString("Item 987654321"));
 
-        dialog->cmdRemove->click();
+        dialog->removeButton->click();
         QCOMPARE(dialog->entries(), QStringList{"12345     Blue vase"});
         QCOMPARE(buttons(dialog), QString("--W Close Me"));
-        dialog->Command2->click();
-        QCOMPARE(f.window->SSTab1->TabCaption(2), QString("Available"));
-        dialog->cmdRemove_Click();
-        QCOMPARE(dialog->List1->count(), 1);
+        dialog->watchButton->click();
+        QCOMPARE(f.window->tabs()->caption(2), QString("Available"));
+        dialog->removeSelectedItem();
+        QCOMPARE(dialog->itemList->count(), 1);
         QCOMPARE(f.messages.shown.size(), 2);
         QCOMPARE(f.messages.shown[0].text, QString("Select An Item To Watch!"));
         QCOMPARE(f.messages.shown[0].title, QString("Nothing Selected"));
@@ -173,13 +173,13 @@ private slots:
     {
         MainWindowFixture f;
         writeIndex(f, kTwoItems);
-        const std::function<void(Form2 *)> ways[] = {
-            [](Form2 *dialog) { dialog->cmdCancel->click(); },
-            [](Form2 *dialog) { QTest::keyClick(dialog->List1, Qt::Key_Escape); },
-            [](Form2 *dialog) { dialog->close(); },
+        const std::function<void(SavedItemsDialog *)> ways[] = {
+            [](SavedItemsDialog *dialog) { dialog->cancelButton->click(); },
+            [](SavedItemsDialog *dialog) { QTest::keyClick(dialog->itemList, Qt::Key_Escape); },
+            [](SavedItemsDialog *dialog) { dialog->close(); },
         };
         for (const auto &closeWithoutCloseMe : ways) {
-            Form2 *dialog = open(f);
+            SavedItemsDialog *dialog = open(f);
             add(dialog, "1", "a");
             closeWithoutCloseMe(dialog);
             QTRY_VERIFY(!f.window->savedItemsDialog());
@@ -206,24 +206,24 @@ private slots:
         writeIndex(f, kTwoItems);
         for (const QString &item : watched)
             f.watch(item);
-        f.window->SSTab1->setTab(front);
-        f.window->mnuSave->trigger();
-        Form2 *dialog = f.window->savedItemsDialog();
+        f.window->tabs()->setCurrent(front);
+        f.window->saveCurrentAction()->trigger();
+        SavedItemsDialog *dialog = f.window->savedItemsDialog();
         QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->Text1->text(), number);
+        QCOMPARE(dialog->numberBox->text(), number);
         QCOMPARE(buttons(dialog), number.isEmpty() ? QString("--- Close Me") : QString("S-- Save"));
-        QCOMPARE(dialog->focusWidget(), dialog->Text2);
+        QCOMPARE(dialog->focusWidget(), dialog->descriptionBox);
 
         // Opening again shows the same dialog without reading the file; only the number is replaced.
-        dialog->Text1->setText("typed");
-        dialog->Text2->setText("kept");
+        dialog->numberBox->setText("typed");
+        dialog->descriptionBox->setText("kept");
         writeIndex(f, "changed on disk\r\n");
-        f.window->mnuOpen->trigger();
-        f.window->Command8_Click();
+        f.window->openSavedAction()->trigger();
+        f.window->saveCurrentItem();
         QCOMPARE(f.window->savedItemsDialog(), dialog);
-        QCOMPARE(dialog->List1->count(), 2);
-        QCOMPARE(dialog->Text1->text(), number.isEmpty() ? QString("typed") : number);
-        QCOMPARE(dialog->Text2->text(), QString("kept"));
+        QCOMPARE(dialog->itemList->count(), 2);
+        QCOMPARE(dialog->numberBox->text(), number.isEmpty() ? QString("typed") : number);
+        QCOMPARE(dialog->descriptionBox->text(), QString("kept"));
     }
 };
 

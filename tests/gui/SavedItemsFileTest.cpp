@@ -102,9 +102,9 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("index.dat");
-        QVERIFY(!write_saved_items(path, {"111     a", "222     b", "333     c"}));
+        QVERIFY(!writeSavedItems(path, {"111     a", "222     b", "333     c"}));
         FailingFile file(path, 15);
-        SavedItemsRead read = read_saved_items(file);
+        SavedItemsRead read = readSavedItems(file);
         QCOMPARE(read.entries, QStringList{"111     a"});
         QVERIFY(read.failure && read.partial);
         QVERIFY(!file.isOpen());
@@ -112,13 +112,13 @@ private slots:
         QStringList entries;
         for (int i = 0; i < kMaxSavedItems + 2; ++i)
             entries << QString::number(i);
-        QVERIFY(!write_saved_items(path, entries));
-        read = read_saved_items(path);
+        QVERIFY(!writeSavedItems(path, entries));
+        read = readSavedItems(path);
         QCOMPARE(read.entries, entries.mid(0, kMaxSavedItems));
         QVERIFY(!read.failure && read.partial);
 
         QVERIFY(QFile::remove(path));
-        read = read_saved_items(path);
+        read = readSavedItems(path);
         QVERIFY(read.failure && !read.partial);
     }
 
@@ -137,12 +137,12 @@ private slots:
         for (const QString &path : {pipe, zero, huge}) {
             QElapsedTimer took;
             took.start();
-            const SavedItemsRead read = read_saved_items(path);
+            const SavedItemsRead read = readSavedItems(path);
             QVERIFY2(read.failure && read.partial && read.entries.isEmpty(), qPrintable(path));
             QVERIFY(took.elapsed() < 5000);
         }
-        QVERIFY(write_saved_items(pipe, {"1     a"}));
-        QVERIFY(write_saved_items(zero, {"1     a"}));
+        QVERIFY(writeSavedItems(pipe, {"1     a"}));
+        QVERIFY(writeSavedItems(zero, {"1     a"}));
         QVERIFY(QFileInfo(zero).isSymLink() && QFileInfo(zero).symLinkTarget() == "/dev/zero");
     }
 
@@ -151,11 +151,11 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("index.dat");
-        QVERIFY(!write_saved_items(path, {"111     a"}));
+        QVERIFY(!writeSavedItems(path, {"111     a"}));
         const LockedFolder locked(folder.path());
         if (locked.takesNewFiles())
             QSKIP("This system lets the folder take new files whatever its permissions");
-        const auto failure = write_saved_items(path, {"111     a", "222     b"});
+        const auto failure = writeSavedItems(path, {"111     a", "222     b"});
         QVERIFY2(!failure, failure ? qPrintable(failure->description) : "");
         QCOMPARE(bytesOf(path), QByteArray("111     a\r\n222     b\r\n"));
     }
@@ -166,16 +166,16 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("index.dat");
         const QStringList old{"111     a", "\u20AC b"};
-        QVERIFY(!write_saved_items(path, old));
+        QVERIFY(!writeSavedItems(path, old));
         std::optional<FileFailure> failure;
         {
             const FileSizeLimit limit(20);
-            failure = write_saved_items(path, QStringList(100, "new item"));
+            failure = writeSavedItems(path, QStringList(100, "new item"));
         }
         QVERIFY(failure);
         QCOMPARE(failure->code, int(QFileDevice::WriteError));
         QCOMPARE(failure->description, qt_error_string(EFBIG));
-        QCOMPARE(read_saved_items(path).entries, old);
+        QCOMPARE(readSavedItems(path).entries, old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"index.dat"});
     }
 };

@@ -29,7 +29,7 @@ private slots:
         const QByteArray encoded[] = {encodeSavedItems(lists[0]), encodeSavedItems(lists[1])};
         QTemporaryDir folder;
         const QString path = folder.filePath(savedItemsFileName());
-        QVERIFY(!write_saved_items(path, lists[0]));
+        QVERIFY(!writeSavedItems(path, lists[0]));
 
         QRandomGenerator random(8);
         for (int kill = 0; kill < 100; ++kill) {
@@ -44,15 +44,15 @@ private slots:
             const QByteArray bytes = contents(path);
             QVERIFY2(bytes == encoded[0] || bytes == encoded[1],
                      qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(bytes.size())));
-            const SavedItemsRead read = read_saved_items(path);
+            const SavedItemsRead read = readSavedItems(path);
             QVERIFY(!read.failure);
             QVERIFY(read.entries == lists[0] || read.entries == lists[1]);
         }
         // A write killed between creating its temporary file and renaming it
         // may leave that file behind; the file layer neither reads nor trips over it.
         qInfo() << "left behind:" << QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-        QVERIFY(!write_saved_items(path, lists[1]));
-        QCOMPARE(read_saved_items(path).entries, lists[1]);
+        QVERIFY(!writeSavedItems(path, lists[1]));
+        QCOMPARE(readSavedItems(path).entries, lists[1]);
     }
 };
 

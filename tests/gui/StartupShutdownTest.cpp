@@ -6,6 +6,7 @@
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
 
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -31,14 +32,14 @@ private slots:
         QFETCH(Qt::WindowStates, state);
         MainWindowFixture f;
         f.settings.stored = stored;
-        f.window->Form_Load();
+        f.window->start();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->windowState(), state);
-        QCOMPARE(f.view(0)->calls, QStringList{"Navigate " + f.pagePath(splashPageName())});
+        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.pagePath(splashPageName())});
         for (int i = 1; i < 5; ++i)
-            QCOMPARE(f.view(i)->calls, QStringList{"Navigate " + f.pagePath(blankPageName())});
-        QCOMPARE(f.view(5)->calls, QStringList{"Navigate " + f.pagePath(helpPageName())});
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->txtItem));
+            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.pagePath(blankPageName())});
+        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.pagePath(helpPageName())});
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
         QCOMPARE(f.settings.writes, 0);
     }
 
@@ -49,14 +50,14 @@ private slots:
             services.ignoredSiteKeys = {"ItemServer=127.0.0.1:99999: the port is not a number from 1 to 65535"};
         });
         QVERIFY(f.messages.shown.isEmpty());
-        f.window->Form_Load();
+        f.window->start();
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown[0].text.endsWith("\nItemServer=127.0.0.1:99999: the port is not a number from 1 to 65535"));
         QVERIFY(f.messages.shown[0].text.startsWith("gavrin.ini"));
         QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::Exclamation);
 
         MainWindowFixture clean;
-        clean.window->Form_Load();
+        clean.window->start();
         QVERIFY(clean.messages.shown.isEmpty());
     }
 
@@ -72,26 +73,26 @@ private slots:
         QFETCH(int, how);
         MainWindowFixture f;
         f.settings.stored = "abc";
-        f.window->Form_Load();
-        f.window->cmbRefresh->setCurrentText("5 Minutes");
+        f.window->start();
+        f.window->rateBox()->setCurrentText("5 Minutes");
         f.watch("1");
-        f.window->cmbRefresh->setCurrentText("30 Seconds");
+        f.window->rateBox()->setCurrentText("30 Seconds");
         f.watch("2");
         f.window->showMaximized();
-        QSignalSpy ended(f.window.get(), &frmMain::programEnded);
+        QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
 
         if (how == 0)
             f.window->close();
         else if (how == 1)
-            f.window->Command7_Click();
+            f.window->closeProgram();
         else
-            f.window->mnuClose_Click();
+            f.window->menuBar()->actions()[0]->menu()->actions()[2]->trigger();
 
         QCOMPARE(ended.size(), 1);
         QCOMPARE(f.settings.stored, QString("2"));
-        QVERIFY(!f.window->Timer6->isEnabled());
+        QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
         for (int i = 0; i < 5; ++i)
-            QVERIFY(!f.window->tabTimer(i)->isEnabled());
+            QVERIFY(!f.window->watchTab(i)->reloadTimer()->isEnabled());
     }
 };
 

@@ -13,29 +13,29 @@ class FakeBrowserView final : public BrowserView
 public:
     using BrowserView::BrowserView;
 
-    void Navigate(const QString &text) override
+    void open(const QString &text) override
     {
-        calls << QStringLiteral("Navigate ") + text;
+        calls << QStringLiteral("open ") + text;
         history = history.mid(0, position + 1);
         history << text;
         position = history.size() - 1;
         if (navigated)
             navigated(text);
     }
-    void Refresh() override { calls << QStringLiteral("Refresh"); }
+    void reload() override { calls << QStringLiteral("reload"); }
     bool showsFormAnswer() const override { return formAnswer; }
-    void resendForm() override { calls << QStringLiteral("ResendForm"); }
-    bool GoBack() override
+    void resendForm() override { calls << QStringLiteral("resendForm"); }
+    bool back() override
     {
-        calls << QStringLiteral("GoBack");
+        calls << QStringLiteral("back");
         if (position <= 0)
             return false;
         --position;
         return true;
     }
-    bool GoForward() override
+    bool forward() override
     {
-        calls << QStringLiteral("GoForward");
+        calls << QStringLiteral("forward");
         if (position + 1 >= history.size())
             return false;
         ++position;
@@ -44,7 +44,7 @@ public:
 
     void reloadOnTimer(const TimedReload &reload) override
     {
-        calls << QStringLiteral("ReloadOnTimer");
+        calls << QStringLiteral("reloadOnTimer");
         timedReloads << reload;
     }
     PageHealth health() const override { return pageHealth; }
@@ -62,7 +62,7 @@ public:
         emit healthChanged();
     }
     void setElementAlertsEnabled(bool enabled) override { alertsEnabled = enabled; }
-    void stopWatchingElement() override { calls << QStringLiteral("StopWatchingElement"); }
+    void stopWatchingElement() override { calls << QStringLiteral("stopWatchingElement"); }
 
     QString shown() const { return history.value(position); }
     void completeDocument() { emit documentComplete(); }

@@ -19,20 +19,20 @@ MainWindowFixture::MainWindowFixture(const std::function<void(MainWindowServices
     services.site.searchUS = QStringLiteral("us.search.test");
     if (adjust)
         adjust(services);
-    window = std::make_unique<frmMain>(services);
+    window = std::make_unique<MainWindow>(services);
 }
 
 MainWindowFixture::~MainWindowFixture() = default;
 
 FakeBrowserView *MainWindowFixture::view(int tab) const
 {
-    return static_cast<FakeBrowserView *>(window->browser(tab));
+    return static_cast<FakeBrowserView *>(window->view(tab));
 }
 
 void MainWindowFixture::watch(const QString &itemNumber)
 {
-    window->txtItem->setText(itemNumber);
-    window->cmdOk_Click();
+    window->itemBox()->setText(itemNumber);
+    window->watchItem();
 }
 
 QString MainWindowFixture::pagePath(const QString &name) const

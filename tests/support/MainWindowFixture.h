@@ -6,7 +6,8 @@
 #include "RecordingMessageDialog.h"
 #include "RecordingNotifier.h"
 #include "RecordingShell.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/WatchTab.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -32,5 +33,5 @@ public:
     RecordingNotifier notifier;
     RecordingShell shell;
     FakeRegistry registry;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 };

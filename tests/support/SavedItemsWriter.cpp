@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
         return 2;
     const std::array<QStringList, 2> lists = killTestLists(args[2].toInt());
     for (int turn = 0;; turn ^= 1) {
-        if (write_saved_items(args[1], lists[turn]))
+        if (writeSavedItems(args[1], lists[turn]))
             return 1;
     }
 }

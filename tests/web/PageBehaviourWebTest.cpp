@@ -34,8 +34,8 @@ QString address(WebWindowFixture &f, const QString &path)
 
 void openAndWait(WebWindowFixture &f, int tab, const QString &path)
 {
-    QSignalSpy loaded(f.window->browser(tab), &BrowserView::documentComplete);
-    f.window->browser(tab)->Navigate(address(f, path));
+    QSignalSpy loaded(f.window->view(tab), &BrowserView::documentComplete);
+    f.window->view(tab)->open(address(f, path));
     QTRY_VERIFY_WITH_TIMEOUT(loaded.size() >= 1, 15000);
 }
 
@@ -70,9 +70,9 @@ private slots:
                                          "</body></html>");
         f.server.setPage("/quick.html", "<html><body>Listing fees</body></html>");
         f.server.setHanging("/hang");
-        f.window->SSTab1->setTabCaption(kServices, "Loading...Please Wait");
-        f.window->browser(kServices)->Navigate(address(f, "/frames.html"));
-        QTRY_COMPARE_WITH_TIMEOUT(f.window->SSTab1->TabCaption(kServices), QString(" Help/Services "), 15000);
+        f.window->tabs()->setCaption(kServices, "Loading...Please Wait");
+        f.window->view(kServices)->open(address(f, "/frames.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.window->tabs()->caption(kServices), QString(" Help/Services "), 15000);
         QVERIFY(f.server.requestCount("/hang") == 1);
         // The page's own scripts see nothing of the reporting.
         QCOMPARE(f.evaluate(kServices, "typeof QWebChannel + ' ' + typeof qt").toString(),
@@ -99,15 +99,15 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return f.server.requestCount(f.itemPath("7")) == 1; }, 15000));
 
         QVERIFY(clickUntilRequested(f, 0, {40, 25}, "/opened?via=link"));
-        QCOMPARE(f.window->SSTab1->Tab(), kServices);
+        QCOMPARE(f.window->tabs()->current(), kServices);
         QTRY_COMPARE(f.webView(kServices)->url().toString(), address(f, "/opened?via=link"));
 
-        f.window->SSTab1->setTab(0);
+        f.window->tabs()->setCurrent(0);
         QVERIFY(clickUntilRequested(f, 0, {60, 120}, "/opened?via=form"));
-        QCOMPARE(f.window->SSTab1->Tab(), kServices);
-        f.window->SSTab1->setTab(0);
+        QCOMPARE(f.window->tabs()->current(), kServices);
+        f.window->tabs()->setCurrent(0);
         QVERIFY(clickUntilRequested(f, 0, {40, 215}, "/opened?via=middle", Qt::MiddleButton));
-        QCOMPARE(f.window->SSTab1->Tab(), kServices);
+        QCOMPARE(f.window->tabs()->current(), kServices);
 
         QCOMPARE(f.server.requestCount(f.itemPath("7")), 1);
         QCOMPARE(f.server.requestCount("/popup?when=load"), 0);
@@ -123,7 +123,7 @@ private slots:
                          "<!DOCTYPE html><html><body style='margin:0;font-size:30px'>"
                          "<a href='/opened?via=menu' style='position:absolute;left:10px;top:10px'>Seller's items</a>"
                          "<p style='position:absolute;left:10px;top:100px'>Item description</p></body></html>");
-        QSignalSpy loaded(f.window->browser(0), &BrowserView::documentComplete);
+        QSignalSpy loaded(f.window->view(0), &BrowserView::documentComplete);
         f.watch("8");
         QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 15000);
         const auto menuAt = [&](QPoint at) {
@@ -157,15 +157,15 @@ private slots:
                                                "Copy link address"}));
         choose(onLink, "Open link in new window");
         QTRY_COMPARE(f.server.requestCount("/opened?via=menu"), 1);
-        QCOMPARE(f.window->SSTab1->Tab(), kServices);
+        QCOMPARE(f.window->tabs()->current(), kServices);
 
-        f.window->SSTab1->setTab(0);
+        f.window->tabs()->setCurrent(0);
         QMenu *onText = menuAt({40, 400});
         QVERIFY(onText);
         QCOMPARE(entries(onText), QStringList({"Alert me when this changes", "Reload", "Save page", "View page source"}));
         choose(onText, "View page source");
         QTRY_COMPARE(f.webView(kServices)->url().toString(), "view-source:" + address(f, f.itemPath("8")));
-        QCOMPARE(f.window->SSTab1->Tab(), kServices);
+        QCOMPARE(f.window->tabs()->current(), kServices);
     }
 
     // Every permission and full screen are refused at once, not left waiting.
@@ -185,7 +185,7 @@ document.body.onclick = function () {
   document.documentElement.requestFullscreen().then(granted('fullScreen'), refused('fullScreen'));
 };
 </script></body></html>)");
-        f.window->SSTab1->setTab(kServices);
+        f.window->tabs()->setCurrent(kServices);
         openAndWait(f, kServices, "/asks.html");
         QVERIFY(QTest::qWaitFor([&] {
             QTest::mouseClick(f.webView(kServices)->focusProxy(), Qt::LeftButton, {}, {100, 100});
@@ -251,7 +251,7 @@ document.body.onclick = function () {
         WebWindowFixture f;
         for (const QString &name : {splashPageName(), blankPageName(), helpPageName()})
             QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, f.window->programFilePath(name)));
-        f.window->Form_Load();
+        f.window->start();
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("Gavrin Help"), 15000);
         QTRY_VERIFY(!f.evaluate(0, "document.body.innerText").toString().isEmpty());
 
@@ -260,15 +260,15 @@ document.body.onclick = function () {
                   "<html><body><script>var r = new XMLHttpRequest();"
                   "try { r.open('GET', 'secret.txt', false); r.send(); document.title = 'read ' + r.responseText; }"
                   "catch (e) { document.title = 'refused'; }</script></body></html>");
-        f.window->Text2->setText(f.folder.filePath("reader.html"));
-        f.window->Command11_Click();
+        f.window->addressBox()->setText(f.folder.filePath("reader.html"));
+        f.window->visitAddress();
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("refused"), 15000);
 
         for (const char *script : {"javascript:document.title='typed'", " JavaScript:document.title='typed'"}) {
-            f.window->Text2->setText(script);
-            f.window->Command11_Click();
+            f.window->addressBox()->setText(script);
+            f.window->visitAddress();
         }
-        f.window->browser(kServices)->Navigate("javascript:document.title='navigated'");
+        f.window->view(kServices)->open("javascript:document.title='navigated'");
         QTest::qWait(1000);
         QCOMPARE(f.evaluate(kServices, "document.title").toString(), QString("refused"));
     }

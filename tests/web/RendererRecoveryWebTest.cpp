@@ -60,7 +60,7 @@ private slots:
         const QString gone = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
         closed.close();
         // The page of a site that is gone fails to load every time it comes back.
-        f.window->browser(0)->Navigate(gone);
+        f.window->view(0)->open(gone);
         waitForLoad(f, 0, false);
         const qint64 first = killAndTimeTheReload(f, 0);
         const qint64 again = killAndTimeTheReload(f, 0);
@@ -81,17 +81,17 @@ private slots:
     void theServicesTabStopsWaitingWhenItsPageIsLost()
     {
         WebWindowFixture f;
-        f.window->Text2->setText(QStringLiteral("http://%1/services").arg(f.server.host()));
-        f.window->Command11_Click();
+        f.window->addressBox()->setText(QStringLiteral("http://%1/services").arg(f.server.host()));
+        f.window->visitAddress();
         waitForLoad(f, 5, true);
         // As while a site page is on its way.
-        f.window->SSTab1->setTabCaption(5, QStringLiteral("Loading...Please Wait"));
+        f.window->tabs()->setCaption(5, QStringLiteral("Loading...Please Wait"));
         QWebEnginePage *web = f.webView(5)->page();
         QSignalSpy lost(web, &QWebEnginePage::renderProcessTerminated);
         QVERIFY(web->renderProcessPid() > 0);
         ::kill(pid_t(web->renderProcessPid()), SIGKILL);
         QTRY_COMPARE(lost.size(), 1);
-        QCOMPARE(f.window->SSTab1->TabCaption(5), QStringLiteral(" Help/Services "));
+        QCOMPARE(f.window->tabs()->caption(5), QStringLiteral(" Help/Services "));
         QCOMPARE(f.server.requestCount(QStringLiteral("/services")), 1);
         QTRY_COMPARE_WITH_TIMEOUT(f.server.requestCount(QStringLiteral("/services")), 2, 10000);
     }

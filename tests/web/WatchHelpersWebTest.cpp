@@ -1,6 +1,7 @@
 #include "WebWindowFixture.h"
 
 #include "platform/BrowserView.h"
+#include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
 
 #include <QMenu>
@@ -22,7 +23,7 @@ QByteArray itemPage(const char *price)
 
 void waitForLoad(WebWindowFixture &f, int tab, int loads)
 {
-    QSignalSpy loaded(f.window->browser(tab), &BrowserView::documentComplete);
+    QSignalSpy loaded(f.window->view(tab), &BrowserView::documentComplete);
     QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), loads, 15000);
 }
 
@@ -48,13 +49,13 @@ private slots:
         QTest::keyClicks(page, "45");
         QTRY_COMPARE(f.evaluate(0, "document.getElementById('bid').value").toString(), QString("45"));
 
-        f.window->Timer1_Timer();
+        emit f.window->watchTab(0)->reloadTimer()->timeout();
         QTest::qWait(1500);
         QCOMPARE(f.server.requestCount(f.itemPath("1")), 1);
         QCOMPARE(f.evaluate(0, "document.getElementById('bid').value").toString(), QString("45"));
 
         f.evaluate(0, "document.activeElement.blur()");
-        f.window->Timer1_Timer();
+        emit f.window->watchTab(0)->reloadTimer()->timeout();
         QTRY_COMPARE_WITH_TIMEOUT(f.server.requestCount(f.itemPath("1")), 2, 10000);
     }
 
@@ -74,15 +75,15 @@ private slots:
             QTest::mouseClick(f.webView(0)->focusProxy(), Qt::LeftButton, {}, QPoint(300, 200));
             return f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool();
         }, 10000));
-        f.window->Timer1_Timer();
+        emit f.window->watchTab(0)->reloadTimer()->timeout();
         QTRY_COMPARE_WITH_TIMEOUT(f.server.requestCount(f.itemPath("1")), 2, 10000);
 
         f.watch("2");
         waitForLoad(f, 1, 1);
-        f.window->SSTab1->setTab(0);
+        f.window->tabs()->setCurrent(0);
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("no"), 10000);
-        QVERIFY(f.window->SSTab1->isTabMarked(1));
-        QCOMPARE(f.window->browser(1)->health().pageMessage, QString("Raise your bid?"));
+        QVERIFY(f.window->tabs()->isTabMarked(1));
+        QCOMPARE(f.window->view(1)->health().pageMessage, QString("Raise your bid?"));
         for (QWidget *top : QApplication::topLevelWidgets())
             QVERIFY2(!(top->isVisible() && top->inherits("QDialog")), qPrintable(top->windowTitle()));
     }
@@ -94,7 +95,7 @@ private slots:
         f.watch("123");
         waitForLoad(f, 0, 1);
 
-        QSignalSpy chosen(f.window->browser(0), &BrowserView::elementChosen);
+        QSignalSpy chosen(f.window->view(0), &BrowserView::elementChosen);
         QVERIFY(QTest::qWaitFor([&] {
             QTest::mouseClick(f.webView(0)->focusProxy(), Qt::RightButton, {}, QPoint(40, 75));
             return QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000);
@@ -112,19 +113,19 @@ private slots:
         QCOMPARE(chosen[0][0].toString(), QString("US $41.00"));
 
         f.watch("456");
-        QSignalSpy read(f.window->browser(0), &BrowserView::elementRead);
-        f.window->Timer1_Timer();
+        QSignalSpy read(f.window->view(0), &BrowserView::elementRead);
+        emit f.window->watchTab(0)->reloadTimer()->timeout();
         QTRY_COMPARE_WITH_TIMEOUT(read.size(), 1, 15000);
         QVERIFY(f.notifier.messages.isEmpty());
 
         f.server.setPage(kItemPage, itemPage("US $45.00"));
-        f.window->Timer1_Timer();
+        emit f.window->watchTab(0)->reloadTimer()->timeout();
         QTRY_COMPARE_WITH_TIMEOUT(read.size(), 2, 15000);
         QCOMPARE(f.notifier.messages, QStringList{"Item 123: 'US $41.00' is now 'US $45.00'"});
-        QVERIFY(f.window->SSTab1->isTabMarked(0));
-        QCOMPARE(f.window->SSTab1->TabCaption(0), QString("Item 123"));
-        f.window->SSTab1->setTab(0);
-        QVERIFY(!f.window->SSTab1->isTabMarked(0));
+        QVERIFY(f.window->tabs()->isTabMarked(0));
+        QCOMPARE(f.window->tabs()->caption(0), QString("Item 123"));
+        f.window->tabs()->setCurrent(0);
+        QVERIFY(!f.window->tabs()->isTabMarked(0));
     }
 };
 

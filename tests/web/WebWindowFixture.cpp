@@ -18,7 +18,7 @@ WebWindowFixture::WebWindowFixture()
     services.notifier = &notifier;
     services.programFolder = QDir::toNativeSeparators(folder.path());
     services.site.itemServer = server.host();
-    window = std::make_unique<frmMain>(services);
+    window = std::make_unique<MainWindow>(services);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("the main window was not shown");
@@ -28,7 +28,7 @@ WebWindowFixture::~WebWindowFixture() = default;
 
 QWebEngineView *WebWindowFixture::webView(int tab) const
 {
-    return static_cast<WebBrowserView *>(window->browser(tab))->view();
+    return static_cast<WebBrowserView *>(window->view(tab))->view();
 }
 
 QVariant WebWindowFixture::evaluate(int tab, const QString &script) const
@@ -46,8 +46,8 @@ QVariant WebWindowFixture::evaluate(int tab, const QString &script) const
 
 void WebWindowFixture::watch(const QString &itemNumber)
 {
-    window->txtItem->setText(itemNumber);
-    window->cmdOk_Click();
+    window->itemBox()->setText(itemNumber);
+    window->watchItem();
 }
 
 QString WebWindowFixture::itemPath(const QString &itemNumber)

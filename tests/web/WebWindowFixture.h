@@ -4,7 +4,8 @@
 #include "MemorySettingsStore.h"
 #include "RecordingMessageDialog.h"
 #include "RecordingNotifier.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/WatchTab.h"
 
 #include <QTemporaryDir>
 #include <QWebEngineProfile>
@@ -31,5 +32,5 @@ public:
     MemorySettingsStore settings;
     RecordingNotifier notifier;
     QWebEngineProfile profile;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 };

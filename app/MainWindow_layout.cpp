@@ -1,5 +1,5 @@
 // The tab strip and its views follow the window; the top row stays put.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "app/core/WatchTabs.h"
 #include "app/core/WindowLayout.h"
@@ -10,7 +10,7 @@
 #include <QEvent>
 #include <QLabel>
 
-void frmMain::Form_Resize()
+void MainWindow::fitToWindow()
 {
     if (isMinimized())
         return;
@@ -18,13 +18,13 @@ void frmMain::Form_Resize()
     const int dpiY = logicalDpiY();
     const double clientWidth = pixelsToTwips(m_client->width(), dpiX);
     const Extent client{clientWidth, pixelsToTwips(m_client->height(), dpiY)};
-    const Extent lastStrip{pixelsToTwips(SSTab1->width(), dpiX), pixelsToTwips(SSTab1->height(), dpiY)};
+    const Extent lastStrip{pixelsToTwips(m_tabs->width(), dpiX), pixelsToTwips(m_tabs->height(), dpiY)};
     const WindowLayout layout = layoutWindow(clientWidth, outerSizeForClient(client), lastStrip);
 
     const int barWidth = twipsToPixels(layout.barWidth, dpiX);
-    Label3->resize(barWidth, Label3->height());
-    Label2->resize(barWidth, Label2->height());
-    SSTab1->resize(twipsToPixels(layout.strip.width, dpiX), twipsToPixels(layout.strip.height, dpiY));
+    m_lowerBar->resize(barWidth, m_lowerBar->height());
+    m_topBar->resize(barWidth, m_topBar->height());
+    m_tabs->resize(twipsToPixels(layout.strip.width, dpiX), twipsToPixels(layout.strip.height, dpiY));
 
     auto fit = [dpiX, dpiY](BrowserView *view, std::optional<double> width, std::optional<double> height) {
         QSize size = view->size();
@@ -35,20 +35,20 @@ void frmMain::Form_Resize()
         view->resize(size);
     };
     for (int tab = 0; tab < kWatchTabCount; ++tab)
-        fit(m_browsers[tab], layout.watchViewWidth, layout.watchViewHeight);
-    fit(m_browsers[kServicesTab], layout.servicesViewWidth, layout.servicesViewHeight);
+        fit(m_views[tab], layout.watchViewWidth, layout.watchViewHeight);
+    fit(m_views[kServicesTab], layout.servicesViewWidth, layout.servicesViewHeight);
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_client && event->type() == QEvent::Resize)
-        Form_Resize();
+        fitToWindow();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+        fitToWindow();
 }

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "app/core/RefreshRates.h"
+#include "app/core/SiteAddresses.h"
+#include "platform/BrowserViewFactory.h"
+#include "platform/core/SiteConfig.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStyle>
+#include <array>
+
+class AboutDialog;
+class BrowserView;
+class ChoiceBox;
+class IntervalTimer;
+class MessageDialog;
+class Notifier;
+class QAction;
+class QLabel;
+class QTimer;
+class QToolButton;
+class Registry;
+class SavedItemsDialog;
+class SearchDialog;
+class SettingsStore;
+class Shell;
+class TabStrip;
+class TextBox;
+class WatchTab;
+
+// What the main window needs from the platform; tests give fakes.
+struct MainWindowServices
+{
+    BrowserViewFactory createView;
+    MessageDialog *messages = nullptr;
+    SettingsStore *settings = nullptr;
+    Notifier *notifier = nullptr;
+    Shell *shell = nullptr;
+    Registry *registry = nullptr;
+    QString programFolder;
+    SiteConfig site;
+    QStringList ignoredSiteKeys;  // "Key=value: why", told once at start-up
+};
+
+// The main window: five watch tabs and the services tab, the item entry, the
+// refresh rate and its five-minute countdown, the browsing commands and the menus.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const MainWindowServices &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the window in its stored state and loads the start pages.
+    void start();
+    void closeProgram();
+
+    // Watch tabs and refresh.
+    void watchItem();
+    void releaseTab();
+    void applyPickedRate();
+    void tickCountdown();
+    void updateReloadStatus();
+
+    // Browsing on the tab in front, and the services tab.
+    void goBack();
+    void goForward();
+    void reloadTab();
+    void openHomePage();
+    void visitAddress();
+    void enterAddress();
+    void openSitePage(SitePage page);
+    void openHelp();
+
+    // The other windows: one of each at a time, without owner.
+    void showSavedItems();
+    void saveCurrentItem();
+    void openSearch();
+    void showAbout();
+    SavedItemsDialog *savedItemsDialog() const;  // the open one, or none
+
+    TabStrip *tabs() const { return m_tabs; }
+    WatchTab *watchTab(int tab) const;
+    BrowserView *view(int tab) const;   // the five watch views, then the services view
+    TextBox *itemBox() const { return m_itemBox; }
+    ChoiceBox *rateBox() const { return m_rateBox; }
+    TextBox *addressBox() const { return m_addressBox; }
+    QLabel *topBar() const { return m_topBar; }
+    QLabel *lowerBar() const { return m_lowerBar; }
+    QAction *openSavedAction() const { return m_openSavedAction; }
+    QAction *saveCurrentAction() const { return m_saveCurrentAction; }
+    IntervalTimer *fiveMinuteCountdown() const { return m_fiveMinuteCountdown; }
+    QString countdown() const { return m_countdown; }
+    QString programFilePath(const QString &name) const;
+    const SiteConfig &site() const { return m_services.site; }
+
+signals:
+    // The main window has closed; the program ends with it.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setupTopRow(QWidget *client);
+    void setupTabStrip(QWidget *client);
+    void setupAddressRow();
+    void setupTimers();
+    void setupMenus();
+    void setupFocusOrder();
+    QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
+                                  double left, double top = 120, double height = 375);
+
+    void applyStoredWinState();
+    void tellIgnoredSiteKeys();
+    void shutdown();
+    void fitToWindow();
+    void applyTimerChanges(const RefreshRate &rate);
+    BrowserView *currentView() const;
+    BrowserView *servicesView() const;
+    void openNewPage(const QString &address);
+    void showSearchResults(const QString &address);
+    void servicesPageLoaded();
+    SavedItemsDialog *reachSavedItemsDialog();
+
+    MainWindowServices m_services;
+    QWidget *m_client = nullptr;
+    TabStrip *m_tabs = nullptr;
+    std::array<BrowserView *, 6> m_views{};
+    std::array<WatchTab *, 5> m_watchTabs{};
+    IntervalTimer *m_fiveMinuteCountdown = nullptr;
+    QString m_countdown;
+    QTimer *m_statusTimer = nullptr;
+
+    QLabel *m_topBar = nullptr;
+    QLabel *m_lowerBar = nullptr;
+    TextBox *m_itemBox = nullptr;
+    ChoiceBox *m_rateBox = nullptr;
+    TextBox *m_addressBox = nullptr;
+    QToolButton *m_watchButton = nullptr;
+    QToolButton *m_releaseButton = nullptr;
+    QToolButton *m_searchButton = nullptr;
+    QToolButton *m_saveItemButton = nullptr;
+    QToolButton *m_openSavedButton = nullptr;
+    QToolButton *m_backButton = nullptr;
+    QToolButton *m_forwardButton = nullptr;
+    QToolButton *m_stopButton = nullptr;
+    QToolButton *m_reloadButton = nullptr;
+    QToolButton *m_homeButton = nullptr;
+    QToolButton *m_closeButton = nullptr;
+    QToolButton *m_visitButton = nullptr;
+    QAction *m_openSavedAction = nullptr;
+    QAction *m_saveCurrentAction = nullptr;
+
+    QPointer<SavedItemsDialog> m_savedItems;
+    QPointer<SearchDialog> m_search;
+    QPointer<AboutDialog> m_about;
+    bool m_ended = false;
+};

@@ -1,0 +1,58 @@
+// The menu bar. Entries carry access keys only, no shortcut keys.
+#include "app/MainWindow.h"
+
+#include <QMenuBar>
+
+namespace {
+
+QAction *addEntry(QMenu *menu, const QString &caption, MainWindow *window, void (MainWindow::*handler)())
+{
+    QAction *entry = menu->addAction(caption);
+    QObject::connect(entry, &QAction::triggered, window, handler);
+    return entry;
+}
+
+QAction *addSitePage(QMenu *menu, const QString &caption, MainWindow *window, SitePage page)
+{
+    QAction *entry = menu->addAction(caption);
+    QObject::connect(entry, &QAction::triggered, window, [window, page] { window->openSitePage(page); });
+    return entry;
+}
+
+} // namespace
+
+void MainWindow::setupMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    m_openSavedAction = addEntry(file, QStringLiteral("&Open Saved Item"), this, &MainWindow::showSavedItems);
+    m_saveCurrentAction = addEntry(file, QStringLiteral("&Save Current Item"), this, &MainWindow::saveCurrentItem);
+    addEntry(file, QStringLiteral("&Close Program"), this, &MainWindow::closeProgram);
+
+    QMenu *navigate = menuBar()->addMenu(QStringLiteral("&Navigate"));
+    addEntry(navigate, QStringLiteral("Go &Back"), this, &MainWindow::goBack);
+    addEntry(navigate, QStringLiteral("&Go Forward"), this, &MainWindow::goForward);
+    addEntry(navigate, QStringLiteral("&Stop Current Tab"), this, &MainWindow::releaseTab);
+    addEntry(navigate, QStringLiteral("&Refresh Current Tab"), this, &MainWindow::reloadTab);
+    addEntry(navigate, QStringLiteral("&eBay Home Page"), this, &MainWindow::openHomePage);
+    addEntry(navigate, QStringLiteral("E&nter Url"), this, &MainWindow::enterAddress);
+
+    QMenu *services = menuBar()->addMenu(QStringLiteral("&Services"));
+    addSitePage(services, QStringLiteral("&My eBay"), this, SitePage::MyEbay);
+    addSitePage(services, QStringLiteral("&Sell an Item"), this, SitePage::Sell);
+    addSitePage(services, QStringLiteral("Make &Credit Card Payment"), this, SitePage::CreditCardPayment);
+    addSitePage(services, QStringLiteral("&Post Non-Paying Bidder Alert"), this, SitePage::NonPayingBidderAlert);
+    addSitePage(services, QStringLiteral("Mes&sage Board"), this, SitePage::MessageBoard);
+    services->addSeparator();
+    addEntry(services, QStringLiteral("Search for an &Item"), this, &MainWindow::openSearch);
+    services->addSeparator();
+    QMenu *specific = services->addMenu(QStringLiteral("Specific Search"));
+    addSitePage(specific, QStringLiteral("&By Seller"), this, SitePage::SearchBySeller);
+    addSitePage(specific, QStringLiteral("B&y Bidder"), this, SitePage::SearchByBidder);
+    addSitePage(specific, QStringLiteral("By &Completed Items"), this, SitePage::SearchCompleted);
+    addSitePage(specific, QStringLiteral("&International Search"), this, SitePage::SearchInternational);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addEntry(help, QStringLiteral("&Contents"), this, &MainWindow::openHelp);
+    addEntry(help, QStringLiteral("&About"), this, &MainWindow::showAbout);
+    addSitePage(help, QStringLiteral("&Belvax Web Site"), this, SitePage::MakerSite);
+}

@@ -1,0 +1,94 @@
+// Watching: filling a free tab with an item, giving the tab in front back, and
+// the refresh rate, which re-arms the watched tabs and runs the five-minute
+// countdown that reloads the tab in front.
+#include "app/MainWindow.h"
+
+#include "app/WatchTab.h"
+#include "app/core/Countdown.h"
+#include "app/core/LocalPages.h"
+#include "app/core/ReloadStatus.h"
+#include "app/core/TabToolTip.h"
+#include "app/core/WatchTabs.h"
+#include "platform/BrowserView.h"
+#include "platform/ChoiceBox.h"
+#include "platform/IntervalTimer.h"
+#include "platform/MessageDialog.h"
+#include "platform/TabStrip.h"
+#include "platform/TextBox.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+void MainWindow::applyTimerChanges(const RefreshRate &rate)
+{
+    if (rate.startCountdown)
+        m_fiveMinuteCountdown->setEnabled(true);
+    if (rate.stopTabTimers) {
+        for (WatchTab *tab : m_watchTabs)
+            tab->stopReloading();
+    }
+    if (rate.stopCountdown)
+        m_fiveMinuteCountdown->setEnabled(false);
+}
+
+void MainWindow::watchItem()
+{
+    const QString itemNumber = m_itemBox->text();
+    const RefreshRate rate = lookupRefreshRate(m_rateBox->currentText());
+    applyTimerChanges(rate);
+
+    const auto free = std::find_if(m_watchTabs.begin(), m_watchTabs.end(), [](WatchTab *tab) { return tab->isFree(); });
+    if (free == m_watchTabs.end()) {
+        m_services.messages->show(this, QStringLiteral("There are no available watch windows left.   "),
+                                  QStringLiteral("Gavrin"), MessageDialog::Icon::Information);
+        return;
+    }
+    (*free)->watch(itemNumber, rate.periodMs);
+    updateReloadStatus();
+}
+
+void MainWindow::releaseTab()
+{
+    WatchTab *tab = watchTab(m_tabs->current());
+    if (!tab)
+        return;
+    tab->release(programFilePath(blankPageName()));
+    updateReloadStatus();
+}
+
+void MainWindow::applyPickedRate()
+{
+    const RefreshRate rate = lookupRefreshRate(m_rateBox->currentText());
+    applyTimerChanges(rate);
+    for (WatchTab *tab : m_watchTabs) {
+        if (!tab->isFree())
+            tab->rearm(rate.periodMs);
+    }
+    updateReloadStatus();
+}
+
+void MainWindow::tickCountdown()
+{
+    const CountdownTick tick = countdownTick(m_countdown);
+    m_countdown = tick.count;
+    if (!tick.reloadFront)
+        return;
+    const int front = m_tabs->current();
+    if (WatchTab *tab = watchTab(front))
+        tab->reloadOnTimer(kCountdownPeriodMs);
+    else if (BrowserView *view = this->view(front))
+        view->reloadOnTimer({QString(), kCountdownPeriodMs});
+}
+
+void MainWindow::updateReloadStatus()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    for (WatchTab *tab : m_watchTabs)
+        tab->showStatus(m_fiveMinuteCountdown->isRunning(), m_countdown, now);
+    // The services tab browses anywhere and is never reloaded on a timer of its own.
+    const BrowserView *services = servicesView();
+    const ReloadStatus status = pageMessageStatus(services->health());
+    m_tabs->setTabReloadStatus(kServicesTab, status.fractionLeft,
+                               tabToolTip(status.tooltip, services->title(), services->address(), true), status.tone);
+    m_tabs->setTabOffSite(kServicesTab, false);
+}

@@ -1,0 +1,65 @@
+// The other windows: the saved items, plain or with the item of the tab in
+// front, the search form and the about box. Each asks the main window for
+// what it wants through its signals.
+#include "app/MainWindow.h"
+
+#include "about/AboutDialog.h"
+#include "app/WatchTab.h"
+#include "platform/TabStrip.h"
+#include "platform/TextBox.h"
+#include "platform/WindowPlacement.h"
+#include "saved/SavedItemsDialog.h"
+#include "saved/SavedItemsFile.h"
+#include "search/SearchDialog.h"
+
+SavedItemsDialog *MainWindow::savedItemsDialog() const
+{
+    return m_savedItems;
+}
+
+// One dialog at most; each creation reads the file anew.
+SavedItemsDialog *MainWindow::reachSavedItemsDialog()
+{
+    if (!m_savedItems) {
+        m_savedItems = new SavedItemsDialog(programFilePath(savedItemsFileName()), *m_services.messages);
+        connect(m_savedItems, &SavedItemsDialog::watchRequested, this, [this](const QString &itemNumber) {
+            m_itemBox->setText(itemNumber);
+            watchItem();
+        });
+        // The program ends with the main window; the dialog goes with it and writes nothing.
+        connect(this, &MainWindow::programEnded, m_savedItems, &SavedItemsDialog::discard);
+        connect(this, &QObject::destroyed, m_savedItems, &SavedItemsDialog::discard);
+        m_savedItems->start();
+    }
+    return m_savedItems;
+}
+
+void MainWindow::showSavedItems()
+{
+    bringForward(reachSavedItemsDialog());
+}
+
+void MainWindow::saveCurrentItem()
+{
+    const WatchTab *tab = watchTab(m_tabs->current());
+    if (tab && !tab->isFree())
+        reachSavedItemsDialog()->setItemNumber(tab->itemNumber());
+    showSavedItems();
+}
+
+void MainWindow::openSearch()
+{
+    if (!m_search) {
+        m_search = new SearchDialog(m_services.site);
+        connect(m_search, &SearchDialog::searchRequested, this, &MainWindow::showSearchResults);
+    }
+    bringForward(m_search);
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutDialog(m_services.site.makerSite, *m_services.shell, *m_services.registry,
+                                  *m_services.messages);
+    bringForward(m_about);
+}

@@ -1,0 +1,228 @@
+#include "saved/SavedItemsDialog.h"
+
+#include "platform/ClassicLook.h"
+#include "platform/MessageDialog.h"
+#include "platform/TwipsGeometry.h"
+#include "saved/SavedItemsFile.h"
+#include "saved/core/SavedEntries.h"
+#include "saved/core/SavedItemsCodec.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr double kClientWidthTwips = 5565;
+constexpr double kClientHeightTwips = 3330;
+
+} // namespace
+
+SavedItemsDialog::SavedItemsDialog(const QString &filePath, MessageDialog &messages)
+    : QDialog(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint)
+    , m_filePath(filePath)
+    , m_messages(messages)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Saved Watch Items"));
+    setFont(classicFont(QStringLiteral("Tahoma"), 8.25));
+    setupControls();
+    setFixedSize(twipsToPixelsX(this, kClientWidthTwips), twipsToPixelsY(this, kClientHeightTwips));
+}
+
+void SavedItemsDialog::setupControls()
+{
+    m_frame = new QGroupBox(this);
+    placeInTwips(m_frame, 90, 0, 5400, 3255);
+
+    addLabel(QStringLiteral("Item Number"), 240, 1575);
+    addLabel(QStringLiteral("Item Desription"), 2160, 1815);
+    numberBox = addTextBox(QStringLiteral("Item Watch Number"), 240);
+    descriptionBox = addTextBox(QStringLiteral("Enter a brief description"), 2160);
+
+    itemList = new QListWidget(m_frame);
+    itemList->setToolTip(QStringLiteral("Double click to add item to watch"));
+    itemList->setSelectionMode(QAbstractItemView::SingleSelection);
+    itemList->setUniformItemSizes(true);
+    placeInTwips(itemList, 240, 960, 3735, 1980);
+
+    saveButton = addButton(QStringLiteral("&Save"), QStringLiteral("Save this item"), 585);
+    removeButton = addButton(QStringLiteral("&Remove"), QStringLiteral("Remove selected item"), 1095);
+    watchButton = addButton(QStringLiteral("&Watch"), QStringLiteral("Add selected item to Watch"), 1605);
+    cancelButton = addButton(QStringLiteral("&Cancel"), QStringLiteral("Cancel all"), 2130);
+    closeButton = addButton(QStringLiteral("Cl&ose Me"), QStringLiteral("Close this window"), 2640);
+
+    connect(numberBox, &QLineEdit::textChanged, this, &SavedItemsDialog::updateSaveButton);
+    connect(descriptionBox, &QLineEdit::textChanged, this, &SavedItemsDialog::updateSaveButton);
+    connect(itemList, &QListWidget::itemSelectionChanged, this, &SavedItemsDialog::selectionChanged);
+    connect(itemList, &QListWidget::itemDoubleClicked, this, &SavedItemsDialog::watchSelectedItem);
+    connect(saveButton, &QPushButton::clicked, this, &SavedItemsDialog::saveTypedItem);
+    connect(removeButton, &QPushButton::clicked, this, &SavedItemsDialog::removeSelectedItem);
+    connect(watchButton, &QPushButton::clicked, this, &SavedItemsDialog::watchChosenItem);
+    connect(cancelButton, &QPushButton::clicked, this, &SavedItemsDialog::close);
+    connect(closeButton, &QPushButton::clicked, this, &SavedItemsDialog::writeAndClose);
+}
+
+QLabel *SavedItemsDialog::addLabel(const QString &caption, double left, double width)
+{
+    auto *label = new QLabel(caption, m_frame);
+    label->setFont(classicFont(QStringLiteral("Arial"), 9.75));
+    setDarkBlueText(label);
+    placeInTwips(label, left, 360, width, 255);
+    return label;
+}
+
+QLineEdit *SavedItemsDialog::addTextBox(const QString &tooltip, double left)
+{
+    auto *box = new QLineEdit(m_frame);
+    box->setToolTip(tooltip);
+    placeInTwips(box, left, 600, 1815, 285);
+    return box;
+}
+
+QPushButton *SavedItemsDialog::addButton(const QString &caption, const QString &tooltip, double top)
+{
+    auto *button = new QPushButton(caption, m_frame);
+    button->setToolTip(tooltip);
+    placeInTwips(button, 4080, top, 1000, 325);
+    return button;
+}
+
+QStringList SavedItemsDialog::entries() const
+{
+    QStringList shown;
+    shown.reserve(itemList->count());
+    for (int row = 0; row < itemList->count(); ++row)
+        shown << itemList->item(row)->text();
+    return shown;
+}
+
+void SavedItemsDialog::showFailure(const FileFailure &failure, const QString &consequence)
+{
+    m_messages.show(this, QStringLiteral("%1 %2%3").arg(failure.code).arg(failure.description, consequence),
+                    QStringLiteral("Error"), MessageDialog::Icon::Exclamation);
+}
+
+void SavedItemsDialog::start()
+{
+    show();
+    saveButton->setEnabled(false);
+    removeButton->setEnabled(false);
+    watchButton->setEnabled(false);
+    closeButton->setDefault(true);
+
+    SavedItemsRead read = readSavedItems(m_filePath);
+    sortEntries(read.entries);
+    itemList->addItems(read.entries);
+    m_fileReadInPart = read.partial;
+    if (read.partial && !read.failure) {
+        m_messages.show(this,
+                        QStringLiteral("%1 holds more than %2 items; changes are not saved")
+                            .arg(savedItemsFileName())
+                            .arg(kMaxSavedItems),
+                        QStringLiteral("Error"), MessageDialog::Icon::Exclamation);
+    } else if (read.failure) {
+        showFailure(*read.failure,
+                    read.partial ? QStringLiteral("; %1 was not read to its end; changes are not saved")
+                                       .arg(savedItemsFileName())
+                                 : QString());
+    }
+    descriptionBox->setFocus();
+}
+
+void SavedItemsDialog::updateSaveButton()
+{
+    const bool typed = !numberBox->text().isEmpty() || !descriptionBox->text().isEmpty();
+    saveButton->setEnabled(typed);
+    (typed ? saveButton : closeButton)->setDefault(true);
+}
+
+void SavedItemsDialog::setItemNumber(const QString &itemNumber)
+{
+    numberBox->setText(itemNumber);
+}
+
+void SavedItemsDialog::saveTypedItem()
+{
+    // A full list takes no more; the typed text stays in the boxes.
+    if (itemList->count() >= kMaxSavedItems)
+        return;
+    const QString entry = composeEntry(numberBox->text(), descriptionBox->text());
+    const int row =
+        sortedInsertPosition(itemList->count(), [this](int at) { return itemList->item(at)->text(); }, entry);
+    itemList->insertItem(row, entry);
+    numberBox->clear();
+    descriptionBox->clear();
+}
+
+void SavedItemsDialog::selectionChanged()
+{
+    const QList<QListWidgetItem *> selected = itemList->selectedItems();
+    removeButton->setEnabled(!selected.isEmpty());
+    watchButton->setEnabled(!selected.isEmpty());
+    if (!selected.isEmpty())
+        m_lastSelectedNumber = itemNumberOfEntry(selected.first()->text());
+}
+
+void SavedItemsDialog::watchSelectedItem()
+{
+    emit watchRequested(m_lastSelectedNumber);
+}
+
+void SavedItemsDialog::watchChosenItem()
+{
+    if (!itemList->selectedItems().isEmpty()) {
+        watchSelectedItem();
+        return;
+    }
+    m_messages.show(this, QStringLiteral("Select An Item To Watch!"), QStringLiteral("Nothing Selected"),
+                    MessageDialog::Icon::None);
+    itemList->setCurrentRow(-1);
+}
+
+void SavedItemsDialog::removeSelectedItem()
+{
+    removeButton->setEnabled(false);
+    const QList<QListWidgetItem *> selected = itemList->selectedItems();
+    if (selected.isEmpty()) {
+        m_messages.show(this, QStringLiteral("Select An Item To Remove!"), QStringLiteral("Nothing Selected"),
+                        MessageDialog::Icon::None);
+        itemList->setCurrentRow(-1);
+        return;
+    }
+    // Removing leaves nothing selected without counting as a change of the
+    // selection: Watch stays enabled and then tells the user to select one.
+    const QSignalBlocker quiet(itemList);
+    delete itemList->takeItem(itemList->row(selected.first()));
+    itemList->setCurrentRow(-1);
+}
+
+void SavedItemsDialog::writeAndClose()
+{
+    // The user was told when the dialog opened that nothing would be saved.
+    if (!m_fileReadInPart) {
+        if (const auto failure = writeSavedItems(m_filePath, entries()))
+            showFailure(*failure);
+    }
+    close();
+}
+
+void SavedItemsDialog::reject()
+{
+    cancelButton->click();
+}
+
+void SavedItemsDialog::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+}
+
+void SavedItemsDialog::discard()
+{
+    delete this;
+}

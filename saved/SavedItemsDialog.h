@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+
+class MessageDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+struct FileFailure;
+
+// "Saved Watch Items": the user's saved items, read from "index.dat" when the
+// dialog starts and written back only by "Cl&ose Me". Not modal and without
+// owner, so it is used beside the main window; it asks for an item to be
+// watched through watchRequested().
+class SavedItemsDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    SavedItemsDialog(const QString &filePath, MessageDialog &messages);
+
+    // Shows the dialog and reads the file.
+    void start();
+    // The number box, as "Save the current item" fills it.
+    void setItemNumber(const QString &itemNumber);
+    // Goes without its closing steps, so nothing is written: the program has ended.
+    void discard();
+    // "&Remove": the selected entry goes; with none selected the user is told to select one.
+    void removeSelectedItem();
+
+    QStringList entries() const;
+
+    QLineEdit *numberBox = nullptr;
+    QLineEdit *descriptionBox = nullptr;
+    QListWidget *itemList = nullptr;
+    QPushButton *saveButton = nullptr;
+    QPushButton *removeButton = nullptr;
+    QPushButton *watchButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *closeButton = nullptr;
+
+signals:
+    void watchRequested(const QString &itemNumber);
+
+protected:
+    // Closing by any way but "Cl&ose Me" drops every change.
+    void closeEvent(QCloseEvent *event) override;
+    // Esc presses "&Cancel".
+    void reject() override;
+
+private:
+    void setupControls();
+    QLabel *addLabel(const QString &caption, double left, double width);
+    QLineEdit *addTextBox(const QString &tooltip, double left);
+    QPushButton *addButton(const QString &caption, const QString &tooltip, double top);
+    void updateSaveButton();
+    void saveTypedItem();
+    void selectionChanged();
+    void watchSelectedItem();
+    void watchChosenItem();
+    void writeAndClose();
+    void showFailure(const FileFailure &failure, const QString &consequence = QString());
+
+    QString m_filePath;
+    MessageDialog &m_messages;
+    QGroupBox *m_frame = nullptr;
+    // The item number of the entry selected last; it outlives the entry's removal.
+    QString m_lastSelectedNumber;
+    // The file holds items the list does not: writing it back would cut them.
+    bool m_fileReadInPart = false;
+};
