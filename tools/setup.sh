@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-webengine-dev libgtest-dev
           xvfb xauth xdotool x11-utils openbox python3 fonts-dejavu-core fonts-liberation2
-          librsvg2-bin desktop-file-utils appstream dpkg-dev dbus)
+          librsvg2-bin desktop-file-utils appstream dpkg-dev dbus-daemon)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
