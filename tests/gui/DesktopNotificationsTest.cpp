@@ -56,6 +56,8 @@ private slots:
         QTRY_COMPARE(service.shown.size(), 2);
         QCOMPARE(service.shown[0], QString("Penny Black: US $180.00 is now US $185.00"));
         QVERIFY(service.actions[0].contains("default"));
+        // The numbers given reach the notifier on replies of their own.
+        QTest::qWait(300);
 
         // A closed or dismissed one says nothing; a click on the second gives its tag.
         service.click(41, "dismissed");
