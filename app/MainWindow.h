@@ -17,6 +17,7 @@ class IntervalTimer;
 class MessageDialog;
 class Notifier;
 class QAction;
+class QDateTime;
 class QLabel;
 class QTimer;
 class QToolButton;
@@ -28,6 +29,8 @@ class Shell;
 class TabStrip;
 class TextBox;
 class WatchTab;
+class WatchedItemsWindow;
+struct WatchSummary;
 
 // What the main window needs from the platform; tests give fakes.
 struct MainWindowServices
@@ -81,6 +84,12 @@ public:
     void showAbout();
     SavedItemsDialog *savedItemsDialog() const;  // the open one, or none
 
+    // The overview of the watched items, and the tab a row of it asks for.
+    void showWatchedItems();
+    void showWatchTab(int tab);
+    WatchedItemsWindow *watchedItemsWindow() const;  // the open one, or none
+    QList<WatchSummary> watchSummaries(const QDateTime &now) const;
+
     TabStrip *tabs() const { return m_tabs; }
     WatchTab *watchTab(int tab) const;
     BrowserView *view(int tab) const;   // the five watch views, then the services view
@@ -126,6 +135,7 @@ private:
     void showSearchResults(const QString &address);
     void servicesPageLoaded();
     SavedItemsDialog *reachSavedItemsDialog();
+    void updateWatchedItems();
 
     MainWindowServices m_services;
     QWidget *m_client = nullptr;
@@ -159,5 +169,6 @@ private:
     QPointer<SavedItemsDialog> m_savedItems;
     QPointer<SearchDialog> m_search;
     QPointer<AboutDialog> m_about;
+    QPointer<WatchedItemsWindow> m_watchedItems;
     bool m_ended = false;
 };

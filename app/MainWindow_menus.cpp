@@ -35,6 +35,7 @@ void MainWindow::setupMenus()
     addEntry(navigate, QStringLiteral("&Refresh Current Tab"), this, &MainWindow::reloadTab);
     addEntry(navigate, QStringLiteral("&eBay Home Page"), this, &MainWindow::openHomePage);
     addEntry(navigate, QStringLiteral("E&nter Url"), this, &MainWindow::enterAddress);
+    addEntry(navigate, QStringLiteral("&Watched Items"), this, &MainWindow::showWatchedItems);
 
     QMenu *services = menuBar()->addMenu(QStringLiteral("&Services"));
     addSitePage(services, QStringLiteral("&My eBay"), this, SitePage::MyEbay);

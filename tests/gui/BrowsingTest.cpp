@@ -148,7 +148,8 @@ private slots:
         }
         QCOMPARE(captions, QStringList({"&File", "&Open Saved Item", "&Save Current Item", "&Close Program",
                                         "&Navigate", "Go &Back", "&Go Forward", "&Stop Current Tab",
-                                        "&Refresh Current Tab", "&eBay Home Page", "E&nter Url", "&Services",
+                                        "&Refresh Current Tab", "&eBay Home Page", "E&nter Url", "&Watched Items",
+                                        "&Services",
                                         "&My eBay", "&Sell an Item", "Make &Credit Card Payment",
                                         "&Post Non-Paying Bidder Alert", "Mes&sage Board", "-",
                                         "Search for an &Item", "-", "Specific Search", ">&By Seller",

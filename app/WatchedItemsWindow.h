@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/core/WatchSummary.h"
+
+#include <QWidget>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The overview of the watched items: one row a watch tab, soonest end first,
+// the rows that changed or end soon coloured. A click on a row asks for its tab.
+class WatchedItemsWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WatchedItemsWindow(QWidget *parent = nullptr);
+
+    // Updates the rows in place; the row chosen stays with its tab.
+    void setSummaries(const QList<WatchSummary> &summaries, const QDateTime &now);
+
+    QTreeWidget *rows() const { return m_rows; }
+
+signals:
+    void tabChosen(int tab);
+
+private:
+    void showRow(QTreeWidgetItem *row, const WatchSummary &summary, const QDateTime &now);
+    void chooseRow(QTreeWidgetItem *row);
+
+    QTreeWidget *m_rows;
+};
