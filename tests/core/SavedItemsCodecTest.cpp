@@ -16,15 +16,6 @@ QByteArray readSortWrite(const QByteArray &file)
 
 } // namespace
 
-TEST(SavedItemsCodec, TwoSavedItemsComeBackByteForByte)
-{
-    const QByteArray file = QByteArray::fromHex("31323334353637383930202020202042 6C75652076617365 0D0A"
-                                                "393837363534333231 2020202020 4F6C6420636C6F636B 0D0A");
-    ASSERT_EQ(file.size(), 51);
-    EXPECT_EQ(decodeSavedItems(file), (QStringList{"1234567890     Blue vase", "987654321     Old clock"}));
-    EXPECT_EQ(readSortWrite(file), file);
-}
-
 TEST(SavedItemsCodec, LinesComeOutInListOrderEachEndedByCrLf)
 {
     QByteArray everyByte;  // but CR and LF

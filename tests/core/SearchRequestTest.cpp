@@ -38,6 +38,8 @@ TEST(SearchRequest, WorkedExampleAndTheEmptyForm)
                     .contains("GetResult&query=+-%28toy box%29&query2=&search_option=1&exclude=toy box&"));
 }
 
+// The choices of the search form's worked example, and a choice text in other letter case, are
+// pinned by the search form's window test; these are the others.
 TEST(SearchRequest, ChoiceTextsMatchExactlyOrKeepTheDefaultAndTheCountryChoosesTheServer)
 {
     const struct
@@ -45,17 +47,10 @@ TEST(SearchRequest, ChoiceTextsMatchExactlyOrKeepTheDefaultAndTheCountryChoosesT
         QString SearchFields::*field;
         const char *text, *key, *code, *server;
     } rows[] = {
-        {&SearchFields::category, "Stamps", "category0", "260", "us.test"},
-        {&SearchFields::category, "stamps", "category0", "", "us.test"},
-        {&SearchFields::wordCombination, "Exact Phrase", "search_option", "3", "us.test"},
-        {&SearchFields::currency, "Pound Sterling", "ebaycurr", "3", "us.test"},
-        {&SearchFields::sortOrder, "Highest prices first", "SortProperty", "MetaHighestPriceSort", "us.test"},
-        {&SearchFields::resultView, "Gallery items only", "st", "1", "us.test"},
         {&SearchFields::resultView, "Pictures", "st", "0", "us.test"},
         {&SearchFields::country, "Any Country", "ebaytag1code", "0", "us.test"},
         {&SearchFields::country, "United Kingdom", "ebaytag1code", "3", "uk.test"},
         {&SearchFields::country, "Germany", "ebaytag1code", "0", "uk.test"},
-        {&SearchFields::country, "united states", "ebaytag1code", "0", "uk.test"},
     };
     for (const auto &row : rows) {
         const QUrl address(build(with(row.field, row.text)));

@@ -94,8 +94,6 @@ class SiteServer:
         # Paths answered with a status of their own, and paths never answered.
         self.statuses = {}
         self.hanging = set()
-        # When each path was first asked for, by time.monotonic().
-        self.arrived = {}
         self.open_hangs = 0
         # Form posts as (path, body); paths answered only after some seconds.
         self.posts = []
@@ -106,7 +104,6 @@ class SiteServer:
             def do_GET(self):
                 with server.lock:
                     server.requests.append(self.path)
-                    server.arrived.setdefault(self.path, time.monotonic())
                 if self.path in server.hanging:
                     return self.hang()
                 time.sleep(server.delays.get(self.path, 0))
@@ -193,24 +190,14 @@ class Gavrin:
         self.process = None
         self.window = None
 
-    def environment(self, chromium_flags=""):
-        """The environment of a web engine program run from this folder."""
-        env = dict(os.environ)
-        env.update({
-            "HOME": self.home,
-            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
-            "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
-            "QTWEBENGINE_DISABLE_SANDBOX": "1",
-            "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu --disable-background-networking --disable-component-update "
-                                          + chromium_flags,
-        })
-        return env
-
     def launch(self, chromium_flags=""):
-        """Starts the program without waiting for its window."""
+        """Starts the program without waiting for its window, with a home of its own."""
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                   XDG_DATA_HOME=os.path.join(self.home, ".local", "share"), QTWEBENGINE_DISABLE_SANDBOX="1",
+                   QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking "
+                                              "--disable-component-update " + chromium_flags)
         # Started from elsewhere: the program must find its pages beside itself.
-        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root,
-                                        env=self.environment(chromium_flags),
+        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def start(self, chromium_flags=""):
@@ -230,21 +217,16 @@ class Gavrin:
         time.sleep(1.0)
         return first if self._find_window("^Gavrin$") == first else None
 
-    def windows(self, name):
-        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+    def windows(self, name, visible=True):
+        return subprocess.run(["xdotool", "search"] + ["--onlyvisible"] * visible + ["--name", name],
                               capture_output=True, text=True).stdout.split()
 
     def _find_window(self, name):
-        found = self.windows(name)
-        return found[0] if found else None
+        return (self.windows(name) or [None])[0]
 
     def find_window_of_any_state(self, name, timeout=30):
         """A window by name, also one that is minimised or not yet mapped."""
-        def found():
-            windows = subprocess.run(["xdotool", "search", "--name", name],
-                                     capture_output=True, text=True).stdout.split()
-            return windows[-1] if windows else None
-        return wait_until(found, timeout=timeout)
+        return wait_until(lambda: (self.windows(name, visible=False) or [None])[-1], timeout=timeout)
 
     def find_window(self, name, timeout=10):
         return wait_until(lambda: self._find_window(name), timeout=timeout)

@@ -38,12 +38,10 @@ class WindowState(unittest.TestCase):
         with open(self.conf) as stored:
             return stored.read()
 
-    def test_first_run_opens_normal_and_closing_stores_it(self):
+    def test_first_run_opens_normal_and_a_stored_maximised_opens_maximised_and_each_is_stored_at_closing(self):
         self.app.start()
         self.assertFalse(maximised(self.app.window))
         self.assertIn("WinState=0", self.close_and_read_state())
-
-    def test_stored_maximised_opens_maximised_and_closing_keeps_it(self):
         for stored in ("2", "2.4"):
             with self.subTest(stored=stored):
                 self.store(stored)

@@ -69,12 +69,21 @@ private slots:
         QTRY_VERIFY(form.isNull());
     }
 
-    // Esc leaves the form alone; Enter in each text box in turn searches.
-    void escapeKeepsAndEnterInAnyTextBoxSearches()
+    // Cancel leaves caption and page and the next form starts empty; Esc leaves
+    // the form alone; Enter in each text box in turn searches.
+    void cancelLeavesCaptionAndPageEscapeKeepsTheFormAndEnterInAnyTextBoxSearches()
     {
         MainWindowFixture f;
+        QPointer<SearchDialog> cancelled = openForm(f);
+        cancelled->titleBox->setText("lamp");
+        QTest::mouseClick(cancelled->cancelButton, Qt::LeftButton);
+        QTRY_VERIFY(cancelled.isNull());
+        QVERIFY(f.view(5)->calls.isEmpty());
+        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
+        QCOMPARE(f.window->tabs()->current(), 0);
         for (int box = 0; box < 4; ++box) {
             QPointer<SearchDialog> form = openForm(f);
+            QCOMPARE(form->titleBox->text(), QString());
             QVERIFY(QTest::qWaitForWindowActive(form));
             QLineEdit *edit = std::array{form->titleBox, form->excludedWordsBox, form->lowestPriceBox, form->highestPriceBox}[box];
             edit->setFocus();
@@ -108,19 +117,6 @@ private slots:
         QVERIFY2(sent.contains("&category0=&ebaytag1=ebayctry&ebaytag1code=0&") && sent.endsWith("&st=2"),
                  qPrintable(sent));
         QTRY_VERIFY(form.isNull());
-    }
-
-    void cancelLeavesCaptionAndPageAndTheNextFormStartsEmpty()
-    {
-        MainWindowFixture f;
-        QPointer<SearchDialog> form = openForm(f);
-        form->titleBox->setText("lamp");
-        QTest::mouseClick(form->cancelButton, Qt::LeftButton);
-        QTRY_VERIFY(form.isNull());
-        QVERIFY(f.view(5)->calls.isEmpty());
-        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
-        QCOMPARE(f.window->tabs()->current(), 0);
-        QCOMPARE(openForm(f)->titleBox->text(), QString());
     }
 };
 
