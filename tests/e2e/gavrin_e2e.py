@@ -95,6 +95,8 @@ class SiteServer:
         self.statuses = {}
         self.hanging = set()
         self.open_hangs = 0
+        # When each path was first asked for, by time.monotonic(): the benches time page loads by it.
+        self.arrived = {}
         # Form posts as (path, body); paths answered only after some seconds.
         self.posts = []
         self.delays = {}
@@ -104,6 +106,7 @@ class SiteServer:
             def do_GET(self):
                 with server.lock:
                     server.requests.append(self.path)
+                    server.arrived.setdefault(self.path, time.monotonic())
                 if self.path in server.hanging:
                     return self.hang()
                 time.sleep(server.delays.get(self.path, 0))
