@@ -193,14 +193,18 @@ class Gavrin:
         self.process = None
         self.window = None
 
+    def environment(self, chromium_flags=""):
+        """The environment of a web engine program run from this folder, with a home of its own."""
+        return dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                    XDG_DATA_HOME=os.path.join(self.home, ".local", "share"), QTWEBENGINE_DISABLE_SANDBOX="1",
+                    QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking "
+                                               "--disable-component-update " + chromium_flags)
+
     def launch(self, chromium_flags=""):
-        """Starts the program without waiting for its window, with a home of its own."""
-        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
-                   XDG_DATA_HOME=os.path.join(self.home, ".local", "share"), QTWEBENGINE_DISABLE_SANDBOX="1",
-                   QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking "
-                                              "--disable-component-update " + chromium_flags)
+        """Starts the program without waiting for its window."""
         # Started from elsewhere: the program must find its pages beside itself.
-        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root, env=env,
+        self.process = subprocess.Popen([os.path.join(self.folder, "gavrin")], cwd=self.root,
+                                        env=self.environment(chromium_flags),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def start(self, chromium_flags=""):
