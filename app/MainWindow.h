@@ -39,6 +39,9 @@ struct MainWindowServices
     Shell *shell = nullptr;
     Registry *registry = nullptr;
     QString programFolder;
+    // The user's folders an installed program keeps its files in (QStandardPaths).
+    QString dataFolder;
+    QString configFolder;
     SiteConfig site;
     QStringList ignoredSiteKeys;  // "Key=value: why", told once at start-up
 };
