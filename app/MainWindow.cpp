@@ -85,6 +85,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     setupAddressRow();
     setupTimers();
     setupMenus();
+    setupKeys();
     setupFocusOrder();
     m_client->installEventFilter(this);
     keepStateAcrossNativeWindows(this);

@@ -114,6 +114,7 @@ private:
     void setupAddressRow();
     void setupTimers();
     void setupMenus();
+    void setupKeys();
     void setupFocusOrder();
     QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
                                   double left, double top = 120, double height = 375);
@@ -122,6 +123,8 @@ private:
     void tellIgnoredSiteKeys();
     void shutdown();
     void fitToWindow();
+    void focusItemBox();
+    void stepTab(int step);
     void applyTimerChanges(const RefreshRate &rate);
     BrowserView *currentView() const;
     BrowserView *servicesView() const;

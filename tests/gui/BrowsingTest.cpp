@@ -1,9 +1,11 @@
 #include "MainWindowFixture.h"
+#include "OpenWindows.h"
 
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
 #include "platform/TwipsGeometry.h"
+#include "search/SearchDialog.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -129,6 +131,39 @@ private slots:
         QCOMPARE(f.window->addressBox()->text(), QString("old.test"));
         QTest::mouseClick(f.window->addressBox(), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(f.window->addressBox()->selectedText(), QString("old.test"));
+    }
+
+    // Sent to whatever has the focus: a page, then the item box, whose own keys must not eat them.
+    void standardKeysWorkFromThePageAndTheItemBox()
+    {
+        MainWindowFixture f;
+        f.window->start();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.watch("42");
+        f.view(0)->setFocus();
+        auto press = [](QKeyCombination key) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        };
+        f.view(0)->calls.clear();
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F5), Qt::CTRL | Qt::Key_R, Qt::ALT | Qt::Key_Left,
+                                          Qt::ALT | Qt::Key_Right})
+            press(key);
+        QCOMPARE(f.view(0)->calls, (QStringList{"reload", "reload", "back", "forward"}));
+
+        press(Qt::CTRL | Qt::Key_L);
+        QCOMPARE(QApplication::focusWidget(), f.window->itemBox());
+        QCOMPARE(f.window->itemBox()->selectedText(), QString("42"));
+        const QList<QPair<QKeyCombination, int>> steps = {
+            {Qt::CTRL | Qt::Key_Tab, 1},       {Qt::CTRL | Qt::Key_PageDown, 2}, {Qt::CTRL | Qt::Key_PageUp, 1},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, 5},
+            {Qt::CTRL | Qt::Key_Tab, 0}};
+        for (const auto &[key, tab] : steps) {
+            press(key);
+            QCOMPARE(f.window->tabs()->current(), tab);
+        }
+        press(Qt::CTRL | Qt::Key_F);
+        QCOMPARE(openWindows<SearchDialog>().size(), 1);
     }
 
     void menuBarHoldsTheEntriesInOrder()
