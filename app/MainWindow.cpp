@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ItemBox.h"
 #include "app/WatchTab.h"
 #include "app/core/Countdown.h"
 #include "app/core/LocalPages.h"
@@ -146,7 +147,7 @@ void MainWindow::setupTopRow(QWidget *client)
     QLabel *itemLabel = darkBlueLabel(QStringLiteral("Item #"), client);
     placeInTwips(itemLabel, 4190, 210, 495, 195);
 
-    m_itemBox = new TextBox(client);
+    m_itemBox = new ItemBox(client);
     m_itemBox->setToolTip(QStringLiteral("Enter item number to Watch"));
     placeInTwips(m_itemBox, 4690, 157, 1095, 300);
     connect(m_itemBox, &QLineEdit::returnPressed, this, &MainWindow::watchItem);

@@ -14,6 +14,7 @@ class AboutDialog;
 class BrowserView;
 class ChoiceBox;
 class IntervalTimer;
+class ItemBox;
 class MessageDialog;
 class Notifier;
 class QAction;
@@ -87,7 +88,7 @@ public:
     TabStrip *tabs() const { return m_tabs; }
     WatchTab *watchTab(int tab) const;
     BrowserView *view(int tab) const;   // the five watch views, then the services view
-    TextBox *itemBox() const { return m_itemBox; }
+    ItemBox *itemBox() const { return m_itemBox; }
     ChoiceBox *rateBox() const { return m_rateBox; }
     TextBox *addressBox() const { return m_addressBox; }
     QLabel *topBar() const { return m_topBar; }
@@ -144,7 +145,7 @@ private:
 
     QLabel *m_topBar = nullptr;
     QLabel *m_lowerBar = nullptr;
-    TextBox *m_itemBox = nullptr;
+    ItemBox *m_itemBox = nullptr;
     ChoiceBox *m_rateBox = nullptr;
     TextBox *m_addressBox = nullptr;
     QToolButton *m_watchButton = nullptr;

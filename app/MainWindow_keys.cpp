@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 
 #include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 
 #include <QAction>
 

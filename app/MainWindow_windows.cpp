@@ -6,7 +6,7 @@
 #include "about/AboutDialog.h"
 #include "app/WatchTab.h"
 #include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/DataLocation.h"
 #include "saved/SavedItemsDialog.h"

@@ -3,11 +3,14 @@
 
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
+#include "app/ItemBox.h"
 #include "platform/TextBox.h"
 #include "platform/TwipsGeometry.h"
 #include "search/SearchDialog.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -164,6 +167,29 @@ private slots:
         }
         press(Qt::CTRL | Qt::Key_F);
         QCOMPARE(openWindows<SearchDialog>().size(), 1);
+    }
+
+    // An item page address pasted or dropped gives its number; other text is pasted as typed.
+    void aPastedOrDroppedItemAddressGivesItsNumber()
+    {
+        MainWindowFixture f;
+        f.window->start();
+        ItemBox *box = f.window->itemBox();
+        QGuiApplication::clipboard()->setText("https://www.ebay.com/itm/some-title/123456?hash=x");
+        box->setText("9");
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), QString("123456"));
+        QGuiApplication::clipboard()->setText("77 not a link");
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), QString("12345677 not a link"));
+
+        QMimeData link;
+        link.setText("http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewItem&item=42");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &link, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &link, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+        QCOMPARE(box->text(), QString("42"));
     }
 
     void menuBarHoldsTheEntriesInOrder()
