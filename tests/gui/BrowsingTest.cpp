@@ -6,6 +6,8 @@
 #include "app/ItemBox.h"
 #include "platform/TextBox.h"
 #include "platform/TwipsGeometry.h"
+#include "platform/core/Contrast.h"
+#include "saved/SavedItemsDialog.h"
 #include "search/SearchDialog.h"
 
 #include <QClipboard>
@@ -190,6 +192,38 @@ private slots:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &link, Qt::LeftButton, {});
         QApplication::sendEvent(box, &drop);
         QCOMPARE(box->text(), QString("42"));
+    }
+
+    // The window is made under the light palette, then the theme turns dark under it.
+    void labelsReadOnALightAndADarkPalette()
+    {
+        MainWindowFixture f;
+        auto labels = [&f] {
+            QList<QLabel *> found;
+            for (QLabel *label : f.window->findChildren<QLabel *>())
+                if (label->text() == "Item #" || label->text() == "Address")
+                    found << label;
+            f.window->showSavedItems();
+            for (QLabel *label : f.window->savedItemsDialog()->findChildren<QLabel *>())
+                found << label;
+            return found;
+        };
+        QCOMPARE(labels().size(), 4);
+        for (QLabel *label : labels())
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(49, 54, 59));
+        dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+        QApplication::setPalette(dark);
+        for (QLabel *label : labels()) {
+            auto rgb = [](const QColor &c) { return Rgb{c.red(), c.green(), c.blue()}; };
+            const double contrast = contrastRatio(rgb(label->palette().color(QPalette::WindowText)),
+                                                  rgb(label->parentWidget()->palette().color(QPalette::Window)));
+            QVERIFY2(contrast >= 4.5, qPrintable(label->text() + ": " + QString::number(contrast)));
+        }
+        QApplication::setPalette(light);
     }
 
     void menuBarHoldsTheEntriesInOrder()
