@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QVector>
 #include <QStyle>
 #include <array>
 
@@ -117,6 +118,8 @@ private:
     void setupMenus();
     void setupKeys();
     void setupFocusOrder();
+    void placeOnTopRow(QWidget *control, double left, double top, double width, double height,
+                       bool withNext = false);
     QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
                                   double left, double top = 120, double height = 375);
 
@@ -124,6 +127,7 @@ private:
     void tellIgnoredSiteKeys();
     void shutdown();
     void fitToWindow();
+    int wrapTopRowControls(double clientWidth);
     void focusItemBox();
     void stepTab(int step);
     void applyTimerChanges(const RefreshRate &rate);
@@ -134,7 +138,16 @@ private:
     void servicesPageLoaded();
     SavedItemsDialog *reachSavedItemsDialog();
 
+    // A control of the top row and where it was made, in twips, for wrapping it.
+    struct TopRowControl
+    {
+        QWidget *widget;
+        double left, top, width, height;
+        bool withNext;
+    };
+
     MainWindowServices m_services;
+    QVector<TopRowControl> m_topRow;
     QWidget *m_client = nullptr;
     TabStrip *m_tabs = nullptr;
     std::array<BrowserView *, 6> m_views{};
