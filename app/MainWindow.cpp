@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ItemBox.h"
 #include "app/WatchTab.h"
 #include "app/core/Countdown.h"
 #include "app/core/LocalPages.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     setupAddressRow();
     setupTimers();
     setupMenus();
+    setupKeys();
     setupFocusOrder();
     m_client->installEventFilter(this);
     keepStateAcrossNativeWindows(this);
@@ -121,8 +123,17 @@ QToolButton *MainWindow::addPictureButton(QWidget *parent, QStyle::StandardPixma
     auto *button = new QToolButton(parent);
     button->setIcon(style()->standardIcon(icon));
     button->setToolTip(tooltip);
-    placeInTwips(button, left, top, 520, height);
+    if (parent == m_client)
+        placeOnTopRow(button, left, top, 520, height);
+    else
+        placeInTwips(button, left, top, 520, height);
     return button;
+}
+
+void MainWindow::placeOnTopRow(QWidget *control, double left, double top, double width, double height, bool withNext)
+{
+    placeInTwips(control, left, top, width, height);
+    m_topRow.append({control, left, top, width, height, withNext});
 }
 
 void MainWindow::setupTopRow(QWidget *client)
@@ -140,14 +151,14 @@ void MainWindow::setupTopRow(QWidget *client)
     m_rateBox->setToolTip(QStringLiteral("Choose page refresh rate"));
     // A pick from the list, also of the rate already shown; typing runs nothing.
     connect(m_rateBox, &QComboBox::activated, this, &MainWindow::applyPickedRate);
-    placeInTwips(m_rateBox, 2900, 150, 1200, 315);
+    placeOnTopRow(m_rateBox, 2900, 150, 1200, 315);
 
     QLabel *itemLabel = darkBlueLabel(QStringLiteral("Item #"), client);
-    placeInTwips(itemLabel, 4190, 210, 495, 195);
+    placeOnTopRow(itemLabel, 4190, 210, 495, 195, true);
 
-    m_itemBox = new TextBox(client);
+    m_itemBox = new ItemBox(client);
     m_itemBox->setToolTip(QStringLiteral("Enter item number to Watch"));
-    placeInTwips(m_itemBox, 4690, 157, 1095, 300);
+    placeOnTopRow(m_itemBox, 4690, 157, 1095, 300);
     connect(m_itemBox, &QLineEdit::returnPressed, this, &MainWindow::watchItem);
     connect(m_itemBox, &TextBox::clicked, m_itemBox, &QLineEdit::selectAll);
 

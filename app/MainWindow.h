@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QVector>
 #include <QStyle>
 #include <array>
 
@@ -14,6 +15,7 @@ class AboutDialog;
 class BrowserView;
 class ChoiceBox;
 class IntervalTimer;
+class ItemBox;
 class MessageDialog;
 class Notifier;
 class QAction;
@@ -42,6 +44,9 @@ struct MainWindowServices
     Shell *shell = nullptr;
     Registry *registry = nullptr;
     QString programFolder;
+    // The user's folders an installed program keeps its files in (QStandardPaths).
+    QString dataFolder;
+    QString configFolder;
     SiteConfig site;
     QStringList ignoredSiteKeys;  // "Key=value: why", told once at start-up
 };
@@ -93,7 +98,7 @@ public:
     TabStrip *tabs() const { return m_tabs; }
     WatchTab *watchTab(int tab) const;
     BrowserView *view(int tab) const;   // the five watch views, then the services view
-    TextBox *itemBox() const { return m_itemBox; }
+    ItemBox *itemBox() const { return m_itemBox; }
     ChoiceBox *rateBox() const { return m_rateBox; }
     TextBox *addressBox() const { return m_addressBox; }
     QLabel *topBar() const { return m_topBar; }
@@ -120,7 +125,10 @@ private:
     void setupAddressRow();
     void setupTimers();
     void setupMenus();
+    void setupKeys();
     void setupFocusOrder();
+    void placeOnTopRow(QWidget *control, double left, double top, double width, double height,
+                       bool withNext = false);
     QToolButton *addPictureButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &tooltip,
                                   double left, double top = 120, double height = 375);
 
@@ -128,6 +136,9 @@ private:
     void tellIgnoredSiteKeys();
     void shutdown();
     void fitToWindow();
+    int wrapTopRowControls(double clientWidth);
+    void focusItemBox();
+    void stepTab(int step);
     void applyTimerChanges(const RefreshRate &rate);
     BrowserView *currentView() const;
     BrowserView *servicesView() const;
@@ -137,7 +148,16 @@ private:
     SavedItemsDialog *reachSavedItemsDialog();
     void updateWatchedItems();
 
+    // A control of the top row and where it was made, in twips, for wrapping it.
+    struct TopRowControl
+    {
+        QWidget *widget;
+        double left, top, width, height;
+        bool withNext;
+    };
+
     MainWindowServices m_services;
+    QVector<TopRowControl> m_topRow;
     QWidget *m_client = nullptr;
     TabStrip *m_tabs = nullptr;
     std::array<BrowserView *, 6> m_views{};
@@ -148,7 +168,7 @@ private:
 
     QLabel *m_topBar = nullptr;
     QLabel *m_lowerBar = nullptr;
-    TextBox *m_itemBox = nullptr;
+    ItemBox *m_itemBox = nullptr;
     ChoiceBox *m_rateBox = nullptr;
     TextBox *m_addressBox = nullptr;
     QToolButton *m_watchButton = nullptr;

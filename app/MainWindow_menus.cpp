@@ -1,4 +1,4 @@
-// The menu bar. Entries carry access keys only, no shortcut keys.
+// The menu bar. Entries carry access keys only; the standard keys are the window's (MainWindow_keys.cpp).
 #include "app/MainWindow.h"
 
 #include <QMenuBar>

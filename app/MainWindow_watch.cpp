@@ -14,7 +14,7 @@
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
 #include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 
 #include <QDateTime>
 #include <algorithm>

@@ -6,10 +6,10 @@
 #include "about/AboutDialog.h"
 #include "app/WatchTab.h"
 #include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 #include "platform/WindowPlacement.h"
+#include "platform/core/DataLocation.h"
 #include "saved/SavedItemsDialog.h"
-#include "saved/SavedItemsFile.h"
 #include "search/SearchDialog.h"
 
 SavedItemsDialog *MainWindow::savedItemsDialog() const
@@ -17,11 +17,15 @@ SavedItemsDialog *MainWindow::savedItemsDialog() const
     return m_savedItems;
 }
 
-// One dialog at most; each creation reads the file anew.
+// One dialog at most; each creation reads the file anew, from where it lives
+// now: an old file beside an installed program is read until the first save
+// has put one in the data folder.
 SavedItemsDialog *MainWindow::reachSavedItemsDialog()
 {
     if (!m_savedItems) {
-        m_savedItems = new SavedItemsDialog(programFilePath(savedItemsFileName()), *m_services.messages);
+        const DataLocation files = decideDataLocation(
+            gatherDataFacts(m_services.programFolder, m_services.dataFolder, m_services.configFolder));
+        m_savedItems = new SavedItemsDialog(files.savedItemsReadPath, files.savedItemsSavePath, *m_services.messages);
         connect(m_savedItems, &SavedItemsDialog::watchRequested, this, [this](const QString &itemNumber) {
             m_itemBox->setText(itemNumber);
             watchItem();

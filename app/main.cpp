@@ -3,6 +3,8 @@
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/core/DataLocation.h"
+#include "platform/core/PortableRegistry.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Registry.h"
 #include "platform/web/Downloads.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QWebEngineProfile>
 
 // Each view has a render process of its own (the engine's default for
@@ -40,12 +43,15 @@ int main(int argc, char *argv[])
 
     MainWindowServices services;
     services.programFolder = programFolder();
-    services.site = loadSiteConfig(programFilePath(services.programFolder, siteConfigFileName()),
-                                   &services.ignoredSiteKeys);
+    services.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    services.configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const DataLocation files =
+        decideDataLocation(gatherDataFacts(services.programFolder, services.dataFolder, services.configFolder));
+    services.site = loadSiteConfig(settingsFilePath(files, siteConfigFileName()), &services.ignoredSiteKeys);
     services.messages = &messages;
     services.settings = &settings;
     services.notifier = &notifier;
-    const std::unique_ptr<Registry> registry = systemRegistry(services.programFolder);
+    const std::unique_ptr<Registry> registry = systemRegistry(settingsFilePath(files, portableRegistryFileName()));
     services.shell = &shell;
     services.registry = registry.get();
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };

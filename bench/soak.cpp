@@ -8,7 +8,7 @@
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
 #include "platform/SettingsStore.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>

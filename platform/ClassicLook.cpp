@@ -1,7 +1,41 @@
 #include "platform/ClassicLook.h"
 
+#include "platform/core/Contrast.h"
+
+#include <QEvent>
 #include <QStringList>
 #include <QWidget>
+
+namespace {
+
+void applyLabelColour(QWidget *widget)
+{
+    const QColor window = widget->palette().color(QPalette::Window);
+    const Rgb colour = labelColourOn({window.red(), window.green(), window.blue()});
+    const QColor wanted(colour.red, colour.green, colour.blue);
+    // Setting the palette raises another palette change; the same colour ends it.
+    if (widget->palette().color(QPalette::WindowText) == wanted)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, wanted);
+    widget->setPalette(palette);
+}
+
+// Keeps a label readable when the palette changes under it, as on a switch to a dark theme.
+class LabelColourKeeper final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+            applyLabelColour(static_cast<QWidget *>(watched));
+        return false;
+    }
+};
+
+} // namespace
 
 QFont classicFont(const QString &family, double pointSize)
 {
@@ -13,7 +47,6 @@ QFont classicFont(const QString &family, double pointSize)
 
 void setDarkBlueText(QWidget *widget)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    widget->setPalette(palette);
+    applyLabelColour(widget);
+    widget->installEventFilter(new LabelColourKeeper(widget));
 }

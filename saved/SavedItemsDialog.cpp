@@ -8,6 +8,8 @@
 #include "saved/core/SavedItemsCodec.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,10 +24,11 @@ constexpr double kClientHeightTwips = 3330;
 
 } // namespace
 
-SavedItemsDialog::SavedItemsDialog(const QString &filePath, MessageDialog &messages)
+SavedItemsDialog::SavedItemsDialog(const QString &readPath, const QString &savePath, MessageDialog &messages)
     : QDialog(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint)
-    , m_filePath(filePath)
+    , m_readPath(readPath)
+    , m_savePath(savePath)
     , m_messages(messages)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -116,7 +119,7 @@ void SavedItemsDialog::start()
     watchButton->setEnabled(false);
     closeButton->setDefault(true);
 
-    SavedItemsRead read = readSavedItems(m_filePath);
+    SavedItemsRead read = readSavedItems(m_readPath);
     sortEntries(read.entries);
     itemList->addItems(read.entries);
     m_fileReadInPart = read.partial;
@@ -206,7 +209,9 @@ void SavedItemsDialog::writeAndClose()
 {
     // The user was told when the dialog opened that nothing would be saved.
     if (!m_fileReadInPart) {
-        if (const auto failure = writeSavedItems(m_filePath, entries()))
+        // The user's data folder does not exist before the first save there.
+        QDir().mkpath(QFileInfo(m_savePath).absolutePath());
+        if (const auto failure = writeSavedItems(m_savePath, entries()))
             showFailure(*failure);
     }
     close();

@@ -11,7 +11,9 @@ class QPushButton;
 struct FileFailure;
 
 // "Saved Watch Items": the user's saved items, read from "index.dat" when the
-// dialog starts and written back only by "Cl&ose Me". Not modal and without
+// dialog starts and written back only by "Cl&ose Me". An installed program
+// reads an old file beside the executable and saves to the user's data folder,
+// so the file read and the file written may differ. Not modal and without
 // owner, so it is used beside the main window; it asks for an item to be
 // watched through watchRequested().
 class SavedItemsDialog final : public QDialog
@@ -19,7 +21,7 @@ class SavedItemsDialog final : public QDialog
     Q_OBJECT
 
 public:
-    SavedItemsDialog(const QString &filePath, MessageDialog &messages);
+    SavedItemsDialog(const QString &readPath, const QString &savePath, MessageDialog &messages);
 
     // Shows the dialog and reads the file.
     void start();
@@ -63,7 +65,8 @@ private:
     void writeAndClose();
     void showFailure(const FileFailure &failure, const QString &consequence = QString());
 
-    QString m_filePath;
+    QString m_readPath;
+    QString m_savePath;
     MessageDialog &m_messages;
     QGroupBox *m_frame = nullptr;
     // The item number of the entry selected last; it outlives the entry's removal.

@@ -22,12 +22,12 @@ long Registry::copyValue(const QByteArray &value, char *buffer, quint32 *size)
     return Success;
 }
 
-std::unique_ptr<Registry> systemRegistry(const QString &programFolder)
+std::unique_ptr<Registry> systemRegistry(const QString &portablePath)
 {
 #ifdef _WIN32
-    Q_UNUSED(programFolder);
+    Q_UNUSED(portablePath);
     return std::make_unique<WinRegistry>();
 #else
-    return std::make_unique<PortableRegistry>(programFilePath(programFolder, portableRegistryFileName()));
+    return std::make_unique<PortableRegistry>(portablePath);
 #endif
 }

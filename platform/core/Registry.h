@@ -40,5 +40,5 @@ inline QString sysInfoToolKey() { return QStringLiteral("SOFTWARE\\Microsoft\\Sh
 inline QString sysInfoToolValue() { return QStringLiteral("PATH"); }
 
 // The registry of this system: on Windows the real one; elsewhere a
-// PortableRegistry over "registry.ini" in the program folder.
-std::unique_ptr<Registry> systemRegistry(const QString &programFolder);
+// PortableRegistry over the "registry.ini" at portablePath.
+std::unique_ptr<Registry> systemRegistry(const QString &portablePath);

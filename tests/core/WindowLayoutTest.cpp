@@ -51,3 +51,33 @@ TEST(WindowLayout, NegativeSizesKeepTheLastSize)
     EXPECT_EQ(layout.watchViewWidth, 4750);
     EXPECT_EQ(layout.servicesViewHeight, 3050);
 }
+
+TEST(WindowLayout, ANarrowWindowWrapsTheTopRowKeepingALabelWithItsBox)
+{
+    const std::vector<RowControl> row = {{80, 520}, {2900, 1200}, {4190, 495, true}, {4690, 1095}, {5880, 520}};
+    struct Case
+    {
+        double width;
+        std::vector<double> lefts;
+        std::vector<int> rows;
+    };
+    const Case cases[] = {
+        {9360, {80, 2900, 4190, 4690, 5880}, {0, 0, 0, 0, 0}},
+        {6000, {80, 2900, 4190, 4690, 80}, {0, 0, 0, 0, 1}},
+        {5000, {80, 2900, 80, 580, 1770}, {0, 0, 1, 1, 1}},
+        {1000, {80, 80, 80, 580, 80}, {0, 1, 2, 2, 3}},
+    };
+    for (const Case &c : cases) {
+        std::vector<double> lefts;
+        std::vector<int> rows;
+        for (const RowPlace &place : wrapTopRow(row, c.width)) {
+            lefts.push_back(place.left);
+            rows.push_back(place.row);
+        }
+        EXPECT_EQ(lefts, c.lefts) << c.width;
+        EXPECT_EQ(rows, c.rows) << c.width;
+    }
+    const WindowLayout wrapped = layoutWindow(6000, outerSizeForClient({6000, 5775}), {}, 1);
+    EXPECT_EQ(wrapped.stripTop + wrapped.strip.height, 5775);
+    EXPECT_EQ(wrapped.lowerBarTop, 1040);
+}

@@ -1,11 +1,18 @@
 #include "MainWindowFixture.h"
+#include "OpenWindows.h"
 
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
+#include "app/ItemBox.h"
 #include "platform/TextBox.h"
 #include "platform/TwipsGeometry.h"
+#include "platform/core/Contrast.h"
+#include "saved/SavedItemsDialog.h"
+#include "search/SearchDialog.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -129,6 +136,94 @@ private slots:
         QCOMPARE(f.window->addressBox()->text(), QString("old.test"));
         QTest::mouseClick(f.window->addressBox(), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(f.window->addressBox()->selectedText(), QString("old.test"));
+    }
+
+    // Sent to whatever has the focus: a page, then the item box, whose own keys must not eat them.
+    void standardKeysWorkFromThePageAndTheItemBox()
+    {
+        MainWindowFixture f;
+        f.window->start();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.watch("42");
+        f.view(0)->setFocus();
+        auto press = [](QKeyCombination key) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        };
+        f.view(0)->calls.clear();
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F5), Qt::CTRL | Qt::Key_R, Qt::ALT | Qt::Key_Left,
+                                          Qt::ALT | Qt::Key_Right})
+            press(key);
+        QCOMPARE(f.view(0)->calls, (QStringList{"reload", "reload", "back", "forward"}));
+
+        press(Qt::CTRL | Qt::Key_L);
+        QCOMPARE(QApplication::focusWidget(), f.window->itemBox());
+        QCOMPARE(f.window->itemBox()->selectedText(), QString("42"));
+        const QList<QPair<QKeyCombination, int>> steps = {
+            {Qt::CTRL | Qt::Key_Tab, 1},       {Qt::CTRL | Qt::Key_PageDown, 2}, {Qt::CTRL | Qt::Key_PageUp, 1},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, 5},
+            {Qt::CTRL | Qt::Key_Tab, 0}};
+        for (const auto &[key, tab] : steps) {
+            press(key);
+            QCOMPARE(f.window->tabs()->current(), tab);
+        }
+        press(Qt::CTRL | Qt::Key_F);
+        QCOMPARE(openWindows<SearchDialog>().size(), 1);
+    }
+
+    // An item page address pasted or dropped gives its number; other text is pasted as typed.
+    void aPastedOrDroppedItemAddressGivesItsNumber()
+    {
+        MainWindowFixture f;
+        f.window->start();
+        ItemBox *box = f.window->itemBox();
+        QGuiApplication::clipboard()->setText("https://www.ebay.com/itm/some-title/123456?hash=x");
+        box->setText("9");
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), QString("123456"));
+        QGuiApplication::clipboard()->setText("77 not a link");
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), QString("12345677 not a link"));
+
+        QMimeData link;
+        link.setText("http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewItem&item=42");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &link, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &link, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+        QCOMPARE(box->text(), QString("42"));
+    }
+
+    // The window is made under the light palette, then the theme turns dark under it.
+    void labelsReadOnALightAndADarkPalette()
+    {
+        MainWindowFixture f;
+        auto labels = [&f] {
+            QList<QLabel *> found;
+            for (QLabel *label : f.window->findChildren<QLabel *>())
+                if (label->text() == "Item #" || label->text() == "Address")
+                    found << label;
+            f.window->showSavedItems();
+            for (QLabel *label : f.window->savedItemsDialog()->findChildren<QLabel *>())
+                found << label;
+            return found;
+        };
+        QCOMPARE(labels().size(), 4);
+        for (QLabel *label : labels())
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(49, 54, 59));
+        dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+        QApplication::setPalette(dark);
+        for (QLabel *label : labels()) {
+            auto rgb = [](const QColor &c) { return Rgb{c.red(), c.green(), c.blue()}; };
+            const double contrast = contrastRatio(rgb(label->palette().color(QPalette::WindowText)),
+                                                  rgb(label->parentWidget()->palette().color(QPalette::Window)));
+            QVERIFY2(contrast >= 4.5, qPrintable(label->text() + ": " + QString::number(contrast)));
+        }
+        QApplication::setPalette(light);
     }
 
     void menuBarHoldsTheEntriesInOrder()

@@ -141,6 +141,24 @@ private slots:
         QCOMPARE(index(f), QByteArray("     Only a description\r\n10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
     }
 
+    // Installed: the old file beside the executable is read, the list goes to a data folder not yet made.
+    void anOldFileIsReadAndTheListSavedToTheDataFolder()
+    {
+        MainWindowFixture f;
+        writeIndex(f, kTwoItems);
+        const QString savePath = f.folder.filePath("data/Gavrin/index.dat");
+        auto *dialog = new SavedItemsDialog(f.pagePath("index.dat"), savePath, f.messages);
+        dialog->start();
+        QCOMPARE(dialog->itemList->count(), 2);
+        add(dialog, "42", "Lamp");
+        dialog->closeButton->click();
+        QFile saved(savePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("12345     Blue vase\r\n42     Lamp\r\n987654321     Old clock\r\n"));
+        QCOMPARE(index(f), kTwoItems);
+        QVERIFY(f.messages.shown.isEmpty());
+    }
+
     // Watching and removing write nothing; neither does any way of closing but "Close Me".
     void watchHandsTheItemNumberOnRemoveLeavesNothingToWatchAndOnlyCloseMeWrites()
     {

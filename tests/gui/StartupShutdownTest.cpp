@@ -4,7 +4,7 @@
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 
 #include <QMenuBar>
 #include <QSignalSpy>

@@ -6,7 +6,7 @@
 #include "platform/IntervalTimer.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 
 #include <QAbstractItemView>
 #include <QtTest>

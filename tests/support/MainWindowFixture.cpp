@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "platform/TextBox.h"
+#include "app/ItemBox.h"
 #include "platform/core/ProgramFolder.h"
 
 #include <QDir>

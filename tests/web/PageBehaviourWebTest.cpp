@@ -160,6 +160,27 @@ private slots:
     }
 
     // Every permission and full screen are refused at once, not left waiting.
+    // The window's reload and back keys reach it while a text field of the page has the focus.
+    void reloadAndBackKeysWorkWhileThePageHasTheFocus()
+    {
+        WebWindowFixture f;
+        f.server.setPage("/first.html", "<html><body>First</body></html>");
+        f.server.setPage("/second.html", "<html><body><input id=box autofocus></body></html>");
+        f.window->tabs()->setCurrent(kServices);
+        openAndWait(f, kServices, "/first.html");
+        openAndWait(f, kServices, "/second.html");
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.webView(kServices)->setFocus();
+        QTRY_COMPARE(f.evaluate(kServices, "document.activeElement.id").toString(), QString("box"));
+
+        const int before = f.server.requestCount("/second.html");
+        QTest::keyClick(f.webView(kServices)->focusProxy(), Qt::Key_F5);
+        QTRY_VERIFY_WITH_TIMEOUT(f.server.requestCount("/second.html") > before, 15000);
+        QTest::keyClick(f.webView(kServices)->focusProxy(), Qt::Key_Left, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(f.webView(kServices)->url().path() == "/first.html", 15000);
+    }
+
     void permissionsAndFullScreenAreRefusedAtOnce()
     {
         WebWindowFixture f;

@@ -1,5 +1,6 @@
 #include "WebWindowFixture.h"
 
+#include "app/ItemBox.h"
 #include "platform/TextBox.h"
 #include "platform/web/WebBrowserView.h"
 
