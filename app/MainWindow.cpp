@@ -10,6 +10,7 @@
 #include "platform/ClassicLook.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
+#include "platform/Notifier.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
@@ -195,6 +196,8 @@ void MainWindow::setupTabStrip(QWidget *client)
         if (isWatchTab(i))
             m_watchTabs[i] = new WatchTab(i, m_tabs, view, m_services.site, m_services.notifier, this);
     }
+    if (m_services.notifier)
+        connect(m_services.notifier, &Notifier::clicked, this, &MainWindow::showWatchTab);
     connect(servicesView(), &BrowserView::documentComplete, this, &MainWindow::servicesPageLoaded);
     connect(servicesView(), &BrowserView::frameComplete, this, &MainWindow::servicesPageLoaded);
     // A dialog a page raised out of sight was not shown: its tab catches the eye.

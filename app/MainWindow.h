@@ -61,8 +61,12 @@ public:
     void watchItem();
     void releaseTab();
     void applyPickedRate();
+    // Minutes before its end from which a tab reloads faster and says it ends soon.
+    void setEndingSoonLead(int minutes);
     void tickCountdown();
     void updateReloadStatus();
+    // Brings the window forward with a watch tab in front, as a click on its notification asks.
+    void showWatchTab(int tab);
 
     // Browsing on the tab in front, and the services tab.
     void goBack();

@@ -1,6 +1,9 @@
 // The menu bar. Entries carry access keys only, no shortcut keys.
 #include "app/MainWindow.h"
 
+#include "app/core/EndPhase.h"
+
+#include <QActionGroup>
 #include <QMenuBar>
 
 namespace {
@@ -35,6 +38,16 @@ void MainWindow::setupMenus()
     addEntry(navigate, QStringLiteral("&Refresh Current Tab"), this, &MainWindow::reloadTab);
     addEntry(navigate, QStringLiteral("&eBay Home Page"), this, &MainWindow::openHomePage);
     addEntry(navigate, QStringLiteral("E&nter Url"), this, &MainWindow::enterAddress);
+    navigate->addSeparator();
+    QMenu *lead = navigate->addMenu(QStringLiteral("Ending Soon &Warning"));
+    auto *leads = new QActionGroup(lead);
+    for (int minutes : endingSoonLeadChoices()) {
+        QAction *entry = lead->addAction(QStringLiteral("&%1 Minutes").arg(minutes));
+        entry->setCheckable(true);
+        entry->setChecked(minutes == kDefaultEndingSoonLeadMinutes);
+        leads->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, minutes] { setEndingSoonLead(minutes); });
+    }
 
     QMenu *services = menuBar()->addMenu(QStringLiteral("&Services"));
     addSitePage(services, QStringLiteral("&My eBay"), this, SitePage::MyEbay);

@@ -6,6 +6,7 @@
 #include "app/WatchTab.h"
 #include "app/core/Countdown.h"
 #include "app/core/LocalPages.h"
+#include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/TabToolTip.h"
 #include "app/core/WatchTabs.h"
@@ -15,6 +16,7 @@
 #include "platform/MessageDialog.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -60,11 +62,29 @@ void MainWindow::applyPickedRate()
 {
     const RefreshRate rate = lookupRefreshRate(m_rateBox->currentText());
     applyTimerChanges(rate);
-    for (WatchTab *tab : m_watchTabs) {
-        if (!tab->isFree())
-            tab->rearm(rate.periodMs);
+    QList<int> periods;
+    for (WatchTab *tab : m_watchTabs)
+        periods << (tab->isFree() ? 0 : rate.periodMs);
+    // Tabs re-armed together would reload together: their first waits are spread.
+    const QList<int> firstWaits = firstReloadWaitsMs(periods);
+    for (int i = 0; i < kWatchTabCount; ++i) {
+        if (!m_watchTabs[i]->isFree())
+            m_watchTabs[i]->rearm(rate.periodMs, firstWaits[i]);
     }
     updateReloadStatus();
+}
+
+void MainWindow::showWatchTab(int tab)
+{
+    bringForward(this);
+    if (isWatchTab(tab))
+        m_tabs->setCurrent(tab);
+}
+
+void MainWindow::setEndingSoonLead(int minutes)
+{
+    for (WatchTab *tab : m_watchTabs)
+        tab->setEndingSoonLead(minutes);
 }
 
 void MainWindow::tickCountdown()

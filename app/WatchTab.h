@@ -1,21 +1,23 @@
 #pragma once
 
 #include "app/core/ElementWatch.h"
+#include "app/core/EndPhase.h"
 #include "platform/core/SiteConfig.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <optional>
 
 class BrowserView;
 class IntervalTimer;
 class Notifier;
-class QDateTime;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
 // page the user asked to be alerted about, and whether it is free or which
 // item it watches. Its header in the tab strip shows the caption "Available"
-// or "Item " and the number, the time to the next reload and any alert.
+// or "Item " and the number, the time left to the auction's end, the time to
+// the next reload and any alert. Near the end it reloads faster, then stops.
 class WatchTab final : public QObject
 {
     Q_OBJECT
@@ -33,8 +35,10 @@ public:
     void watch(const QString &itemNumber, int periodMs);
     // Shows the blank page, stops reloading and alerting, and is free again.
     void release(const QString &blankPage);
-    // A rate picked anew: the wait starts over at the new period.
-    void rearm(int periodMs);
+    // A rate picked anew: the first reload comes after firstWaitMs, then one a period.
+    void rearm(int periodMs, int firstWaitMs);
+    // Minutes before the end from which the tab reloads faster and says it ends soon.
+    void setEndingSoonLead(int minutes);
     void stopReloading();
     // A reload a timer asks for: a page that answers a form goes back to the item's page.
     void reloadOnTimer(int periodMs);
@@ -42,7 +46,12 @@ public:
     void showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now);
 
 private:
-    void elementRead(bool found, const QString &text);
+    void elementRead(int element, bool found, const QString &text);
+    // The page's title, else the caption: what a notification is about.
+    QString pageName() const;
+    void timeLeftRead(bool found, const QString &text);
+    void planReloads(const QDateTime &now);
+    void forgetEnd();
     void stopAlert();
     void markUnlessInFront();
 
@@ -54,5 +63,16 @@ private:
     Notifier *m_notifier;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
-    std::optional<ElementWatch> m_elementWatch;
+    struct FollowedElement
+    {
+        ElementWatch watch;
+        QString value;              // the first one's is the final price once ended
+    };
+    QList<FollowedElement> m_followed;
+    int m_periodMs = 0;             // the tab's own rate
+    int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
+    std::optional<QDateTime> m_end;
+    QString m_timeLeftProblem;
+    QDateTime m_lastRead;           // when the time left was last read, just after a load
+    EndPhase m_phase = EndPhase::Normal;
 };

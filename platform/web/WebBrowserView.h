@@ -3,6 +3,7 @@
 #include "platform/BrowserView.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <functional>
 
 class HangWatch;
@@ -33,6 +34,7 @@ public:
     QUrl address() const override;
     void setElementAlertsEnabled(bool enabled) override;
     void stopWatchingElement() override;
+    void stopReadingTimeLeft() override;
 
     QWebEngineView *view() const { return m_view; }
 
@@ -46,8 +48,9 @@ private:
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
-    void chooseElementAt(const QPoint &position);
-    void readWatchedElement(bool loaded);
+    void chooseElementAt(const QPoint &position, const std::function<void(const QString &, const QString &)> &chosen);
+    void readElement(const QString &selector, const std::function<void(bool, const QString &)> &read);
+    void readFollowedElements(bool loaded);
 
     QWebEngineView *m_view;
     WebPage *m_page;
@@ -57,5 +60,6 @@ private:
     PageHealth m_health;
     bool m_alertsEnabled = false;
     bool m_typingCheckPending = false;
-    QString m_watchedSelector;
+    QStringList m_watchedSelectors;
+    QString m_timeLeftSelector;
 };

@@ -152,8 +152,8 @@ private slots:
 
         QMenu *onLink = menuAt({40, 25});
         QVERIFY(onLink);
-        QCOMPARE(entries(onLink), QStringList({"Alert me when this changes", "Reload", "Save page",
-                                               "Open link in new tab", "Open link in new window", "Save link",
+        QCOMPARE(entries(onLink), QStringList({"Alert me when this changes", "This shows the time left", "Reload",
+                                               "Save page", "Open link in new tab", "Open link in new window", "Save link",
                                                "Copy link address"}));
         choose(onLink, "Open link in new window");
         QTRY_COMPARE(f.server.requestCount("/opened?via=menu"), 1);
@@ -162,7 +162,8 @@ private slots:
         f.window->tabs()->setCurrent(0);
         QMenu *onText = menuAt({40, 400});
         QVERIFY(onText);
-        QCOMPARE(entries(onText), QStringList({"Alert me when this changes", "Reload", "Save page", "View page source"}));
+        QCOMPARE(entries(onText), QStringList({"Alert me when this changes", "This shows the time left", "Reload",
+                                               "Save page", "View page source"}));
         choose(onText, "View page source");
         QTRY_COMPARE(f.webView(kServices)->url().toString(), "view-source:" + address(f, f.itemPath("8")));
         QCOMPARE(f.window->tabs()->current(), kServices);
