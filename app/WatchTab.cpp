@@ -13,6 +13,13 @@
 
 #include <QDateTime>
 
+namespace {
+
+// The tooltip has room for the last few changes of each followed element.
+constexpr int kChangesInToolTip = 3;
+
+} // namespace
+
 WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfig &site, Notifier *notifier,
                    QObject *parent)
     : QObject(parent)
@@ -27,13 +34,24 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_reloadTimer, &IntervalTimer::timeout, this, [this] { reloadOnTimer(m_reloadTimer->interval()); });
 
     m_view->setElementAlertsEnabled(true);
-    connect(m_view, &BrowserView::elementChosen, this,
-            [this](const QString &text) { m_followed.append({ElementWatch(text), text.simplified()}); });
+    connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
+        m_followed.append({ElementWatch(text), text.simplified(), {}});
+        m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
+        emit summaryChanged();
+    });
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
     connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
     connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
+    connect(m_view, &BrowserView::healthChanged, this, &WatchTab::summaryChanged);
+    connect(m_view, &BrowserView::titleOrAddressChanged, this, &WatchTab::summaryChanged);
+    connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
+        if (tab != m_index || !m_changed)
+            return;
+        m_changed = false;
+        emit summaryChanged();
+    });
 }
 
 void WatchTab::watch(const QString &itemNumber, int periodMs)
@@ -46,6 +64,7 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
     m_tabs->setCurrent(m_index);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
+    emit summaryChanged();
 }
 
 void WatchTab::release(const QString &blankPage)
@@ -56,6 +75,7 @@ void WatchTab::release(const QString &blankPage)
     m_tabs->setCaption(m_index, availableCaption());
     stopAlert();
     forgetEnd();
+    emit summaryChanged();
 }
 
 void WatchTab::rearm(int periodMs, int firstWaitMs)
@@ -111,6 +131,11 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
         status = pageMessageStatus(health);
     }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
+    for (const FollowedElement &followed : m_followed) {
+        const QString changes = recentChanges(followed.history, kChangesInToolTip);
+        if (!changes.isEmpty())
+            status.tooltip += QLatin1Char('\n') + changes;
+    }
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
     if (m_itemNumber) {
         const QString caption = itemCaption(*m_itemNumber);
@@ -121,17 +146,37 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     m_tabs->setTabOffSite(m_index, !onSite);
 }
 
+WatchSummary WatchTab::summary(const QDateTime &now) const
+{
+    const PageHealth health = m_view->health();
+    WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
+                         watchStatus(health, m_phase == EndPhase::Ended, m_changed), m_changed,
+                         m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute, {}};
+    for (const FollowedElement &followed : m_followed) {
+        summary.values << followed.value;
+        summary.histories << followed.history.entries();
+    }
+    // The phase was planned at the last read; the end may have come since.
+    if (m_end && *m_end <= now)
+        summary.endingSoon = false;
+    return summary;
+}
+
 void WatchTab::elementRead(int element, bool found, const QString &text)
 {
     if (element < 0 || element >= m_followed.size())
         return;
     FollowedElement &followed = m_followed[element];
-    if (found)
+    if (found) {
         followed.value = text.simplified();
+        followed.history.record(followed.value, QDateTime::currentDateTime());
+    }
+    emit summaryChanged();
     const auto change = followed.watch.observe(found ? std::optional<QString>(text) : std::nullopt);
     if (!change)
         return;
     markUnlessInFront();
+    m_changed = m_tabs->current() != m_index;
     m_notifier->notify(QStringLiteral("Gavrin"), alertMessage(pageName(), *change), m_index);
 }
 
@@ -157,6 +202,7 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     m_lastRead = now;
     if (m_end)
         planReloads(now);
+    emit summaryChanged();
 }
 
 void WatchTab::planReloads(const QDateTime &now)
@@ -198,6 +244,7 @@ void WatchTab::stopAlert()
 {
     m_view->stopWatchingElement();
     m_followed.clear();
+    m_changed = false;
     m_tabs->setTabMarked(m_index, false);
 }
 

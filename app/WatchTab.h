@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
 #include "app/core/EndPhase.h"
+#include "app/core/WatchSummary.h"
 #include "platform/core/SiteConfig.h"
 
 #include <QDateTime>
@@ -44,6 +46,12 @@ public:
     void reloadOnTimer(int periodMs);
     // The header's reload bar and tooltip, and whether the page is off the site.
     void showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now);
+    // What an overview of the watched items shows of this tab at now.
+    WatchSummary summary(const QDateTime &now) const;
+
+signals:
+    // Something summary() tells has changed, besides the time going by.
+    void summaryChanged();
 
 private:
     void elementRead(int element, bool found, const QString &text);
@@ -67,6 +75,7 @@ private:
     {
         ElementWatch watch;
         QString value;              // the first one's is the final price once ended
+        ChangeHistory history;
     };
     QList<FollowedElement> m_followed;
     int m_periodMs = 0;             // the tab's own rate
@@ -75,4 +84,5 @@ private:
     QString m_timeLeftProblem;
     QDateTime m_lastRead;           // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
+    bool m_changed = false;         // a followed element changed since the tab was last in front
 };

@@ -322,6 +322,7 @@ private slots:
         QCOMPARE(timer(f, 0)->interval(), 60000);
         view->readTimeLeft(true, "4m 10s");
         QCOMPARE(timer(f, 0)->interval(), 10000);
+        QVERIFY(f.window->watchTab(0)->summary(QDateTime::currentDateTime()).endingSoon);
         QCOMPARE(f.notifier.messages, QStringList({"Item 1: ending soon, 20m 5s left", "Item 1: ending soon, 4m 10s left"}));
         f.window->updateReloadStatus();
         QCOMPARE(f.window->tabs()->caption(0), QString("Item 1 \u00b7 4m 10s"));
@@ -337,9 +338,10 @@ private slots:
         view->readElement(true, "US $185.00");
         view->readTimeLeft(true, "Bidding has ended");
         QVERIFY(!timer(f, 0)->isEnabled());
+        QCOMPARE(f.window->watchTab(0)->summary(QDateTime::currentDateTime()).status, QString("ended"));
         f.window->updateReloadStatus();
         QCOMPARE(f.window->tabs()->caption(0), QString("Item 1 \u00b7 Ended: US $185.00"));
-        QVERIFY(tooltip(f, 0).endsWith("\nEnded: US $185.00"));
+        QVERIFY(tooltip(f, 0).contains("\nEnded: US $185.00\nChanges: US $180.00 at "));
         pick(f, "15 Seconds");
         QVERIFY(!timer(f, 0)->isEnabled());
         QCOMPARE(f.notifier.messages.size(), 3);
@@ -361,9 +363,22 @@ private slots:
         QCOMPARE(f.notifier.messages, QStringList({"Penny Black 1840 plate 6: 'US $180.00' is now 'US $185.00'",
                                                    "Penny Black 1840 plate 6: '3 bids' is now '4 bids'"}));
         QCOMPARE(f.notifier.tags, QList<int>({0, 0}));
+        f.window->updateReloadStatus();
+        QVERIFY(tooltip(f, 0).contains("\nChanges: US $180.00 at "));
+        QVERIFY(tooltip(f, 0).contains(", 4 bids at "));
+
+        QSignalSpy summaryChanged(f.window->watchTab(0), &WatchTab::summaryChanged);
+        const WatchSummary changed = f.window->watchTab(0)->summary(QDateTime::currentDateTime());
+        QCOMPARE(changed.title, QString("Penny Black 1840 plate 6"));
+        QCOMPARE(changed.values, QStringList({"US $185.00", "4 bids"}));
+        QCOMPARE(changed.histories.size(), 2);
+        QCOMPARE(changed.histories[1].last().value, QString("4 bids"));
+        QCOMPARE(changed.status, QString("changed"));
         QCOMPARE(f.window->tabs()->current(), 1);
         f.notifier.click(0);
         QCOMPARE(f.window->tabs()->current(), 0);
+        QCOMPARE(summaryChanged.size(), 1);
+        QCOMPARE(f.window->watchTab(0)->summary(QDateTime::currentDateTime()).status, QString("live"));
     }
 
     void onlyWatchViewsOfferAlertsAndStopAlertingOrReleaseEndsOne()
