@@ -256,7 +256,11 @@ void MainWindow::applyStoredWinState()
 
 void MainWindow::start()
 {
-    centreOnScreen(this);
+    const QRect normal = m_services.settings->normalGeometry();
+    if (normal.isValid())
+        setGeometry(normal);
+    else
+        centreOnScreen(this);
 
     applyStoredWinState();
     show();
@@ -265,6 +269,7 @@ void MainWindow::start()
     for (int i = 1; i < kWatchTabCount; ++i)
         m_views[i]->open(programFilePath(blankPageName()));
     servicesView()->open(programFilePath(helpPageName()));
+    reopenWatchedItems();
     m_itemBox->setFocus();
     tellIgnoredSiteKeys();
 }
@@ -301,4 +306,6 @@ void MainWindow::shutdown()
         tab->stopReloading();
     m_fiveMinuteCountdown->setEnabled(false);
     m_services.settings->setWinState(winStateToText(fromWindowStates(windowState())));
+    m_services.settings->setNormalGeometry(normalGeometry());
+    storeWatchedItems();
 }

@@ -120,6 +120,8 @@ private:
                                   double left, double top = 120, double height = 375);
 
     void applyStoredWinState();
+    void storeWatchedItems();
+    void reopenWatchedItems();
     void tellIgnoredSiteKeys();
     void shutdown();
     void fitToWindow();

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/core/EndPhase.h"
+#include "platform/SettingsStore.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -29,6 +30,12 @@ void MainWindow::setupMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     m_openSavedAction = addEntry(file, QStringLiteral("&Open Saved Item"), this, &MainWindow::showSavedItems);
     m_saveCurrentAction = addEntry(file, QStringLiteral("&Save Current Item"), this, &MainWindow::saveCurrentItem);
+    QAction *reopen = file->addAction(QStringLiteral("&Reopen Watched Items at Start"));
+    reopen->setCheckable(true);
+    reopen->setChecked(m_services.settings->reopensWatchedItems());
+    connect(reopen, &QAction::toggled, this,
+            [this](bool checked) { m_services.settings->setReopensWatchedItems(checked); });
+    file->addSeparator();
     addEntry(file, QStringLiteral("&Close Program"), this, &MainWindow::closeProgram);
 
     QMenu *navigate = menuBar()->addMenu(QStringLiteral("&Navigate"));

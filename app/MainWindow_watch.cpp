@@ -8,12 +8,14 @@
 #include "app/core/LocalPages.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
+#include "app/core/WatchedItems.h"
 #include "app/core/TabToolTip.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
+#include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"
 #include "platform/WindowPlacement.h"
@@ -111,4 +113,23 @@ void MainWindow::updateReloadStatus()
     m_tabs->setTabReloadStatus(kServicesTab, status.fractionLeft,
                                tabToolTip(status.tooltip, services->title(), services->address(), true), status.tone);
     m_tabs->setTabOffSite(kServicesTab, false);
+}
+
+void MainWindow::storeWatchedItems()
+{
+    QList<WatchedItem> items;
+    for (int i = 0; i < kWatchTabCount; ++i) {
+        if (!m_watchTabs[i]->isFree())
+            items.append({i, m_watchTabs[i]->itemNumber(), m_watchTabs[i]->periodMs()});
+    }
+    m_services.settings->setWatchedItems(watchedItemsToText(items));
+}
+
+void MainWindow::reopenWatchedItems()
+{
+    if (!m_services.settings->reopensWatchedItems())
+        return;
+    for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount))
+        m_watchTabs[item.tab]->watch(item.itemNumber, item.periodMs);
+    updateReloadStatus();
 }

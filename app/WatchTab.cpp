@@ -130,12 +130,12 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     } else {
         status = pageMessageStatus(health);
     }
-    // Only a watched tab claims to show its item; a free one may browse anywhere.
     for (const FollowedElement &followed : m_followed) {
         const QString changes = recentChanges(followed.history, kChangesInToolTip);
         if (!changes.isEmpty())
             status.tooltip += QLatin1Char('\n') + changes;
     }
+    // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
     if (m_itemNumber) {
         const QString caption = itemCaption(*m_itemNumber);

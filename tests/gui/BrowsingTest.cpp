@@ -146,7 +146,8 @@ private slots:
                 }
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&Open Saved Item", "&Save Current Item", "&Close Program",
+        QCOMPARE(captions, QStringList({"&File", "&Open Saved Item", "&Save Current Item",
+                                        "&Reopen Watched Items at Start", "-", "&Close Program",
                                         "&Navigate", "Go &Back", "&Go Forward", "&Stop Current Tab",
                                         "&Refresh Current Tab", "&eBay Home Page", "E&nter Url", "-",
                                         "Ending Soon &Warning", ">&2 Minutes", ">&5 Minutes", ">&10 Minutes",
