@@ -3,10 +3,10 @@
 #include "platform/BrowserView.h"
 
 #include <QElapsedTimer>
-#include <QStringList>
 #include <functional>
 
 class HangWatch;
+class PageElements;
 class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
@@ -48,18 +48,14 @@ private:
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
-    void chooseElementAt(const QPoint &position, const std::function<void(const QString &, const QString &)> &chosen);
-    void readElement(const QString &selector, const std::function<void(bool, const QString &)> &read);
-    void readFollowedElements(bool loaded);
 
     QWebEngineView *m_view;
     WebPage *m_page;
     HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
+    PageElements *m_elements;
     QElapsedTimer m_loadClock;
     PageHealth m_health;
     bool m_alertsEnabled = false;
     bool m_typingCheckPending = false;
-    QStringList m_watchedSelectors;
-    QString m_timeLeftSelector;
 };
