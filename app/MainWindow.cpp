@@ -11,6 +11,7 @@
 #include "platform/ClassicLook.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
+#include "platform/Notifier.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
@@ -206,6 +207,8 @@ void MainWindow::setupTabStrip(QWidget *client)
         if (isWatchTab(i))
             m_watchTabs[i] = new WatchTab(i, m_tabs, view, m_services.site, m_services.notifier, this);
     }
+    if (m_services.notifier)
+        connect(m_services.notifier, &Notifier::clicked, this, &MainWindow::showWatchTab);
     connect(servicesView(), &BrowserView::documentComplete, this, &MainWindow::servicesPageLoaded);
     connect(servicesView(), &BrowserView::frameComplete, this, &MainWindow::servicesPageLoaded);
     // A dialog a page raised out of sight was not shown: its tab catches the eye.
@@ -264,7 +267,11 @@ void MainWindow::applyStoredWinState()
 
 void MainWindow::start()
 {
-    centreOnScreen(this);
+    const QRect normal = m_services.settings->normalGeometry();
+    if (normal.isValid())
+        setGeometry(normal);
+    else
+        centreOnScreen(this);
 
     applyStoredWinState();
     show();
@@ -273,6 +280,7 @@ void MainWindow::start()
     for (int i = 1; i < kWatchTabCount; ++i)
         m_views[i]->open(programFilePath(blankPageName()));
     servicesView()->open(programFilePath(helpPageName()));
+    reopenWatchedItems();
     m_itemBox->setFocus();
     tellIgnoredSiteKeys();
 }
@@ -309,4 +317,6 @@ void MainWindow::shutdown()
         tab->stopReloading();
     m_fiveMinuteCountdown->setEnabled(false);
     m_services.settings->setWinState(winStateToText(fromWindowStates(windowState())));
+    m_services.settings->setNormalGeometry(normalGeometry());
+    storeWatchedItems();
 }

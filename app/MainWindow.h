@@ -69,8 +69,13 @@ public:
     void watchItem();
     void releaseTab();
     void applyPickedRate();
+    // Minutes before its end from which a tab reloads faster and says it ends soon.
+    void setEndingSoonLead(int minutes);
     void tickCountdown();
     void updateReloadStatus();
+    // Brings the window forward with a watch tab in front, as a click on its
+    // notification or its row of the overview asks.
+    void showWatchTab(int tab);
 
     // Browsing on the tab in front, and the services tab.
     void goBack();
@@ -89,9 +94,8 @@ public:
     void showAbout();
     SavedItemsDialog *savedItemsDialog() const;  // the open one, or none
 
-    // The overview of the watched items, and the tab a row of it asks for.
+    // The overview of the watched items; a row chosen shows its tab.
     void showWatchedItems();
-    void showWatchTab(int tab);
     WatchedItemsWindow *watchedItemsWindow() const;  // the open one, or none
     QList<WatchSummary> watchSummaries(const QDateTime &now) const;
 
@@ -133,6 +137,8 @@ private:
                                   double left, double top = 120, double height = 375);
 
     void applyStoredWinState();
+    void storeWatchedItems();
+    void reopenWatchedItems();
     void tellIgnoredSiteKeys();
     void shutdown();
     void fitToWindow();

@@ -1,6 +1,10 @@
 // The menu bar. Entries carry access keys only; the standard keys are the window's (MainWindow_keys.cpp).
 #include "app/MainWindow.h"
 
+#include "app/core/EndPhase.h"
+#include "platform/SettingsStore.h"
+
+#include <QActionGroup>
 #include <QMenuBar>
 
 namespace {
@@ -26,6 +30,12 @@ void MainWindow::setupMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     m_openSavedAction = addEntry(file, QStringLiteral("&Open Saved Item"), this, &MainWindow::showSavedItems);
     m_saveCurrentAction = addEntry(file, QStringLiteral("&Save Current Item"), this, &MainWindow::saveCurrentItem);
+    QAction *reopen = file->addAction(QStringLiteral("&Reopen Watched Items at Start"));
+    reopen->setCheckable(true);
+    reopen->setChecked(m_services.settings->reopensWatchedItems());
+    connect(reopen, &QAction::toggled, this,
+            [this](bool checked) { m_services.settings->setReopensWatchedItems(checked); });
+    file->addSeparator();
     addEntry(file, QStringLiteral("&Close Program"), this, &MainWindow::closeProgram);
 
     QMenu *navigate = menuBar()->addMenu(QStringLiteral("&Navigate"));
@@ -36,6 +46,16 @@ void MainWindow::setupMenus()
     addEntry(navigate, QStringLiteral("&eBay Home Page"), this, &MainWindow::openHomePage);
     addEntry(navigate, QStringLiteral("E&nter Url"), this, &MainWindow::enterAddress);
     addEntry(navigate, QStringLiteral("&Watched Items"), this, &MainWindow::showWatchedItems);
+    navigate->addSeparator();
+    QMenu *lead = navigate->addMenu(QStringLiteral("Ending Soon &Warning"));
+    auto *leads = new QActionGroup(lead);
+    for (int minutes : endingSoonLeadChoices()) {
+        QAction *entry = lead->addAction(QStringLiteral("&%1 Minutes").arg(minutes));
+        entry->setCheckable(true);
+        entry->setChecked(minutes == kDefaultEndingSoonLeadMinutes);
+        leads->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, minutes] { setEndingSoonLead(minutes); });
+    }
 
     QMenu *services = menuBar()->addMenu(QStringLiteral("&Services"));
     addSitePage(services, QStringLiteral("&My eBay"), this, SitePage::MyEbay);

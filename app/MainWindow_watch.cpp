@@ -6,15 +6,20 @@
 #include "app/WatchTab.h"
 #include "app/core/Countdown.h"
 #include "app/core/LocalPages.h"
+#include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
+#include "app/core/WatchedItems.h"
 #include "app/core/TabToolTip.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
+#include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
 #include "app/ItemBox.h"
+#include "platform/TextBox.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -60,11 +65,29 @@ void MainWindow::applyPickedRate()
 {
     const RefreshRate rate = lookupRefreshRate(m_rateBox->currentText());
     applyTimerChanges(rate);
-    for (WatchTab *tab : m_watchTabs) {
-        if (!tab->isFree())
-            tab->rearm(rate.periodMs);
+    QList<int> periods;
+    for (WatchTab *tab : m_watchTabs)
+        periods << (tab->isFree() ? 0 : rate.periodMs);
+    // Tabs re-armed together would reload together: their first waits are spread.
+    const QList<int> firstWaits = firstReloadWaitsMs(periods);
+    for (int i = 0; i < kWatchTabCount; ++i) {
+        if (!m_watchTabs[i]->isFree())
+            m_watchTabs[i]->rearm(rate.periodMs, firstWaits[i]);
     }
     updateReloadStatus();
+}
+
+void MainWindow::showWatchTab(int tab)
+{
+    bringForward(this);
+    if (isWatchTab(tab))
+        m_tabs->setCurrent(tab);
+}
+
+void MainWindow::setEndingSoonLead(int minutes)
+{
+    for (WatchTab *tab : m_watchTabs)
+        tab->setEndingSoonLead(minutes);
 }
 
 void MainWindow::tickCountdown()
@@ -91,4 +114,23 @@ void MainWindow::updateReloadStatus()
     m_tabs->setTabReloadStatus(kServicesTab, status.fractionLeft,
                                tabToolTip(status.tooltip, services->title(), services->address(), true), status.tone);
     m_tabs->setTabOffSite(kServicesTab, false);
+}
+
+void MainWindow::storeWatchedItems()
+{
+    QList<WatchedItem> items;
+    for (int i = 0; i < kWatchTabCount; ++i) {
+        if (!m_watchTabs[i]->isFree())
+            items.append({i, m_watchTabs[i]->itemNumber(), m_watchTabs[i]->periodMs()});
+    }
+    m_services.settings->setWatchedItems(watchedItemsToText(items));
+}
+
+void MainWindow::reopenWatchedItems()
+{
+    if (!m_services.settings->reopensWatchedItems())
+        return;
+    for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount))
+        m_watchTabs[item.tab]->watch(item.itemNumber, item.periodMs);
+    updateReloadStatus();
 }

@@ -1,8 +1,10 @@
 #include "app/WatchTab.h"
 
+#include "app/core/EndStatus.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabToolTip.h"
+#include "app/core/TimeLeft.h"
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
@@ -10,6 +12,13 @@
 #include "platform/TabStrip.h"
 
 #include <QDateTime>
+
+namespace {
+
+// The tooltip has room for the last few changes of each followed element.
+constexpr int kChangesInToolTip = 3;
+
+} // namespace
 
 WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfig &site, Notifier *notifier,
                    QObject *parent)
@@ -25,21 +34,37 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_reloadTimer, &IntervalTimer::timeout, this, [this] { reloadOnTimer(m_reloadTimer->interval()); });
 
     m_view->setElementAlertsEnabled(true);
-    connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) { m_elementWatch.emplace(text); });
+    connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
+        m_followed.append({ElementWatch(text), text.simplified(), {}});
+        m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
+        emit summaryChanged();
+    });
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
+    connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
     connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
+    connect(m_view, &BrowserView::healthChanged, this, &WatchTab::summaryChanged);
+    connect(m_view, &BrowserView::titleOrAddressChanged, this, &WatchTab::summaryChanged);
+    connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
+        if (tab != m_index || !m_changed)
+            return;
+        m_changed = false;
+        emit summaryChanged();
+    });
 }
 
 void WatchTab::watch(const QString &itemNumber, int periodMs)
 {
     m_itemNumber = itemNumber;
+    m_periodMs = periodMs;
+    forgetEnd();
     m_view->open(itemPageAddress(m_site, itemNumber));
     m_tabs->setCaption(m_index, itemCaption(itemNumber));
     m_tabs->setCurrent(m_index);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
+    emit summaryChanged();
 }
 
 void WatchTab::release(const QString &blankPage)
@@ -49,13 +74,29 @@ void WatchTab::release(const QString &blankPage)
     m_reloadTimer->setEnabled(false);
     m_tabs->setCaption(m_index, availableCaption());
     stopAlert();
+    forgetEnd();
+    emit summaryChanged();
 }
 
-void WatchTab::rearm(int periodMs)
+void WatchTab::rearm(int periodMs, int firstWaitMs)
 {
+    m_periodMs = periodMs;
+    if (m_end) {
+        planReloads(QDateTime::currentDateTime());
+        return;
+    }
     m_reloadTimer->setEnabled(false);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
+    if (periodMs > 0)
+        m_reloadTimer->setFirstWait(firstWaitMs);
+}
+
+void WatchTab::setEndingSoonLead(int minutes)
+{
+    m_leadMinutes = minutes;
+    if (m_end)
+        planReloads(QDateTime::currentDateTime());
 }
 
 void WatchTab::stopReloading()
@@ -76,35 +117,134 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
-    if (m_itemNumber) {
+    const QString finalValue = m_followed.isEmpty() ? QString() : m_followed.first().value;
+    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, finalValue, now);
+    if (m_phase == EndPhase::Ended) {
+        status.tooltip = end.tooltip;
+    } else if (m_itemNumber) {
         const ReloadTimerState timer{m_reloadTimer->isEnabled(), m_reloadTimer->interval(),
                                      m_reloadTimer->remainingTime()};
         status = reloadStatus(timer, countdownRunning, countdownText, health, now);
+        if (!end.tooltip.isEmpty())
+            status.tooltip.prepend(end.tooltip + QLatin1Char('\n'));
     } else {
         status = pageMessageStatus(health);
     }
+    for (const FollowedElement &followed : m_followed) {
+        const QString changes = recentChanges(followed.history, kChangesInToolTip);
+        if (!changes.isEmpty())
+            status.tooltip += QLatin1Char('\n') + changes;
+    }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
+    if (m_itemNumber) {
+        const QString caption = itemCaption(*m_itemNumber);
+        m_tabs->setCaption(m_index, end.header.isEmpty() ? caption : caption + QStringLiteral(" \u00b7 ") + end.header);
+    }
     m_tabs->setTabReloadStatus(m_index, status.fractionLeft,
                                tabToolTip(status.tooltip, m_view->title(), m_view->address(), onSite), status.tone);
     m_tabs->setTabOffSite(m_index, !onSite);
 }
 
-void WatchTab::elementRead(bool found, const QString &text)
+WatchSummary WatchTab::summary(const QDateTime &now) const
 {
-    if (!m_elementWatch)
+    const PageHealth health = m_view->health();
+    WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
+                         watchStatus(health, m_phase == EndPhase::Ended, m_changed), m_changed,
+                         m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute, {}};
+    for (const FollowedElement &followed : m_followed) {
+        summary.values << followed.value;
+        summary.histories << followed.history.entries();
+    }
+    // The phase was planned at the last read; the end may have come since.
+    if (m_end && *m_end <= now)
+        summary.endingSoon = false;
+    return summary;
+}
+
+void WatchTab::elementRead(int element, bool found, const QString &text)
+{
+    if (element < 0 || element >= m_followed.size())
         return;
-    const auto change = m_elementWatch->observe(found ? std::optional<QString>(text) : std::nullopt);
+    FollowedElement &followed = m_followed[element];
+    if (found) {
+        followed.value = text.simplified();
+        followed.history.record(followed.value, QDateTime::currentDateTime());
+    }
+    emit summaryChanged();
+    const auto change = followed.watch.observe(found ? std::optional<QString>(text) : std::nullopt);
     if (!change)
         return;
     markUnlessInFront();
-    m_notifier->notify(QStringLiteral("Gavrin"), alertMessage(m_tabs->caption(m_index), *change));
+    m_changed = m_tabs->current() != m_index;
+    m_notifier->notify(QStringLiteral("Gavrin"), alertMessage(pageName(), *change), m_index);
+}
+
+QString WatchTab::pageName() const
+{
+    const QString title = m_view->title();
+    return title.isEmpty() ? itemCaption(itemNumber()) : title;
+}
+
+void WatchTab::timeLeftRead(bool found, const QString &text)
+{
+    if (!m_itemNumber || m_phase == EndPhase::Ended)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    // A text that cannot be read leaves the end known before, if any: an
+    // ended auction's page often shows no time left at all.
+    const AuctionEnd read = found ? auctionEnd(text, now) : AuctionEnd{};
+    if (read.end)
+        m_end = read.end;
+    m_timeLeftProblem = read.end ? QString()
+                        : found  ? QStringLiteral("Cannot read the time left from '%1'").arg(text.simplified())
+                                 : QStringLiteral("The time left is not on the page");
+    m_lastRead = now;
+    if (m_end)
+        planReloads(now);
+    emit summaryChanged();
+}
+
+void WatchTab::planReloads(const QDateTime &now)
+{
+    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase});
+    m_phase = plan.phase;
+    if (plan.notifyEndingSoon) {
+        m_notifier->notify(QStringLiteral("Gavrin"),
+                           QStringLiteral("%1: ending soon, %2 left").arg(pageName(), timeLeftText(now, *m_end)),
+                           m_index);
+    }
+    if (plan.phase == EndPhase::Ended) {
+        // What the page of an ended auction shows in place of the time left is no problem.
+        m_timeLeftProblem.clear();
+        m_reloadTimer->setEnabled(false);
+        return;
+    }
+    // Near the end the tab reloads at the plan's pace; just after it, once
+    // more, and a held reload is tried again at the pace it had.
+    if (plan.phase == EndPhase::Normal)
+        m_reloadTimer->setInterval(m_periodMs);
+    else if (plan.phase != EndPhase::AfterEnd && plan.waitMs)
+        m_reloadTimer->setInterval(*plan.waitMs);
+    m_reloadTimer->setEnabled(true);
+    if (plan.waitMs)
+        m_reloadTimer->setFirstWait(*plan.waitMs);
+}
+
+void WatchTab::forgetEnd()
+{
+    m_view->stopReadingTimeLeft();
+    m_end.reset();
+    m_timeLeftProblem.clear();
+    m_lastRead = QDateTime();
+    m_phase = EndPhase::Normal;
 }
 
 void WatchTab::stopAlert()
 {
     m_view->stopWatchingElement();
-    m_elementWatch.reset();
+    m_followed.clear();
+    m_changed = false;
     m_tabs->setTabMarked(m_index, false);
 }
 

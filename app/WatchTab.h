@@ -1,21 +1,25 @@
 #pragma once
 
+#include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
+#include "app/core/EndPhase.h"
+#include "app/core/WatchSummary.h"
 #include "platform/core/SiteConfig.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <optional>
 
 class BrowserView;
 class IntervalTimer;
 class Notifier;
-class QDateTime;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
 // page the user asked to be alerted about, and whether it is free or which
 // item it watches. Its header in the tab strip shows the caption "Available"
-// or "Item " and the number, the time to the next reload and any alert.
+// or "Item " and the number, the time left to the auction's end, the time to
+// the next reload and any alert. Near the end it reloads faster, then stops.
 class WatchTab final : public QObject
 {
     Q_OBJECT
@@ -28,21 +32,35 @@ public:
     IntervalTimer *reloadTimer() const { return m_reloadTimer; }
     bool isFree() const { return !m_itemNumber.has_value(); }
     QString itemNumber() const { return m_itemNumber.value_or(QString()); }
+    int periodMs() const { return m_periodMs; }
 
     // Opens the item's page and reloads it every periodMs (0: never by its own timer).
     void watch(const QString &itemNumber, int periodMs);
     // Shows the blank page, stops reloading and alerting, and is free again.
     void release(const QString &blankPage);
-    // A rate picked anew: the wait starts over at the new period.
-    void rearm(int periodMs);
+    // A rate picked anew: the first reload comes after firstWaitMs, then one a period.
+    void rearm(int periodMs, int firstWaitMs);
+    // Minutes before the end from which the tab reloads faster and says it ends soon.
+    void setEndingSoonLead(int minutes);
     void stopReloading();
     // A reload a timer asks for: a page that answers a form goes back to the item's page.
     void reloadOnTimer(int periodMs);
     // The header's reload bar and tooltip, and whether the page is off the site.
     void showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now);
+    // What an overview of the watched items shows of this tab at now.
+    WatchSummary summary(const QDateTime &now) const;
+
+signals:
+    // Something summary() tells has changed, besides the time going by.
+    void summaryChanged();
 
 private:
-    void elementRead(bool found, const QString &text);
+    void elementRead(int element, bool found, const QString &text);
+    // The page's title, else the caption: what a notification is about.
+    QString pageName() const;
+    void timeLeftRead(bool found, const QString &text);
+    void planReloads(const QDateTime &now);
+    void forgetEnd();
     void stopAlert();
     void markUnlessInFront();
 
@@ -54,5 +72,18 @@ private:
     Notifier *m_notifier;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
-    std::optional<ElementWatch> m_elementWatch;
+    struct FollowedElement
+    {
+        ElementWatch watch;
+        QString value;              // the first one's is the final price once ended
+        ChangeHistory history;
+    };
+    QList<FollowedElement> m_followed;
+    int m_periodMs = 0;             // the tab's own rate
+    int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
+    std::optional<QDateTime> m_end;
+    QString m_timeLeftProblem;
+    QDateTime m_lastRead;           // when the time left was last read, just after a load
+    EndPhase m_phase = EndPhase::Normal;
+    bool m_changed = false;         // a followed element changed since the tab was last in front
 };

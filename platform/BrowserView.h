@@ -45,9 +45,11 @@ public:
     virtual QString title() const = 0;
     virtual QUrl address() const = 0;
 
-    // Offers "Alert me when this changes" on the page's context menu.
+    // Offers "Alert me when this changes" and "This shows the time left" on the page's context menu.
     virtual void setElementAlertsEnabled(bool enabled) = 0;
+    // Follows none of the chosen elements any more.
     virtual void stopWatchingElement() = 0;
+    virtual void stopReadingTimeLeft() = 0;
 
 signals:
     // A page finished loading, whether it loaded or failed, or it was lost
@@ -62,11 +64,15 @@ signals:
     // The user asked for a page in a new window (a link or form aimed at one,
     // a middle click, the context menu); the view opens none itself.
     void newPageRequested(const QString &address);
-    // The user chose an element to follow; text is what it shows now.
+    // The user chose one more element to follow; text is what it shows now.
     void elementChosen(const QString &text);
     // The chosen element's text after a page finished loading; found is false
     // when the element is not on the page.
-    void elementRead(bool found, const QString &text);
+    // element counts the followed elements in the order chosen, from 0.
+    void elementRead(int element, bool found, const QString &text);
+    // The text of the element the user said shows the time left: when chosen,
+    // then after each page load; found is false when it is not on the page.
+    void timeLeftRead(bool found, const QString &text);
     // The user chose "Stop alerting".
     void elementWatchStopped();
 };

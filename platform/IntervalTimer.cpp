@@ -7,7 +7,7 @@ IntervalTimer::IntervalTimer(QObject *parent)
 {
     // A started timer waits its full period from that moment, not a rounded one.
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &IntervalTimer::timeout);
+    connect(&m_timer, &QTimer::timeout, this, &IntervalTimer::tick);
 }
 
 void IntervalTimer::setEnabled(bool enabled)
@@ -22,6 +22,21 @@ void IntervalTimer::setInterval(int ms)
 {
     m_interval = qBound(0, ms, 65535);
     rearm();
+}
+
+void IntervalTimer::setFirstWait(int ms)
+{
+    m_timer.stop();
+    if (m_enabled)
+        m_timer.start(qMax(0, ms));
+}
+
+void IntervalTimer::tick()
+{
+    // After a first wait of its own the timer goes back to its period.
+    if (m_timer.interval() != m_interval)
+        rearm();
+    emit timeout();
 }
 
 int IntervalTimer::remainingTime() const

@@ -20,11 +20,16 @@ public:
     // Milliseconds to the next tick, or -1 when it will not fire.
     int remainingTime() const;
     bool isRunning() const { return m_timer.isActive(); }
+    // Starts the wait over for an enabled timer: the next tick comes after ms,
+    // the later ones a period apart (none with a period of 0), so timers armed
+    // together need not tick together.
+    void setFirstWait(int ms);
 
 signals:
     void timeout();
 
 private:
+    void tick();
     void rearm();
 
     QTimer m_timer;

@@ -7,17 +7,60 @@ namespace {
 const QString kOrganisation = QStringLiteral("Gavrin");
 const QString kApplication = QStringLiteral("Gavrin");
 const QString kWinStateKey = QStringLiteral("Presets/WinState");
+const QString kNormalGeometryKey = QStringLiteral("Presets/NormalGeometry");
+const QString kWatchedItemsKey = QStringLiteral("Presets/WatchedItems");
+const QString kReopenWatchedItemsKey = QStringLiteral("Presets/ReopenWatchedItems");
+
+QVariant stored(const QString &key, const QVariant &otherwise)
+{
+    return QSettings(kOrganisation, kApplication).value(key, otherwise);
+}
+
+void store(const QString &key, const QVariant &value)
+{
+    QSettings settings(kOrganisation, kApplication);
+    settings.setValue(key, value);
+    settings.sync();
+}
 
 } // namespace
 
 QString QtSettingsStore::winState() const
 {
-    return QSettings(kOrganisation, kApplication).value(kWinStateKey, QStringLiteral("0")).toString();
+    return stored(kWinStateKey, QStringLiteral("0")).toString();
 }
 
 void QtSettingsStore::setWinState(const QString &value)
 {
-    QSettings settings(kOrganisation, kApplication);
-    settings.setValue(kWinStateKey, value);
-    settings.sync();
+    store(kWinStateKey, value);
+}
+
+QRect QtSettingsStore::normalGeometry() const
+{
+    return stored(kNormalGeometryKey, QRect()).toRect();
+}
+
+void QtSettingsStore::setNormalGeometry(const QRect &value)
+{
+    store(kNormalGeometryKey, value);
+}
+
+QString QtSettingsStore::watchedItems() const
+{
+    return stored(kWatchedItemsKey, QString()).toString();
+}
+
+void QtSettingsStore::setWatchedItems(const QString &value)
+{
+    store(kWatchedItemsKey, value);
+}
+
+bool QtSettingsStore::reopensWatchedItems() const
+{
+    return stored(kReopenWatchedItemsKey, true).toBool();
+}
+
+void QtSettingsStore::setReopensWatchedItems(bool value)
+{
+    store(kReopenWatchedItemsKey, value);
 }

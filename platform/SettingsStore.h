@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
-// The one value kept between runs: the main window's state as decimal text.
+// What is kept between runs: the main window's state as decimal text, its
+// size and place in the normal state, and the watched items.
 class SettingsStore
 {
 public:
@@ -10,12 +12,28 @@ public:
     // "0" when nothing is stored.
     virtual QString winState() const = 0;
     virtual void setWinState(const QString &value) = 0;
+    // Invalid when nothing is stored.
+    virtual QRect normalGeometry() const = 0;
+    virtual void setNormalGeometry(const QRect &value) = 0;
+    // Empty when nothing is stored.
+    virtual QString watchedItems() const = 0;
+    virtual void setWatchedItems(const QString &value) = 0;
+    // True when nothing is stored.
+    virtual bool reopensWatchedItems() const = 0;
+    virtual void setReopensWatchedItems(bool value) = 0;
 };
 
-// Organisation and application "Gavrin", group "Presets", key "WinState".
+// Organisation and application "Gavrin", group "Presets", keys "WinState",
+// "NormalGeometry", "WatchedItems" and "ReopenWatchedItems".
 class QtSettingsStore final : public SettingsStore
 {
 public:
     QString winState() const override;
     void setWinState(const QString &value) override;
+    QRect normalGeometry() const override;
+    void setNormalGeometry(const QRect &value) override;
+    QString watchedItems() const override;
+    void setWatchedItems(const QString &value) override;
+    bool reopensWatchedItems() const override;
+    void setReopensWatchedItems(bool value) override;
 };

@@ -1,5 +1,6 @@
 #include "app/core/ChangeHistory.h"
 
+#include <QStringList>
 #include <algorithm>
 
 bool ChangeHistory::record(const QString &value, const QDateTime &when)
@@ -16,4 +17,14 @@ bool ChangeHistory::record(const QString &value, const QDateTime &when)
 QList<ChangeHistory::Entry> ChangeHistory::lastFew(int n) const
 {
     return m_entries.mid(m_entries.size() - std::clamp(n, 0, int(m_entries.size())));
+}
+
+QString recentChanges(const ChangeHistory &history, int n)
+{
+    if (history.entries().size() < 2)
+        return QString();
+    QStringList shown;
+    for (const ChangeHistory::Entry &entry : history.lastFew(n))
+        shown << QStringLiteral("%1 at %2").arg(entry.value, entry.when.toLocalTime().toString(QStringLiteral("HH:mm:ss")));
+    return QStringLiteral("Changes: ") + shown.join(QStringLiteral(", "));
 }

@@ -30,3 +30,7 @@ public:
 private:
     QList<Entry> m_entries;
 };
+
+// The last n changes for a tooltip, oldest first: "Changes: US $180.00 at
+// 14:02:10, US $185.00 at 14:05:11"; empty while the element has not changed.
+QString recentChanges(const ChangeHistory &history, int n);

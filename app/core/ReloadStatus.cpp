@@ -87,3 +87,16 @@ ReloadStatus pageMessageStatus(const PageHealth &health)
         status.tooltip = QStringLiteral("The page said: %1").arg(health.pageMessage);
     return status;
 }
+
+QString watchStatus(const PageHealth &health, bool ended, bool changed)
+{
+    if (ended)
+        return QStringLiteral("ended");
+    if (health.notResponding)
+        return QStringLiteral("not responding");
+    if (!health.loadError.isEmpty())
+        return QStringLiteral("not answering");
+    if (health.pausedForTyping || health.waitingForDialog)
+        return QStringLiteral("paused");
+    return changed ? QStringLiteral("changed") : QStringLiteral("live");
+}

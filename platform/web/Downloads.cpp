@@ -31,11 +31,10 @@ void Downloads::downloadRequested(QWebEngineDownloadRequest *download)
 
 void Downloads::finished(QWebEngineDownloadRequest *download)
 {
-    const QString path = QDir(download->downloadDirectory()).filePath(download->downloadFileName());
-    if (download->state() == QWebEngineDownloadRequest::DownloadCompleted)
-        m_notifier->notify(QStringLiteral("Gavrin"), QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
-    else
-        m_notifier->notify(QStringLiteral("Gavrin"), QStringLiteral("Could not save %1: %2")
-                                                         .arg(QDir::toNativeSeparators(path),
-                                                              download->interruptReasonString()));
+    const QString path = QDir::toNativeSeparators(
+        QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
+    const QString message = download->state() == QWebEngineDownloadRequest::DownloadCompleted
+                                ? QStringLiteral("Saved %1").arg(path)
+                                : QStringLiteral("Could not save %1: %2").arg(path, download->interruptReasonString());
+    m_notifier->notify(QStringLiteral("Gavrin"), message, Notifier::kNoTag);
 }

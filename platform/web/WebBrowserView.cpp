@@ -4,13 +4,12 @@
 #include "platform/core/ScriptAddress.h"
 #include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
+#include "platform/web/PageElements.h"
 #include "platform/web/PageGuard.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
 #include "platform/web/WebPage.h"
 
-#include <QJsonDocument>
-#include <QJsonValue>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -48,7 +47,12 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
-    connect(m_view, &QWebEngineView::loadFinished, this, &WebBrowserView::readWatchedElement);
+    m_elements = new PageElements(m_view, kWorld);
+    connect(m_view, &QWebEngineView::loadFinished, m_elements, &PageElements::readAfterLoad);
+    connect(m_elements, &PageElements::followed, this, &BrowserView::elementChosen);
+    connect(m_elements, &PageElements::read, this, &BrowserView::elementRead);
+    connect(m_elements, &PageElements::timeLeftRead, this, &BrowserView::timeLeftRead);
+    connect(m_elements, &PageElements::stopAsked, this, &BrowserView::elementWatchStopped);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loadClock.start(); });
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebBrowserView::loadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserView::titleOrAddressChanged);
@@ -224,58 +228,21 @@ void WebBrowserView::setElementAlertsEnabled(bool enabled)
 
 void WebBrowserView::stopWatchingElement()
 {
-    m_watchedSelector.clear();
+    m_elements->stopFollowing();
+}
+
+void WebBrowserView::stopReadingTimeLeft()
+{
+    m_elements->stopReadingTimeLeft();
 }
 
 void WebBrowserView::showContextMenu(const QPoint &position)
 {
     QMenu *menu = m_view->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_alertsEnabled) {
-        QAction *first = menu->actions().value(0);
-        QAction *alert = new QAction(QStringLiteral("Alert me when this changes"), menu);
-        connect(alert, &QAction::triggered, this, [this, position] { chooseElementAt(position); });
-        menu->insertAction(first, alert);
-        if (!m_watchedSelector.isEmpty()) {
-            QAction *stop = new QAction(QStringLiteral("Stop alerting"), menu);
-            connect(stop, &QAction::triggered, this, [this] {
-                stopWatchingElement();
-                emit elementWatchStopped();
-            });
-            menu->insertAction(first, stop);
-        }
-        menu->insertSeparator(first);
-    }
+    if (m_alertsEnabled)
+        m_elements->addMenuEntries(menu, position);
     menu->popup(m_view->mapToGlobal(position));
-}
-
-void WebBrowserView::chooseElementAt(const QPoint &position)
-{
-    const qreal zoom = m_view->zoomFactor();
-    const QString script = QString::fromLatin1(kChooseElementScript)
-                               .arg(QString::number(position.x() / zoom), QString::number(position.y() / zoom));
-    m_page->runJavaScript(script, kWorld, [this](const QVariant &answer) {
-        const QVariantList chosen = answer.toList();
-        if (chosen.size() != 2 || chosen[0].toString().isEmpty())
-            return;
-        m_watchedSelector = chosen[0].toString();
-        emit elementChosen(chosen[1].toString());
-    });
-}
-
-void WebBrowserView::readWatchedElement(bool loaded)
-{
-    if (!loaded || m_watchedSelector.isEmpty())
-        return;
-    const QString selectorLiteral =
-        QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{m_watchedSelector}).toJson(QJsonDocument::Compact));
-    // The literal is a one-element array; the script wants its element.
-    const QString script = QString::fromLatin1(kReadElementScript).arg(selectorLiteral + QStringLiteral("[0]"));
-    m_page->runJavaScript(script, kWorld, [this](const QVariant &answer) {
-        if (m_watchedSelector.isEmpty())
-            return;
-        emit elementRead(answer.typeId() == QMetaType::QString, answer.toString());
-    });
 }
 
 void WebBrowserView::resizeEvent(QResizeEvent *event)

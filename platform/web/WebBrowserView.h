@@ -6,6 +6,7 @@
 #include <functional>
 
 class HangWatch;
+class PageElements;
 class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
@@ -33,6 +34,7 @@ public:
     QUrl address() const override;
     void setElementAlertsEnabled(bool enabled) override;
     void stopWatchingElement() override;
+    void stopReadingTimeLeft() override;
 
     QWebEngineView *view() const { return m_view; }
 
@@ -46,16 +48,14 @@ private:
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
-    void chooseElementAt(const QPoint &position);
-    void readWatchedElement(bool loaded);
 
     QWebEngineView *m_view;
     WebPage *m_page;
     HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
+    PageElements *m_elements;
     QElapsedTimer m_loadClock;
     PageHealth m_health;
     bool m_alertsEnabled = false;
     bool m_typingCheckPending = false;
-    QString m_watchedSelector;
 };

@@ -25,6 +25,11 @@ TEST(ChangeHistory, KeepsTheFirstValueAndEachChangeOnceWithItsTime)
     EXPECT_EQ(history.lastFew(10), expected);
     EXPECT_TRUE(history.lastFew(0).isEmpty());
     EXPECT_TRUE(history.lastFew(-1).isEmpty());
+    const QString time = at(40).toLocalTime().toString("HH:mm:ss");
+    EXPECT_EQ(recentChanges(history, 1), "Changes: US $180.00 at " + time);
+    ChangeHistory unchanged;
+    unchanged.record("US $180.00", at(0));
+    EXPECT_TRUE(recentChanges(unchanged, 3).isEmpty());
 }
 
 TEST(ChangeHistory, KeepsOnlyTheLastTwentyNewestLast)

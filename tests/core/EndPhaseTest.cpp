@@ -1,4 +1,5 @@
 #include "app/core/EndPhase.h"
+#include "app/core/EndStatus.h"
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,18 @@ TEST(EndPhase, ATabFollowedToItsEndReloadsOnceAfterItThenStops)
     EXPECT_EQ(reloads.mid(reloads.indexOf(60000)), QList<qint64>({60000, 55000, 50000, 45000, 40000, 35000, 30000,
                                                                   25000, 20000, 15000, 10000, 5000, 0, -2000}));
     EXPECT_EQ(reloads.indexOf(60000), 2 + 23); // every 10 s from 4:50 to 1:10 before the end
+}
+
+TEST(EndStatus, CountsDownThenSaysEndedWithTheLastValueAndTellsAProblem)
+{
+    const QDateTime now = kEnd.addSecs(-250);
+    const EndStatus counting = endStatus(EndPhase::EndingSoon, kEnd, QString(), "US $5", now);
+    EXPECT_EQ(counting.header, "4m 10s");
+    EXPECT_TRUE(counting.tooltip.startsWith("Time left: 4m 10s (ends "));
+    EXPECT_EQ(endStatus(EndPhase::Ended, kEnd, QString(), "US $185.00", now).header, "Ended: US $185.00");
+    EXPECT_EQ(endStatus(EndPhase::Ended, kEnd, QString(), QString(), now).tooltip, "Ended");
+    const EndStatus unread = endStatus(EndPhase::Normal, std::nullopt, "Cannot read the time left from 'soon'",
+                                       QString(), now);
+    EXPECT_TRUE(unread.header.isEmpty());
+    EXPECT_EQ(unread.tooltip, "Cannot read the time left from 'soon'");
 }

@@ -91,6 +91,22 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     EXPECT_EQ(status.tone, HealthTone::Failing);
 }
 
+TEST(ReloadStatus, AWatchedItemsStatusIsTheFirstThatHolds)
+{
+    PageHealth failing;
+    failing.loadError = "refused";
+    PageHealth typing;
+    typing.pausedForTyping = true;
+    PageHealth hung = failing;
+    hung.notResponding = true;
+    EXPECT_EQ(watchStatus(hung, true, true), "ended");
+    EXPECT_EQ(watchStatus(hung, false, true), "not responding");
+    EXPECT_EQ(watchStatus(failing, false, true), "not answering");
+    EXPECT_EQ(watchStatus(typing, false, true), "paused");
+    EXPECT_EQ(watchStatus({}, false, true), "changed");
+    EXPECT_EQ(watchStatus({}, false, false), "live");
+}
+
 TEST(TabToolTip, TellsTitleAndAddressAndAPageOffTheSite)
 {
     EXPECT_EQ(tabToolTip("Reloads every minute; next in 1 min", "Penny Black", QUrl("http://cgi.ebay.com/x"), true),

@@ -94,6 +94,8 @@ class SiteServer:
         # Paths answered with a status of their own, and paths never answered.
         self.statuses = {}
         self.hanging = set()
+        # When each request came, by time.time(), as (time, path).
+        self.timeline = []
         self.open_hangs = 0
         # When each path was first asked for, by time.monotonic(): the benches time page loads by it.
         self.arrived = {}
@@ -107,6 +109,7 @@ class SiteServer:
                 with server.lock:
                     server.requests.append(self.path)
                     server.arrived.setdefault(self.path, time.monotonic())
+                    server.timeline.append((time.time(), self.path))
                 if self.path in server.hanging:
                     return self.hang()
                 time.sleep(server.delays.get(self.path, 0))
@@ -164,6 +167,11 @@ class SiteServer:
     def seen(self, path):
         with self.lock:
             return self.requests.count(path)
+
+    def times(self, path):
+        """When path was asked for, by time.time(), oldest first."""
+        with self.lock:
+            return [when for when, asked in self.timeline if asked == path]
 
     def posted(self, path):
         with self.lock:

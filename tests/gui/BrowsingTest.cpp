@@ -241,10 +241,12 @@ private slots:
                 }
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&Open Saved Item", "&Save Current Item", "&Close Program",
+        QCOMPARE(captions, QStringList({"&File", "&Open Saved Item", "&Save Current Item",
+                                        "&Reopen Watched Items at Start", "-", "&Close Program",
                                         "&Navigate", "Go &Back", "&Go Forward", "&Stop Current Tab",
-                                        "&Refresh Current Tab", "&eBay Home Page", "E&nter Url", "&Watched Items",
-                                        "&Services",
+                                        "&Refresh Current Tab", "&eBay Home Page", "E&nter Url", "&Watched Items", "-",
+                                        "Ending Soon &Warning", ">&2 Minutes", ">&5 Minutes", ">&10 Minutes",
+                                        ">&30 Minutes", "&Services",
                                         "&My eBay", "&Sell an Item", "Make &Credit Card Payment",
                                         "&Post Non-Paying Bidder Alert", "Mes&sage Board", "-",
                                         "Search for an &Item", "-", "Specific Search", ">&By Seller",

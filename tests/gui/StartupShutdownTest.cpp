@@ -86,13 +86,42 @@ private slots:
         else if (how == 1)
             f.window->closeProgram();
         else
-            f.window->menuBar()->actions()[0]->menu()->actions()[2]->trigger();
+            f.window->menuBar()->actions()[0]->menu()->actions()[4]->trigger();
 
         QCOMPARE(ended.size(), 1);
         QCOMPARE(f.settings.stored, QString("2"));
         QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
         for (int i = 0; i < 5; ++i)
             QVERIFY(!f.window->watchTab(i)->reloadTimer()->isEnabled());
+    }
+
+    void watchedItemsAndTheNormalSizeComeBackUnlessTurnedOff()
+    {
+        MemorySettingsStore kept;
+        const auto useKept = [&kept](MainWindowServices &services) { services.settings = &kept; };
+        {
+            MainWindowFixture f(useKept);
+            f.window->start();
+            f.window->resize(700, 500);
+            f.window->rateBox()->setCurrentText("30 Seconds");
+            f.watch("1");
+            f.watch("2");
+            f.window->tabs()->setCurrent(0);
+            f.window->releaseTab();
+            f.window->menuBar()->actions()[0]->menu()->actions()[2]->trigger();
+            QVERIFY(!kept.reopens);
+            f.window->close();
+        }
+        QCOMPARE(kept.geometry.size(), QSize(700, 500));
+        for (bool reopens : {true, false}) {
+            kept.reopens = reopens;
+            MainWindowFixture f(useKept);
+            f.window->start();
+            QCOMPARE(f.window->size(), QSize(700, 500));
+            QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
+            QCOMPARE(f.window->tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));
+            QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), reopens ? 30000 : 0);
+        }
     }
 };
 

@@ -63,13 +63,15 @@ public:
     }
     void setElementAlertsEnabled(bool enabled) override { alertsEnabled = enabled; }
     void stopWatchingElement() override { calls << QStringLiteral("stopWatchingElement"); }
+    void stopReadingTimeLeft() override { calls << QStringLiteral("stopReadingTimeLeft"); }
 
     QString shown() const { return history.value(position); }
     void completeDocument() { emit documentComplete(); }
     void completeFrame() { emit frameComplete(); }
     void requestNewPage(const QString &address) { emit newPageRequested(address); }
     void chooseElement(const QString &text) { emit elementChosen(text); }
-    void readElement(bool found, const QString &text) { emit elementRead(found, text); }
+    void readElement(bool found, const QString &text, int element = 0) { emit elementRead(element, found, text); }
+    void readTimeLeft(bool found, const QString &text) { emit timeLeftRead(found, text); }
     void stopAlertingFromMenu() { emit elementWatchStopped(); }
     void refuseDialog(const QString &text) { emit dialogRefused(text); }
 

@@ -11,7 +11,16 @@ public:
         stored = value;
         ++writes;
     }
+    QRect normalGeometry() const override { return geometry; }
+    void setNormalGeometry(const QRect &value) override { geometry = value; }
+    QString watchedItems() const override { return items; }
+    void setWatchedItems(const QString &value) override { items = value; }
+    bool reopensWatchedItems() const override { return reopens; }
+    void setReopensWatchedItems(bool value) override { reopens = value; }
 
-    QString stored;
+    QString stored;   // the window state
+    QRect geometry;
+    QString items;
+    bool reopens = true;
     int writes = 0;
 };

@@ -143,8 +143,8 @@ private slots:
 
         QMenu *onLink = menuAt({40, 25});
         QVERIFY(onLink);
-        QCOMPARE(entries(onLink), QStringList({"Alert me when this changes", "Reload", "Save page",
-                                               "Open link in new tab", "Open link in new window", "Save link",
+        QCOMPARE(entries(onLink), QStringList({"Alert me when this changes", "This shows the time left", "Reload",
+                                               "Save page", "Open link in new tab", "Open link in new window", "Save link",
                                                "Copy link address"}));
         choose(onLink, "Open link in new window");
         QTRY_COMPARE(f.server.requestCount("/opened?via=link"), 2);
@@ -153,7 +153,8 @@ private slots:
         f.window->tabs()->setCurrent(0);
         QMenu *onText = menuAt({40, 400});
         QVERIFY(onText);
-        QCOMPARE(entries(onText), QStringList({"Alert me when this changes", "Reload", "Save page", "View page source"}));
+        QCOMPARE(entries(onText), QStringList({"Alert me when this changes", "This shows the time left", "Reload",
+                                               "Save page", "View page source"}));
         choose(onText, "View page source");
         QTRY_COMPARE(f.webView(kServices)->url().toString(), "view-source:" + address(f, f.itemPath("7")));
         QCOMPARE(f.window->tabs()->current(), kServices);
