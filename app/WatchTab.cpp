@@ -137,10 +137,7 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
-    if (m_itemNumber) {
-        const QString caption = itemCaption(*m_itemNumber);
-        m_tabs->setCaption(m_index, end.header.isEmpty() ? caption : caption + QStringLiteral(" \u00b7 ") + end.header);
-    }
+    m_tabs->setHeaderNote(m_index, m_itemNumber ? end.header : QString());
     m_tabs->setTabReloadStatus(m_index, status.fractionLeft,
                                tabToolTip(status.tooltip, m_view->title(), m_view->address(), onSite), status.tone);
     m_tabs->setTabOffSite(m_index, !onSite);

@@ -26,6 +26,7 @@ TabStrip::TabStrip(int count, QWidget *parent)
     , m_marked(count, false)
     , m_offSite(count, false)
     , m_toolTips(count)
+    , m_notes(count)
     , m_pages(count)
 {
     m_bar->setExpanding(false);
@@ -61,8 +62,22 @@ void TabStrip::setCaption(int index, const QString &caption)
     if (index < 0 || index >= count())
         return;
     m_captions[index] = caption;
-    m_bar->setTabText(index, displayText(caption));
+    showHeaderText(index);
     setTabToolTip(index, m_toolTips[index]);
+}
+
+void TabStrip::setHeaderNote(int index, const QString &note)
+{
+    if (index < 0 || index >= count() || m_notes[index] == note)
+        return;
+    m_notes[index] = note;
+    showHeaderText(index);
+}
+
+void TabStrip::showHeaderText(int index)
+{
+    const QString text = displayText(m_captions[index]);
+    m_bar->setTabText(index, m_notes[index].isEmpty() ? text : text + QStringLiteral(" \u00b7 ") + m_notes[index]);
 }
 
 bool TabStrip::isCaptionCut(int index) const

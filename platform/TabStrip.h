@@ -24,6 +24,9 @@ public:
     void setCurrent(int index);
     QString caption(int index) const;
     void setCaption(int index, const QString &caption);
+    // A short note shown after the caption on its header (the time left, say);
+    // the caption itself stays as written.
+    void setHeaderNote(int index, const QString &note);
     bool isCaptionCut(int index) const;
     void setTabToolTip(int index, const QString &text);
     int count() const { return m_captions.size(); }
@@ -53,11 +56,13 @@ protected:
 private:
     void showPage(int index);
     void showMarks(int index);
+    void showHeaderText(int index);
 
     ReloadTabBar *m_bar;
     QStringList m_captions;
     QVector<bool> m_marked;
     QVector<bool> m_offSite;
     QStringList m_toolTips;
+    QStringList m_notes;
     QVector<QVector<QWidget *>> m_pages;
 };
