@@ -47,7 +47,7 @@ void MainWindow::setupMenus()
     addEntry(navigate, QStringLiteral("E&nter Url"), this, &MainWindow::enterAddress);
     addEntry(navigate, QStringLiteral("&Watched Items"), this, &MainWindow::showWatchedItems);
     navigate->addSeparator();
-    QMenu *lead = navigate->addMenu(QStringLiteral("Ending Soon &Warning"));
+    QMenu *lead = navigate->addMenu(QStringLiteral("Ending Soon Warn&ing"));
     auto *leads = new QActionGroup(lead);
     for (int minutes : endingSoonLeadChoices()) {
         QAction *entry = lead->addAction(QStringLiteral("&%1 Minutes").arg(minutes));

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMenuBar>
+#include <QSet>
 #include <QtTest>
 
 class BrowsingTest : public QObject
@@ -232,7 +233,16 @@ private slots:
         QStringList captions;
         for (QAction *menu : f.window->menuBar()->actions()) {
             captions << menu->text();
+            // Entries we added must not share a key with another: a shared key only highlights in turn.
+            QSet<QChar> keys;
+            const bool ownKeys = menu->text() == "&File" || menu->text() == "&Navigate";
             for (QAction *entry : menu->menu()->actions()) {
+                const qsizetype amp = entry->text().indexOf('&');
+                if (ownKeys && amp >= 0) {
+                    const QChar key = entry->text().at(amp + 1).toLower();
+                    QVERIFY2(!keys.contains(key), qPrintable(entry->text()));
+                    keys.insert(key);
+                }
                 captions << (entry->isSeparator() ? QString("-") : entry->text());
                 QVERIFY(entry->shortcut().isEmpty());
                 if (entry->menu()) {
@@ -245,7 +255,7 @@ private slots:
                                         "&Reopen Watched Items at Start", "-", "&Close Program",
                                         "&Navigate", "Go &Back", "&Go Forward", "&Stop Current Tab",
                                         "&Refresh Current Tab", "&eBay Home Page", "E&nter Url", "&Watched Items", "-",
-                                        "Ending Soon &Warning", ">&2 Minutes", ">&5 Minutes", ">&10 Minutes",
+                                        "Ending Soon Warn&ing", ">&2 Minutes", ">&5 Minutes", ">&10 Minutes",
                                         ">&30 Minutes", "&Services",
                                         "&My eBay", "&Sell an Item", "Make &Credit Card Payment",
                                         "&Post Non-Paying Bidder Alert", "Mes&sage Board", "-",
