@@ -120,8 +120,10 @@ void MainWindow::storeWatchedItems()
 {
     QList<WatchedItem> items;
     for (int i = 0; i < kWatchTabCount; ++i) {
-        if (!m_watchTabs[i]->isFree())
-            items.append({i, m_watchTabs[i]->itemNumber(), m_watchTabs[i]->periodMs()});
+        const WatchTab *tab = m_watchTabs[i];
+        if (!tab->isFree())
+            items.append({i, tab->itemNumber(), tab->periodMs(), tab->view()->followedElements(),
+                          tab->view()->timeLeftElement()});
     }
     m_services.settings->setWatchedItems(watchedItemsToText(items));
 }
@@ -130,7 +132,9 @@ void MainWindow::reopenWatchedItems()
 {
     if (!m_services.settings->reopensWatchedItems())
         return;
-    for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount))
+    for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount)) {
         m_watchTabs[item.tab]->watch(item.itemNumber, item.periodMs);
+        m_watchTabs[item.tab]->restoreElements(item.followed, item.timeLeft);
+    }
     updateReloadStatus();
 }

@@ -159,6 +159,13 @@ WatchSummary WatchTab::summary(const QDateTime &now) const
     return summary;
 }
 
+void WatchTab::restoreElements(const QStringList &followed, const QString &timeLeft)
+{
+    m_view->restoreElements(followed, timeLeft);
+    for (int i = 0; i < followed.size(); ++i)
+        m_followed.append({std::nullopt, QString(), {}});
+}
+
 void WatchTab::elementRead(int element, bool found, const QString &text)
 {
     if (element < 0 || element >= m_followed.size())
@@ -169,7 +176,12 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
         followed.history.record(followed.value, QDateTime::currentDateTime());
     }
     emit summaryChanged();
-    const auto change = followed.watch.observe(found ? std::optional<QString>(text) : std::nullopt);
+    if (!followed.watch) {
+        if (found)
+            followed.watch.emplace(text);
+        return;
+    }
+    const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt);
     if (!change)
         return;
     markUnlessInFront();

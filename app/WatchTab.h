@@ -36,6 +36,9 @@ public:
 
     // Opens the item's page and reloads it every periodMs (0: never by its own timer).
     void watch(const QString &itemNumber, int periodMs);
+    // Points again at the elements a watch of an earlier run followed; the
+    // first text read of each is where its alerts start from.
+    void restoreElements(const QStringList &followed, const QString &timeLeft);
     // Shows the blank page, stops reloading and alerting, and is free again.
     void release(const QString &blankPage);
     // A rate picked anew: the first reload comes after firstWaitMs, then one a period.
@@ -74,7 +77,7 @@ private:
     std::optional<QString> m_itemNumber;
     struct FollowedElement
     {
-        ElementWatch watch;
+        std::optional<ElementWatch> watch;   // none until a first text is read
         QString value;              // the first one's is the final price once ended
         ChangeHistory history;
     };

@@ -50,6 +50,11 @@ public:
     // Follows none of the chosen elements any more.
     virtual void stopWatchingElement() = 0;
     virtual void stopReadingTimeLeft() = 0;
+    // What the page's followed elements and time left are found by, to be
+    // kept between runs and pointed at again.
+    virtual QStringList followedElements() const = 0;
+    virtual QString timeLeftElement() const = 0;
+    virtual void restoreElements(const QStringList &followed, const QString &timeLeft) = 0;
 
 signals:
     // A page finished loading, whether it loaded or failed, or it was lost

@@ -8,7 +8,11 @@ QString watchedItemsToText(const QList<WatchedItem> &items)
 {
     QJsonArray array;
     for (const WatchedItem &item : items)
-        array.append(QJsonObject{{"tab", item.tab}, {"item", item.itemNumber}, {"periodMs", item.periodMs}});
+        array.append(QJsonObject{{"tab", item.tab},
+                                 {"item", item.itemNumber},
+                                 {"periodMs", item.periodMs},
+                                 {"followed", QJsonArray::fromStringList(item.followed)},
+                                 {"timeLeft", item.timeLeft}});
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
@@ -20,7 +24,13 @@ QList<WatchedItem> watchedItemsFromText(const QString &text, int tabCount)
         const int tab = object.value("tab").toInt(-1);
         if (tab < 0 || tab >= tabCount || !object.value("item").isString())
             continue;
-        items.append({tab, object.value("item").toString(), qBound(0, object.value("periodMs").toInt(), 65535)});
+        QStringList followed;
+        for (const QJsonValue &selector : object.value("followed").toArray()) {
+            if (selector.isString())
+                followed << selector.toString();
+        }
+        items.append({tab, object.value("item").toString(), qBound(0, object.value("periodMs").toInt(), 65535),
+                      followed, object.value("timeLeft").toString()});
     }
     return items;
 }

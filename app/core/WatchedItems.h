@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The items the watch tabs follow, kept from one run to the next.
 struct WatchedItem
@@ -9,9 +10,12 @@ struct WatchedItem
     int tab = 0;
     QString itemNumber;
     int periodMs = 0;   // the tab's own rate; 0: no timed reload
+    QStringList followed;   // how the page's followed elements are found
+    QString timeLeft;       // how its time left is found; empty: not pointed at
     bool operator==(const WatchedItem &other) const
     {
-        return tab == other.tab && itemNumber == other.itemNumber && periodMs == other.periodMs;
+        return tab == other.tab && itemNumber == other.itemNumber && periodMs == other.periodMs
+            && followed == other.followed && timeLeft == other.timeLeft;
     }
 };
 

@@ -100,3 +100,9 @@ void PageElements::readElement(const QString &selector, const std::function<void
         read(answer.typeId() == QMetaType::QString, answer.toString());
     });
 }
+
+void PageElements::restore(const QStringList &followed, const QString &timeLeft)
+{
+    m_selectors = followed;
+    m_timeLeftSelector = timeLeft;
+}

@@ -22,6 +22,10 @@ public:
     // Puts the entries for the element at position before the menu's first one.
     void addMenuEntries(QMenu *menu, const QPoint &position);
     void stopFollowing();
+    QStringList followedSelectors() const { return m_selectors; }
+    QString timeLeftSelector() const { return m_timeLeftSelector; }
+    // Points at parts kept from an earlier run; their texts come with the next load.
+    void restore(const QStringList &followed, const QString &timeLeft);
     void stopReadingTimeLeft();
     void readAfterLoad(bool loaded);
 

@@ -257,3 +257,18 @@ void WebBrowserView::showEvent(QShowEvent *event)
     // What the page said out of sight has been seen once its tab is in front.
     updateHealth([](PageHealth &health) { health.pageMessage.clear(); });
 }
+
+QStringList WebBrowserView::followedElements() const
+{
+    return m_elements->followedSelectors();
+}
+
+QString WebBrowserView::timeLeftElement() const
+{
+    return m_elements->timeLeftSelector();
+}
+
+void WebBrowserView::restoreElements(const QStringList &followed, const QString &timeLeft)
+{
+    m_elements->restore(followed, timeLeft);
+}

@@ -35,6 +35,9 @@ public:
     void setElementAlertsEnabled(bool enabled) override;
     void stopWatchingElement() override;
     void stopReadingTimeLeft() override;
+    QStringList followedElements() const override;
+    QString timeLeftElement() const override;
+    void restoreElements(const QStringList &followed, const QString &timeLeft) override;
 
     QWebEngineView *view() const { return m_view; }
 

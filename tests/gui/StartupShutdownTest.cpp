@@ -106,6 +106,8 @@ private slots:
             f.window->rateBox()->setCurrentText("30 Seconds");
             f.watch("1");
             f.watch("2");
+            f.view(1)->followedSelectors = QStringList{"#price"};
+            f.view(1)->timeLeftSelector = "#left";
             f.window->tabs()->setCurrent(0);
             f.window->releaseTab();
             f.window->menuBar()->actions()[0]->menu()->actions()[2]->trigger();
@@ -121,7 +123,17 @@ private slots:
             QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
             QCOMPARE(f.window->tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));
             QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), reopens ? 30000 : 0);
+            QCOMPARE(f.view(1)->followedSelectors, reopens ? QStringList{"#price"} : QStringList());
+            QCOMPARE(f.view(1)->timeLeftSelector, reopens ? QString("#left") : QString());
         }
+        // The price followed again starts from its first reading: only a change after it alerts.
+        kept.reopens = true;
+        MainWindowFixture f(useKept);
+        f.window->start();
+        f.view(1)->readElement(true, "US $41.00");
+        QVERIFY(f.notifier.messages.isEmpty());
+        f.view(1)->readElement(true, "US $45.00");
+        QCOMPARE(f.notifier.messages.size(), 1);
     }
 };
 

@@ -64,6 +64,13 @@ public:
     void setElementAlertsEnabled(bool enabled) override { alertsEnabled = enabled; }
     void stopWatchingElement() override { calls << QStringLiteral("stopWatchingElement"); }
     void stopReadingTimeLeft() override { calls << QStringLiteral("stopReadingTimeLeft"); }
+    QStringList followedElements() const override { return followedSelectors; }
+    QString timeLeftElement() const override { return timeLeftSelector; }
+    void restoreElements(const QStringList &followed, const QString &timeLeft) override
+    {
+        followedSelectors = followed;
+        timeLeftSelector = timeLeft;
+    }
 
     QString shown() const { return history.value(position); }
     void completeDocument() { emit documentComplete(); }
@@ -84,6 +91,8 @@ public:
     bool formAnswer = false;
     QList<TimedReload> timedReloads;
     PageHealth pageHealth;
+    QStringList followedSelectors;
+    QString timeLeftSelector;
     QString pageTitle;
     QUrl pageAddress;
 };
