@@ -1,9 +1,10 @@
+import configparser
 import os
 import subprocess
 import time
 import unittest
 
-from gavrin_e2e import Gavrin, SiteServer, wait_until
+from gavrin_e2e import Gavrin, SiteServer, item_page, wait_until
 
 
 def net_wm_state(window):
@@ -27,9 +28,16 @@ class WindowState(unittest.TestCase):
         self.conf = os.path.join(self.app.home, ".config", "Gavrin", "Gavrin.conf")
 
     def store(self, value):
+        """Stores a window state, keeping whatever else the last run stored."""
         os.makedirs(os.path.dirname(self.conf), exist_ok=True)
+        settings = configparser.RawConfigParser()
+        settings.optionxform = str
+        settings.read(self.conf)
+        if not settings.has_section("Presets"):
+            settings.add_section("Presets")
+        settings.set("Presets", "WinState", value)
         with open(self.conf, "w") as stored:
-            stored.write("[Presets]\nWinState=%s\n" % value)
+            settings.write(stored, space_around_delimiters=False)
 
     def close_and_read_state(self):
         self.app.focus(self.app.window)
@@ -41,6 +49,9 @@ class WindowState(unittest.TestCase):
     def test_first_run_opens_normal_and_a_stored_maximised_opens_maximised_and_each_is_stored_at_closing(self):
         self.app.start()
         self.assertFalse(maximised(self.app.window))
+        # A watched item comes back with the next run.
+        self.app.watch("9101")
+        self.assertTrue(wait_until(lambda: self.server.seen(item_page("9101")) == 1))
         self.assertIn("WinState=0", self.close_and_read_state())
         for stored in ("2", "2.4"):
             with self.subTest(stored=stored):
@@ -48,6 +59,8 @@ class WindowState(unittest.TestCase):
                 self.app.start()
                 self.assertTrue(wait_until(lambda: maximised(self.app.window), timeout=10),
                                 "not maximised: " + net_wm_state(self.app.window))
+                self.assertTrue(wait_until(lambda: self.server.seen(item_page("9101")) >= 2),
+                                "the watched item was not reopened")
                 # The pages of the start-up have loaded and drawn by now; the state stays.
                 time.sleep(2)
                 self.assertTrue(maximised(self.app.window), "no longer maximised: " + net_wm_state(self.app.window))
