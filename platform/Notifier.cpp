@@ -7,17 +7,6 @@
 #include "platform/DesktopNotifications.h"
 #endif
 
-DesktopNotifier::DesktopNotifier(QObject *parent)
-    : Notifier(parent)
-{
-#ifndef Q_OS_WIN
-    if (DesktopNotifications::isAvailable()) {
-        m_service = new DesktopNotifications(this);
-        connect(m_service, &DesktopNotifications::activated, this, &Notifier::clicked);
-    }
-#endif
-}
-
 DesktopNotifier::~DesktopNotifier()
 {
     delete m_tray;
@@ -26,6 +15,15 @@ DesktopNotifier::~DesktopNotifier()
 void DesktopNotifier::notify(const QString &title, const QString &message, int tag)
 {
 #ifndef Q_OS_WIN
+    // The session bus is asked once, at the first notification rather than
+    // at start-up, whether the desktop has a notification service.
+    if (!m_serviceLookedFor) {
+        m_serviceLookedFor = true;
+        if (DesktopNotifications::isAvailable()) {
+            m_service = new DesktopNotifications(this);
+            connect(m_service, &DesktopNotifications::activated, this, &Notifier::clicked);
+        }
+    }
     if (m_service) {
         m_service->show(title, message, tag);
         return;

@@ -29,7 +29,7 @@ class DesktopNotifier final : public Notifier
     Q_OBJECT
 
 public:
-    explicit DesktopNotifier(QObject *parent = nullptr);
+    using Notifier::Notifier;
     ~DesktopNotifier() override;
     void notify(const QString &title, const QString &message, int tag) override;
 
@@ -37,6 +37,7 @@ private:
     void showInTray(const QString &title, const QString &message, int tag);
 
     DesktopNotifications *m_service = nullptr;
+    bool m_serviceLookedFor = false;
     QSystemTrayIcon *m_tray = nullptr;
     int m_trayTag = -1;   // a balloon tells no tag of its own: the last one shown
 };

@@ -46,6 +46,11 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
     return {QStringLiteral("Not reloading"), std::nullopt};
 }
 
+QString pageMessageLine(const PageHealth &health)
+{
+    return health.pageMessage.isEmpty() ? QString() : QStringLiteral("The page said: %1").arg(health.pageMessage);
+}
+
 QStringList healthLines(const PageHealth &health, const QDateTime &now)
 {
     QStringList lines;
@@ -63,7 +68,7 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
                      .arg(health.lastDrawn.toString(QStringLiteral("HH:mm:ss")), duration(int(qMin<qint64>(age, 1 << 30))));
     }
     if (!health.pageMessage.isEmpty())
-        lines << QStringLiteral("The page said: %1").arg(health.pageMessage);
+        lines << pageMessageLine(health);
     return lines;
 }
 
@@ -83,8 +88,7 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
 ReloadStatus pageMessageStatus(const PageHealth &health)
 {
     ReloadStatus status;
-    if (!health.pageMessage.isEmpty())
-        status.tooltip = QStringLiteral("The page said: %1").arg(health.pageMessage);
+    status.tooltip = pageMessageLine(health);
     return status;
 }
 

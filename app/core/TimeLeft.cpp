@@ -114,18 +114,6 @@ AuctionEnd auctionEnd(const QString &text, const QDateTime &now)
     return endDate(read);
 }
 
-bool looksLikeTimeLeft(const QString &text)
-{
-    return auctionEnd(text, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC)).end.has_value();
-}
-
-bool isTimeLeftLabel(const QString &text)
-{
-    static const QRegularExpression label(
-        QStringLiteral("^(?:time (?:left|remaining)|ends(?: in)?|ending(?: in)?) ?:?$"), kCaseless);
-    return label.match(text.simplified()).hasMatch();
-}
-
 QString timeLeftText(const QDateTime &now, const QDateTime &end)
 {
     const qint64 seconds = std::max<qint64>(0, (now.msecsTo(end) + 999) / 1000);

@@ -26,13 +26,6 @@ struct AuctionEnd
 
 AuctionEnd auctionEnd(const QString &text, const QDateTime &now);
 
-// Whether an element's text reads as a time left or an end, so Gavrin may offer it.
-bool looksLikeTimeLeft(const QString &text);
-
-// Whether a text is a label put beside the time left: "Time left", "Time
-// remaining", "Ends", "Ends in", "Ending", "Ending in", in any case, with or
-// without a colon.
-bool isTimeLeftLabel(const QString &text);
 
 // The time from now to end in its two largest units, whole seconds rounded up:
 // "3d 4h", "4h 20m", "4m 10s", "45s"; "0s" once the end has come.

@@ -123,6 +123,11 @@ void WebBrowserView::open(const QString &text)
 void WebBrowserView::reload()
 {
     userNavigates();
+    fetchAgain();
+}
+
+void WebBrowserView::fetchAgain()
+{
     // A reload while an address is still on its way would drop it and fetch
     // the page shown before; asking for that address again restarts its load.
     const QUrl shown = m_view->history()->currentItem().url();
@@ -214,11 +219,8 @@ void WebBrowserView::reloadNow(const TimedReload &reload)
         return;
     }
     m_page->setTimedNavigation(true);
-    // Only a load that has been on its way too long gets here: start it over.
-    if (m_page->isLoading())
-        m_view->setUrl(m_view->url());
-    else
-        m_view->reload();
+    // A load still on its way gets here only once it has taken too long.
+    fetchAgain();
 }
 
 void WebBrowserView::setElementAlertsEnabled(bool enabled)

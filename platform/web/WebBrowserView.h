@@ -48,6 +48,7 @@ protected:
 private:
     void userNavigates();
     void reloadNow(const TimedReload &reload);
+    void fetchAgain();
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
