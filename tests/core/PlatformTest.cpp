@@ -1,0 +1,156 @@
+#include "FakeRegistry.h"
+#include "about/core/GetKeyValue.h"
+#include "about/core/SysInfoTool.h"
+#include "platform/core/Contrast.h"
+#include "platform/core/DataLocation.h"
+#include "platform/core/PortableRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kKey = "SOFTWARE\\Test";
+
+// The value of this type stored and read back, or "(false)" when GetKeyValue said it could not read it.
+QString readBack(quint32 type, const QByteArray &data, const QString &name = "Name", const QString &key = kKey)
+{
+    FakeRegistry registry;
+    registry.setValue(kKey, "Name", type, data);
+    QString value = "as it came";
+    const bool ok = GetKeyValue(registry, Registry::LocalMachine, key, name, value);
+    EXPECT_TRUE(registry.openKeys.isEmpty()) << "a key was left open";
+    EXPECT_EQ(registry.accessAsked.last(), 0x20019u) << "more than read access (KEY_READ) asked for";
+    if (!ok)
+        EXPECT_EQ(value, "");
+    return ok ? value : "(false)";
+}
+
+void writeFile(const QString &path, const QByteArray &content, bool executable = false)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+}
+
+} // namespace
+
+TEST(GetKeyValue, MissingValuesAreNotReadTextsFit1024BytesLosingOnlyTheLastZeroAndNumbersAreDecimal)
+{
+    EXPECT_EQ(readBack(Registry::TextType, "x", "Other"), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, "x", "Name", "SOFTWARE\\Other"), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1023, 'a') + '\0'), QString(1023, 'a'));
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1024, 'b') + '\0'), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1024, 'c')), QString(1024, 'c'));
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray("ab\0\0", 4)), QString("ab") + QChar(0));
+    // Little-endian, unsigned, with high bits in a low byte: 0x8000058A.
+    EXPECT_EQ(readBack(Registry::NumberType, QByteArray("\x8a\x05\0\x80", 4)), "2147485066");
+    EXPECT_EQ(readBack(3, QByteArray("\x01\x02", 2)), "as it came");
+}
+
+TEST(SysInfoTool, ARegisteredPathWinsOverTheLocationFolderThatCountsOnlyWithTheProgramInIt)
+{
+    QTemporaryDir folder;
+    const QString native = QDir::toNativeSeparators(folder.path());
+    FakeRegistry registry;
+    registry.setText("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", native);
+    EXPECT_EQ(sysInfoToolPath(registry), "");
+    writeFile(folder.filePath("MSINFO32.EXE"), "");
+    EXPECT_EQ(sysInfoToolPath(registry), native + QDir::separator() + "MSINFO32.EXE");
+    registry.setText(sysInfoToolKey(), "PATH", "/no/such/msinfo32");
+    EXPECT_EQ(sysInfoToolPath(registry), "/no/such/msinfo32");
+}
+
+TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCase)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("registry.ini"), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Tool]\n"
+                                            "Plain=/opt/a, b\nLong=" + QByteArray(1024, 'x') + "\n");
+    PortableRegistry registry(dir.filePath("registry.ini"), {dir.path()});
+    QString value;
+    EXPECT_TRUE(GetKeyValue(registry, Registry::LocalMachine, "software\\vendor\\TOOL", "plain", value));
+    EXPECT_EQ(value, "/opt/a, b");
+    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, "SOFTWARE\\Vendor\\Tool", "Long", value));
+    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, "SOFTWARE\\Vendor", "Plain", value));
+}
+
+TEST(PortableRegistry, FindsASystemInformationProgramUnlessTheFileNamesOne)
+{
+    QTemporaryDir dir;
+    PortableRegistry registry(dir.filePath("registry.ini"), {dir.path()});
+    writeFile(dir.filePath("hardinfo"), "not a program");
+    EXPECT_EQ(sysInfoToolPath(registry), "");
+    writeFile(dir.filePath("kinfocenter"), "#!/bin/sh\n", true);
+    EXPECT_EQ(sysInfoToolPath(registry), dir.filePath("kinfocenter"));
+    writeFile(dir.filePath("registry.ini"),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\nPATH=/usr/local/bin/sysinfo\n");
+    EXPECT_EQ(sysInfoToolPath(registry), "/usr/local/bin/sysinfo");
+}
+
+TEST(DataLocation, DecidesWhereEachFileIsReadAndSaved)
+{
+    const QString beside = "/opt/gavrin/index.dat";
+    const QString data = "/home/u/.local/share/gavrin/index.dat";
+    const QStringList installedSettings = {"/home/u/.config/gavrin", "/opt/gavrin"};
+    const struct
+    {
+        const char *name;
+        bool writable, oldSavedItems, savedItemsInDataFolder;
+        DataLocation expected;
+    } rows[] = {
+        {"portable", true, true, false, {true, beside, beside, {"/opt/gavrin"}}},
+        {"installed, first run", false, false, false, {false, data, data, installedSettings}},
+        {"installed, first run, old items", false, true, false, {false, beside, data, installedSettings}},
+        {"installed, later run", false, true, true, {false, data, data, installedSettings}},
+    };
+    for (const auto &row : rows) {
+        const DataLocation location = decideDataLocation({"/opt/gavrin", row.writable, "/home/u/.local/share/gavrin",
+                                                          "/home/u/.config/gavrin", row.oldSavedItems,
+                                                          row.savedItemsInDataFolder});
+        EXPECT_EQ(location.portable, row.expected.portable) << row.name;
+        EXPECT_EQ(location.savedItemsReadPath, row.expected.savedItemsReadPath) << row.name;
+        EXPECT_EQ(location.savedItemsSavePath, row.expected.savedItemsSavePath) << row.name;
+        EXPECT_EQ(location.settingsFolders, row.expected.settingsFolders) << row.name;
+    }
+}
+
+TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
+{
+    QTemporaryDir root;
+    QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath("program") && dir.mkpath("config"));
+    for (const char *file : {"program/index.dat", "program/gavrin.ini", "config/registry.ini"})
+        writeFile(dir.filePath(file), "");
+    const DataFacts gathered = gatherDataFacts(dir.filePath("program"), dir.filePath("data"), dir.filePath("config"));
+    EXPECT_TRUE(gathered.programFolderWritable);
+    EXPECT_TRUE(gathered.savedItemsBesideProgram);
+    EXPECT_FALSE(gathered.savedItemsInDataFolder);
+
+    DataLocation installed = decideDataLocation({gathered.programFolder, false, gathered.dataFolder,
+                                                 gathered.configFolder, false, false});
+    EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("config/registry.ini"));
+    EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
+    installed.settingsFolders.removeFirst();
+    EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("program/registry.ini"));
+}
+
+TEST(Contrast, LabelColourReadsOnEveryWindowColour)
+{
+    EXPECT_DOUBLE_EQ(contrastRatio({0, 0, 0}, {255, 255, 255}), 21);
+    EXPECT_NEAR(relativeLuminance({128, 128, 128}), 0.2159, 1e-4);
+    const std::pair<Rgb, Rgb> rows[] = {
+        {{240, 240, 240}, {0, 0, 192}},  // the light default: dark blue as always
+        {{49, 54, 59}, {140, 170, 255}}, // a dark theme
+        {{90, 90, 90}, {255, 255, 255}}, // neither blue reads
+        {{128, 128, 128}, {0, 0, 0}},
+    };
+    for (const auto &[window, label] : rows) {
+        EXPECT_EQ(labelColourOn(window), label) << window.red << "," << window.green << "," << window.blue;
+        EXPECT_GE(contrastRatio(label, window), kMinimumContrast);
+    }
+}

@@ -1,0 +1,170 @@
+#include "app/core/ItemLink.h"
+#include "app/core/SiteAddresses.h"
+#include "platform/core/PageDialogs.h"
+#include "platform/core/ScriptAddress.h"
+#include "platform/core/SiteConfig.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writeIni(const QTemporaryDir &dir, const QByteArray &content)
+{
+    const QString path = dir.filePath("gavrin.ini");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+
+} // namespace
+
+TEST(SiteConfig, KeysOverrideOneByOneAndABadFileGivesTheDefaults)
+{
+    QTemporaryDir dir;
+    const SiteConfig defaults;
+    const SiteConfig config = loadSiteConfig(
+        writeIni(dir, "[Site]\nItemServer=127.0.0.1:8123\nMakerSite=http://127.0.0.1:9/maker/\n"));
+    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
+    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
+    EXPECT_EQ(config.mainHost, defaults.mainHost);
+    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini")).itemServer, defaults.itemServer);
+    const QString garbage = writeIni(dir, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23));
+    EXPECT_EQ(loadSiteConfig(garbage).itemServer, defaults.itemServer);
+}
+
+TEST(SiteConfig, ValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
+{
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[Site]\nItemServer=evil.example/path?x\nMainHost=\nPageHost=a..b\n"
+                                       "SearchUK=127.0.0.1:99999\nLoginHost=login.test\n"
+                                       "MakerSite=javascript:alert(1)\n");
+    QStringList ignored;
+    const SiteConfig config = loadSiteConfig(path, &ignored);
+    const SiteConfig defaults;
+    EXPECT_EQ(config.itemServer, defaults.itemServer);
+    EXPECT_EQ(config.mainHost, defaults.mainHost);
+    EXPECT_EQ(config.pageHost, defaults.pageHost);
+    EXPECT_EQ(config.searchUK, defaults.searchUK);
+    EXPECT_EQ(config.makerSite, defaults.makerSite);
+    EXPECT_EQ(config.loginHost, "login.test");
+    ASSERT_EQ(ignored.size(), 5) << ignored.join('\n').toStdString();
+    const char *starts[] = {"ItemServer=evil.example/path?x: ", "MainHost=: ", "PageHost=a..b: ",
+                            "SearchUK=127.0.0.1:99999: ", "MakerSite=javascript:alert(1): "};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(ignored[i].startsWith(starts[i]) && ignored[i].size() > qsizetype(strlen(starts[i])))
+            << ignored[i].toStdString();
+}
+
+TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
+{
+    for (const char *value : {"cgi.ebay.com", "127.0.0.1:8123", "a-b.example:65535", "[::1]:8080", "xn--bcher-kva.example"})
+        EXPECT_EQ(hostProblem(value), QString()) << value;
+    const char *bad[] = {"", "http://x.example", "x.example/path", "user@x.example", "127.0.0.1:99999",
+                         "x.example:0", "x.example:", "x.example:8a", "a:1:2", "a..b", "-a.example", "a-.example",
+                         "a_b.example", "[nothost]:80", QByteArray(64, 'a').constData()};
+    for (const char *value : bad)
+        EXPECT_NE(hostProblem(value), QString()) << value;
+}
+
+TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
+{
+    SiteConfig site;
+    site.itemServer = "127.0.0.1:8080";
+    site.pageHost = "pages.test:81";
+    site.secureHost = "secure.test";
+    site.loginHost = "login.test";
+    site.complaintHost = "complaint.test";
+    EXPECT_EQ(itemPageAddress(site, " 12 a"), "http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item= 12 a");
+    EXPECT_EQ(homePageAddress(site), "http://" + site.mainHost + "/");
+    const std::pair<SitePage, QString> pages[] = {
+        {SitePage::MyEbay, "http://login.test/aw-cgi/eBayISAPI.dll?MyEbayLogin"},
+        {SitePage::Sell, "http://pages.test:81/sell/index.html"},
+        {SitePage::CreditCardPayment, "https://secure.test/aw-secure/cc-onetime.html"},
+        {SitePage::NonPayingBidderAlert, "http://complaint.test/aw-cgi/eBayISAPI.dll?NPBComplaintForm"},
+        {SitePage::MakerSite, site.makerSite},
+    };
+    for (const auto &[page, address] : pages)
+        EXPECT_EQ(sitePageAddress(site, page), address);
+
+    const std::pair<const char *, bool> onSite[] = {
+        {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", true},
+        {"https://LOGIN.test/login", true},
+        {"http://www.belvax.com/list.html", true},
+        {"file:///opt/gavrin/temp.html", true},
+        {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
+        {"http://127.0.0.1/", false},
+        {"http://login.test.evil.test/", false},
+    };
+    for (const auto &[address, expected] : onSite)
+        EXPECT_EQ(isOnSite(site, QUrl(address)), expected) << address;
+}
+
+TEST(ScriptAddress, ScriptsAreKnownHoweverTheyAreWritten)
+{
+    const std::pair<const char *, bool> rows[] = {
+        {"JavaScript:alert(document.cookie)", true}, {"\x01\tjavascript:alert(1)", true},
+        {"jav\r\nascript:alert(1)", true},           {"https://example.com/?q=javascript:", false},
+        {"file:///tmp/javascript.html", false},      {"javascripts.example.com", false},
+        {"C:\\Gavrin\\temp.html", false},            {"about:blank", false},
+    };
+    for (const auto &[text, script] : rows)
+        EXPECT_EQ(isScriptAddress(QString::fromLatin1(text)), script) << text;
+}
+
+TEST(ItemLink, TakesTheNumberFromAnItemPageAddressAndLeavesOtherTextAsTyped)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?ViewItem&item=123456", "123456"},
+        {"https://auctions.example.org/x?category=7&item=42&rd=1", "42"},
+        {"http://cgi.ebay.com/ViewItem&item=123456", "123456"},
+        {"https://www.ebay.co.uk/itm/Penny-Black-1840-plate-6/123456?hash=item1c&var=0#desc", "123456"},
+        {"  HTTPS://www.ebay.com/itm/123456/\n", "123456"},
+    };
+    for (const auto &[text, number] : rows)
+        EXPECT_EQ(itemNumberFromLink(QString::fromLatin1(text)), QString::fromLatin1(number)) << text;
+    for (const char *text : {"Penny Black 1840", "www.ebay.com/itm/123456", "ftp://host/itm/123456",
+                             "https://www.ebay.com/itm/", "https://www.ebay.com/itm/a/b/123456",
+                             "https://www.ebay.com/sch/i.html?_nkw=123456", "http://host/?item=12ab",
+                             "http://host/?olditem=123456"})
+        EXPECT_EQ(itemNumberFromLink(QString::fromLatin1(text)), std::nullopt) << text;
+}
+
+TEST(PageDialogs, OnlyTheTabInFrontAsksAndATimedReloadNeverWaits)
+{
+    using K = PageDialogKind;
+    using A = PageDialogAnswer;
+    const struct
+    {
+        K kind;
+        bool inFront, timed, throttled;
+        A answer;
+    } rows[] = {
+        {K::Alert, true, false, false, A::ShowNotice},
+        {K::LeavePage, true, false, false, A::AskUser},
+        {K::Confirm, false, false, false, A::RefuseQuietly},
+        {K::LeavePage, true, true, false, A::LeaveQuietly},
+        {K::LeavePage, false, true, true, A::LeaveQuietly},
+        // A page's own question during a timed reload is no leave question.
+        {K::Confirm, true, true, false, A::AskUser},
+        {K::Alert, true, false, true, A::RefuseQuietly},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(pageDialogAnswer(row.kind, row.inFront, row.timed, row.throttled), row.answer)
+            << int(row.kind) << row.inFront << row.timed << row.throttled;
+}
+
+TEST(PageDialogs, AfterThreeInAFewSecondsNoMoreAreShown)
+{
+    DialogThrottle throttle;
+    EXPECT_FALSE(throttle.throttles(0));
+    EXPECT_FALSE(throttle.throttles(200));
+    EXPECT_FALSE(throttle.throttles(400));
+    EXPECT_TRUE(throttle.throttles(600));
+    EXPECT_TRUE(throttle.throttles(4000));
+    // A page quiet for the burst's length may speak again.
+    EXPECT_FALSE(throttle.throttles(20000));
+}
