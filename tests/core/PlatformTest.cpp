@@ -1,7 +1,6 @@
 #include "FakeRegistry.h"
 #include "about/core/GetKeyValue.h"
 #include "about/core/SysInfoTool.h"
-#include "platform/core/Contrast.h"
 #include "platform/core/DataLocation.h"
 #include "platform/core/PortableRegistry.h"
 
@@ -51,19 +50,6 @@ TEST(GetKeyValue, MissingValuesAreNotReadTextsFit1024BytesLosingOnlyTheLastZeroA
     // Little-endian, unsigned, with high bits in a low byte: 0x8000058A.
     EXPECT_EQ(readBack(Registry::NumberType, QByteArray("\x8a\x05\0\x80", 4)), "2147485066");
     EXPECT_EQ(readBack(3, QByteArray("\x01\x02", 2)), "as it came");
-}
-
-TEST(SysInfoTool, ARegisteredPathWinsOverTheLocationFolderThatCountsOnlyWithTheProgramInIt)
-{
-    QTemporaryDir folder;
-    const QString native = QDir::toNativeSeparators(folder.path());
-    FakeRegistry registry;
-    registry.setText("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", native);
-    EXPECT_EQ(sysInfoToolPath(registry), "");
-    writeFile(folder.filePath("MSINFO32.EXE"), "");
-    EXPECT_EQ(sysInfoToolPath(registry), native + QDir::separator() + "MSINFO32.EXE");
-    registry.setText(sysInfoToolKey(), "PATH", "/no/such/msinfo32");
-    EXPECT_EQ(sysInfoToolPath(registry), "/no/such/msinfo32");
 }
 
 TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCase)
@@ -137,20 +123,4 @@ TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
     EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
     installed.settingsFolders.removeFirst();
     EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("program/registry.ini"));
-}
-
-TEST(Contrast, LabelColourReadsOnEveryWindowColour)
-{
-    EXPECT_DOUBLE_EQ(contrastRatio({0, 0, 0}, {255, 255, 255}), 21);
-    EXPECT_NEAR(relativeLuminance({128, 128, 128}), 0.2159, 1e-4);
-    const std::pair<Rgb, Rgb> rows[] = {
-        {{240, 240, 240}, {0, 0, 192}},  // the light default: dark blue as always
-        {{49, 54, 59}, {140, 170, 255}}, // a dark theme
-        {{90, 90, 90}, {255, 255, 255}}, // neither blue reads
-        {{128, 128, 128}, {0, 0, 0}},
-    };
-    for (const auto &[window, label] : rows) {
-        EXPECT_EQ(labelColourOn(window), label) << window.red << "," << window.green << "," << window.blue;
-        EXPECT_GE(contrastRatio(label, window), kMinimumContrast);
-    }
 }

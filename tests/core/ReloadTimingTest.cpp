@@ -14,20 +14,8 @@ const QDateTime kEnd(QDate(2026, 12, 8), QTime(14, 30), Qt::UTC);
 // A tab whose page was loaded just now, secondsLeft before its end.
 TabTiming tab(int secondsLeft, int periodMs = 60000, int leadMinutes = 5)
 {
-    TabTiming timing;
-    timing.now = kEnd.addSecs(-secondsLeft);
-    timing.end = kEnd;
-    timing.lastLoad = timing.now;
-    timing.periodMs = periodMs;
-    timing.leadMinutes = leadMinutes;
-    return timing;
-}
-
-TabTiming withoutEnd(int periodMs)
-{
-    TabTiming timing = tab(60, periodMs);
-    timing.end.reset();
-    return timing;
+    const QDateTime now = kEnd.addSecs(-secondsLeft);
+    return {now, kEnd, now, periodMs, leadMinutes};
 }
 
 } // namespace
@@ -35,30 +23,23 @@ TabTiming withoutEnd(int periodMs)
 TEST(EndPhase, ReloadsFasterNearTheEndWhateverTheRate)
 {
     using P = EndPhase;
-    TabTiming missedFinalReload = tab(-30);
-    missedFinalReload.lastLoad = kEnd.addSecs(-3);
-    const struct
-    {
-        TabTiming timing;
-        EndPhase phase;
-        std::optional<int> waitMs;
-        bool notifyEndingSoon;
-    } rows[] = {
-        {withoutEnd(60000), P::Normal, 60000, false},
-        {withoutEnd(0), P::Normal, std::nullopt, false},
+    const std::tuple<TabTiming, EndPhase, std::optional<int>, bool> rows[] = {
+        {{kEnd, std::nullopt, kEnd, 60000}, P::Normal, 60000, false}, // the end is not known
+        {{kEnd, std::nullopt, kEnd, 0}, P::Normal, std::nullopt, false},
         {tab(20 * 60, 0), P::Normal, 15 * 60000, false}, // "No Refresh" wakes at the window
         {tab(5 * 60 + 30), P::Normal, 30000, false},     // the rate does not overshoot the window
         {tab(3 * 60, 0), P::EndingSoon, 10000, true},
         {tab(3 * 60, 15000, 2), P::Normal, 15000, false},
         {tab(1), P::LastMinute, 3000, true},             // lands 2 s after the end
-        {missedFinalReload, P::AfterEnd, 0, false},      // comes at once; an end already past tells nothing
+        // A final reload missed comes at once; an end already past tells nothing.
+        {{kEnd.addSecs(30), kEnd, kEnd.addSecs(-3), 60000}, P::AfterEnd, 0, false},
     };
-    for (const auto &row : rows) {
-        const ReloadPlan plan = planReload(row.timing);
-        const qint64 left = row.timing.now.secsTo(kEnd);
-        EXPECT_EQ(plan.phase, row.phase) << left << " s left";
-        EXPECT_EQ(plan.waitMs, row.waitMs) << left << " s left";
-        EXPECT_EQ(plan.notifyEndingSoon, row.notifyEndingSoon) << left << " s left";
+    for (const auto &[timing, phase, waitMs, notifyEndingSoon] : rows) {
+        const ReloadPlan plan = planReload(timing);
+        const qint64 left = timing.now.secsTo(kEnd);
+        EXPECT_EQ(plan.phase, phase) << left << " s left";
+        EXPECT_EQ(plan.waitMs, waitMs) << left << " s left";
+        EXPECT_EQ(plan.notifyEndingSoon, notifyEndingSoon) << left << " s left";
     }
 }
 
@@ -108,23 +89,19 @@ TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
     EXPECT_EQ(refreshRateTexts(), QStringList({"1 Minute", "5 Minutes", "45 Seconds", "30 Seconds", "15 Seconds",
                                                "No Refresh"}));
     EXPECT_EQ(defaultRefreshRateText(), "1 Minute");
-    const struct
-    {
-        const char *text;
-        int period;
-        bool startCountdown, stopTabTimers, stopCountdown;
-    } rows[] = {
+    const std::tuple<const char *, int, bool, bool, bool> rows[] = {
+        // text, period, starts the countdown, stops the tab timers, stops the countdown
         {"1 Minute", 60000, false, false, false},   {"45 Seconds", 45000, false, false, false},
         {"30 Seconds", 30000, false, false, false}, {"15 Seconds", 15000, false, false, false},
         {"5 Minutes", 0, true, true, false},        {"No Refresh", 0, false, true, true},
         {"1 minute", 0, false, false, false},       {" 1 Minute", 0, false, false, false},
     };
-    for (const auto &row : rows) {
-        const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(row.text));
-        EXPECT_EQ(rate.periodMs, row.period) << row.text;
-        EXPECT_EQ(rate.startCountdown, row.startCountdown) << row.text;
-        EXPECT_EQ(rate.stopTabTimers, row.stopTabTimers) << row.text;
-        EXPECT_EQ(rate.stopCountdown, row.stopCountdown) << row.text;
+    for (const auto &[text, period, startCountdown, stopTabTimers, stopCountdown] : rows) {
+        const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(text));
+        EXPECT_EQ(rate.periodMs, period) << text;
+        EXPECT_EQ(rate.startCountdown, startCountdown) << text;
+        EXPECT_EQ(rate.stopTabTimers, stopTabTimers) << text;
+        EXPECT_EQ(rate.stopCountdown, stopCountdown) << text;
     }
 }
 

@@ -1,4 +1,3 @@
-#include "app/core/EndStatus.h"
 #include "app/core/TimeLeft.h"
 
 #include <gtest/gtest.h>
@@ -63,15 +62,4 @@ TEST(TimeLeft, WritesTheTwoLargestUnitsRoundedUpAndReadsThemBack)
     for (const auto &[ms, text] : rows)
         EXPECT_EQ(timeLeftText(kNow, kNow.addMSecs(ms)), text) << ms;
     EXPECT_EQ(auctionEnd(timeLeftText(kNow, kNow.addSecs(250)), kNow).end, kNow.addSecs(250));
-}
-
-TEST(EndStatus, CountsDownThenSaysEndedWithTheLastValueAndTellsAProblem)
-{
-    const QDateTime end = kNow.addSecs(250);
-    EXPECT_EQ(endStatus(EndPhase::EndingSoon, end, QString(), "US $5", kNow).header, "4m 10s");
-    EXPECT_EQ(endStatus(EndPhase::Ended, end, QString(), "US $185.00", kNow).header, "Ended: US $185.00");
-    EXPECT_EQ(endStatus(EndPhase::Ended, end, QString(), QString(), kNow).tooltip, "Ended");
-    const EndStatus unread = endStatus(EndPhase::Normal, std::nullopt, "Cannot read 'soon'", QString(), kNow);
-    EXPECT_TRUE(unread.header.isEmpty());
-    EXPECT_EQ(unread.tooltip, "Cannot read 'soon'");
 }
