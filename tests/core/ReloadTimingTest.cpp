@@ -1,4 +1,3 @@
-#include "app/core/Countdown.h"
 #include "app/core/EndPhase.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/ReloadSpread.h"
@@ -105,25 +104,13 @@ TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
     }
 }
 
-TEST(Countdown, CountsDownAndAtZeroStartsOverAndReloadsTheFrontTab)
-{
-    // A count that is no number stays and reloads nothing.
-    const std::tuple<const char *, const char *, bool> rows[] = {
-        {"300", "299", false}, {"1", "300", true}, {"abc", "abc", false}};
-    for (const auto &[count, next, reload] : rows) {
-        const CountdownTick tick = countdownTick(QString::fromLatin1(count));
-        EXPECT_EQ(tick.count, next) << count;
-        EXPECT_EQ(tick.reloadFront, reload) << count;
-    }
-}
-
 TEST(CrashBackoff, DoublesFromOneSecondUpToAMinuteAndALoadedPageStartsOver)
 {
     CrashBackoff backoff;
-    std::vector<int> waits;
+    QList<int> waits;
     for (int i = 0; i < 8; ++i)
-        waits.push_back(backoff.nextWaitMs());
-    EXPECT_EQ(waits, (std::vector<int>{1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000}));
+        waits << backoff.nextWaitMs();
+    EXPECT_EQ(waits, QList<int>({1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000}));
     backoff.pageLoaded();
     EXPECT_EQ(backoff.nextWaitMs(), 1000);
 }

@@ -1,4 +1,3 @@
-#include "app/core/ItemLink.h"
 #include "app/core/SiteAddresses.h"
 #include "platform/core/PageDialogs.h"
 #include "platform/core/ScriptAddress.h"
@@ -65,28 +64,15 @@ TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
 {
     SiteConfig site;
     site.itemServer = "127.0.0.1:8080";
-    site.pageHost = "pages.test:81";
     site.secureHost = "secure.test";
     site.loginHost = "login.test";
-    site.complaintHost = "complaint.test";
     EXPECT_EQ(itemPageAddress(site, " 12 a"), "http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item= 12 a");
-    const std::pair<SitePage, QString> pages[] = {
-        {SitePage::MyEbay, "http://login.test/aw-cgi/eBayISAPI.dll?MyEbayLogin"},
-        {SitePage::Sell, "http://pages.test:81/sell/index.html"},
-        {SitePage::CreditCardPayment, "https://secure.test/aw-secure/cc-onetime.html"},
-        {SitePage::NonPayingBidderAlert, "http://complaint.test/aw-cgi/eBayISAPI.dll?NPBComplaintForm"},
-    };
-    for (const auto &[page, address] : pages)
-        EXPECT_EQ(sitePageAddress(site, page), address);
-
+    EXPECT_EQ(sitePageAddress(site, SitePage::CreditCardPayment), "https://secure.test/aw-secure/cc-onetime.html");
     const std::pair<const char *, bool> onSite[] = {
         {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", true},
-        {"https://LOGIN.test/login", true},
-        {"http://www.belvax.com/list.html", true},
-        {"file:///opt/gavrin/temp.html", true},
         {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
-        {"http://127.0.0.1/", false},
-        {"http://login.test.evil.test/", false},
+        {"https://LOGIN.test/login", true}, {"http://www.belvax.com/list.html", true},
+        {"file:///opt/gavrin/temp.html", true}, {"http://127.0.0.1/", false}, {"http://login.test.evil.test/", false},
     };
     for (const auto &[address, expected] : onSite)
         EXPECT_EQ(isOnSite(site, QUrl(address)), expected) << address;
@@ -104,32 +90,14 @@ TEST(ScriptAddress, ScriptsAreKnownHoweverTheyAreWritten)
         EXPECT_EQ(isScriptAddress(QString::fromLatin1(text)), script) << text;
 }
 
-TEST(ItemLink, TakesTheNumberFromAnItemPageAddressAndLeavesOtherTextAsTyped)
-{
-    const std::pair<const char *, const char *> rows[] = {
-        {"https://auctions.example.org/x?category=7&item=42&rd=1", "42"},
-        {"http://cgi.ebay.com/ViewItem&item=123456", "123456"},
-        {"https://www.ebay.co.uk/itm/Penny-Black-1840-plate-6/123456?hash=item1c&var=0#desc", "123456"},
-        {"  HTTPS://www.ebay.com/itm/123456/\n", "123456"},
-    };
-    for (const auto &[text, number] : rows)
-        EXPECT_EQ(itemNumberFromLink(QString::fromLatin1(text)), QString::fromLatin1(number)) << text;
-    for (const char *text : {"www.ebay.com/itm/123456", "ftp://host/itm/123456", "https://www.ebay.com/itm/",
-                             "https://www.ebay.com/itm/a/b/123456", "https://www.ebay.com/sch/i.html?_nkw=123456",
-                             "http://host/?item=12ab", "http://host/?olditem=123456"})
-        EXPECT_EQ(itemNumberFromLink(QString::fromLatin1(text)), std::nullopt) << text;
-}
-
 TEST(PageDialogs, OnlyTheTabInFrontAsksAndATimedReloadNeverWaits)
 {
     using K = PageDialogKind;
     using A = PageDialogAnswer;
     // kind, in front, during a timed reload, throttled: answer
     const std::tuple<K, bool, bool, bool, A> rows[] = {
-        {K::Alert, true, false, false, A::ShowNotice},
-        {K::LeavePage, true, false, false, A::AskUser},
-        {K::Confirm, false, false, false, A::RefuseQuietly},
-        {K::LeavePage, true, true, false, A::LeaveQuietly},
+        {K::Alert, true, false, false, A::ShowNotice},     {K::LeavePage, true, false, false, A::AskUser},
+        {K::Confirm, false, false, false, A::RefuseQuietly}, {K::LeavePage, true, true, false, A::LeaveQuietly},
         {K::LeavePage, false, true, true, A::LeaveQuietly},
         // A page's own question during a timed reload is no leave question.
         {K::Confirm, true, true, false, A::AskUser},
@@ -138,16 +106,4 @@ TEST(PageDialogs, OnlyTheTabInFrontAsksAndATimedReloadNeverWaits)
     for (const auto &[kind, inFront, timed, throttled, answer] : rows)
         EXPECT_EQ(pageDialogAnswer(kind, inFront, timed, throttled), answer)
             << int(kind) << inFront << timed << throttled;
-}
-
-TEST(PageDialogs, AfterThreeInAFewSecondsNoMoreAreShown)
-{
-    DialogThrottle throttle;
-    EXPECT_FALSE(throttle.throttles(0));
-    EXPECT_FALSE(throttle.throttles(200));
-    EXPECT_FALSE(throttle.throttles(400));
-    EXPECT_TRUE(throttle.throttles(600));
-    EXPECT_TRUE(throttle.throttles(4000));
-    // A page quiet for the burst's length may speak again.
-    EXPECT_FALSE(throttle.throttles(20000));
 }

@@ -2,7 +2,6 @@
 #include "app/core/ElementWatch.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/WatchedItems.h"
-#include "app/core/WatchedItemsOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +11,11 @@ const QDateTime kNow(QDate(2026, 12, 8), QTime(14, 0), Qt::LocalTime);
 
 QDateTime at(int seconds) { return kNow.addSecs(seconds); }
 
-WatchSummary summary(int tab, std::optional<qint64> secondsLeft = std::nullopt, const QString &status = "live")
-{
-    WatchSummary s;
-    s.tab = tab;
-    s.status = status;
-    if (secondsLeft)
-        s.end = at(int(*secondsLeft));
-    return s;
-}
-
 } // namespace
 
 TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsNotReloading)
 {
     const std::tuple<ReloadTimerState, bool, const char *, const char *, std::optional<double>> rows[] = {
-        {{true, 60000, 60000}, false, "300", "Reloads every minute; next in 1 min", 1.0},
         {{true, 45000, 44001}, false, "300", "Reloads every 45 seconds; next in 45 s", 44001.0 / 45000},
         {{true, 60000, 61500}, false, "300", "Reloads every minute; next in 1 min", 1.0},
         {{true, 45000, 9000}, true, "120", "Reloads every 45 seconds; next in 9 s", 0.2},
@@ -61,22 +49,6 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     status = reloadStatus(timer, false, "300", health, drawn);
     EXPECT_TRUE(status.tooltip.contains("\nSite not answering: Connection refused\n"));
     EXPECT_EQ(status.tone, HealthTone::Failing);
-}
-
-TEST(ReloadStatus, AWatchedItemsStatusIsTheFirstThatHolds)
-{
-    PageHealth failing;
-    failing.loadError = "refused";
-    PageHealth waiting;
-    waiting.waitingForDialog = true;
-    PageHealth hung = failing;
-    hung.notResponding = true;
-    EXPECT_EQ(watchStatus(hung, true, true), "ended");
-    EXPECT_EQ(watchStatus(hung, false, true), "not responding");
-    EXPECT_EQ(watchStatus(failing, false, true), "not answering");
-    EXPECT_EQ(watchStatus(waiting, false, true), "paused");
-    EXPECT_EQ(watchStatus({}, false, true), "changed");
-    EXPECT_EQ(watchStatus({}, false, false), "live");
 }
 
 TEST(ChangeHistory, KeepsTheFirstValueAndTheLastTwentyChangesWithTheirTimes)
@@ -128,15 +100,4 @@ TEST(WatchedItems, ComeBackAsStoredAndADamagedEntryIsLeftOut)
     EXPECT_EQ(watchedItemsFromText(R"([{"tab":7,"item":"1"},{"tab":1},{"tab":2,"item":"9","periodMs":99999}])", 5),
               (QList<WatchedItem>{{2, "9", 65535}}));
     EXPECT_TRUE(watchedItemsFromText("not json", 5).isEmpty());
-}
-
-TEST(WatchedItemsOrder, SoonestEndFirstThenUnknownEndsThenEndedOnes)
-{
-    const QList<WatchSummary> summaries = {summary(0, -5),     summary(1, 30, "ended"), summary(2),
-                                           summary(3, 3600),   summary(4, 60),          summary(5, 60),
-                                           summary(6)};
-    QList<int> tabs;
-    for (const WatchSummary &s : inOverviewOrder(summaries, kNow))
-        tabs << s.tab;
-    EXPECT_EQ(tabs, QList<int>({4, 5, 3, 2, 6, 0, 1}));
 }

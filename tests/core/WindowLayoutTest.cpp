@@ -1,4 +1,3 @@
-#include "app/core/WinState.h"
 #include "app/core/WindowLayout.h"
 
 #include <gtest/gtest.h>
@@ -6,12 +5,10 @@
 TEST(WindowLayout, StripAndViewsFillTheClientAreaWhateverItsSize)
 {
     const WindowLayout layout = layoutWindow(9360, outerSizeForClient({9360, 5775}), {1, 1});
-    EXPECT_EQ(layout.barWidth, 9360);
     EXPECT_EQ(layout.strip.width, 9380);
     EXPECT_EQ(layout.strip.height, 5115);
     EXPECT_EQ(layout.watchViewWidth, 9130);
     EXPECT_EQ(layout.watchViewHeight, 4565);
-    EXPECT_EQ(layout.servicesViewWidth, 9130);
     EXPECT_EQ(layout.servicesViewHeight, 4165);
     for (double height : {700.0, 15000.0})
         EXPECT_EQ(660 + layoutWindow(9360, outerSizeForClient({9360, height}), {}).strip.height, height);
@@ -57,15 +54,4 @@ TEST(WindowLayout, ANarrowWindowWrapsTheTopRowKeepingALabelWithItsBox)
     const WindowLayout wrapped = layoutWindow(6000, outerSizeForClient({6000, 5775}), {}, 1);
     EXPECT_EQ(wrapped.stripTop + wrapped.strip.height, 5775);
     EXPECT_EQ(wrapped.lowerBarTop, 1040);
-}
-
-TEST(WinState, ReadsTheThreeStatesRoundedAnythingElseIsNormalAndWritesDecimal)
-{
-    const std::pair<const char *, WinState> rows[] = {
-        {"1", WinState::Minimised}, {"1.4", WinState::Minimised}, {"1.6", WinState::Maximised},
-        {"", WinState::Normal},     {"2x", WinState::Normal},     {"nan", WinState::Normal},
-        {"inf", WinState::Normal},  {"3.2", WinState::Normal}};
-    for (const auto &[text, state] : rows)
-        EXPECT_EQ(winStateFromText(QString::fromLatin1(text)), state) << text;
-    EXPECT_EQ(winStateToText(WinState::Minimised), "1");
 }
