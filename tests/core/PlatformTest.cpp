@@ -64,9 +64,9 @@ TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCaseAndFin
                                             "PATH=/opt/a, b\nLong=" + QByteArray(1024, 'x') + "\n");
     EXPECT_EQ(sysInfoToolPath(registry), "/opt/a, b");
     QString value;
-    EXPECT_TRUE(GetKeyValue(registry, Registry::LocalMachine, "software\\microsoft\\shared TOOLS\\msinfo", "path", value));
+    EXPECT_TRUE(GetKeyValue(registry, Registry::LocalMachine, sysInfoToolKey().toLower(), "path", value));
     EXPECT_EQ(value, "/opt/a, b");
-    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "Long", value));
+    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, sysInfoToolKey(), "Long", value));
     EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH", value));
 }
 

@@ -29,7 +29,7 @@ TEST(EndPhase, ReloadsFasterNearTheEndWhateverTheRate)
         {tab(5 * 60 + 30), P::Normal, 30000, false},     // the rate does not overshoot the window
         {tab(3 * 60, 0), P::EndingSoon, 10000, true},
         {tab(3 * 60, 15000, 2), P::Normal, 15000, false},
-        {tab(1), P::LastMinute, 3000, true},             // lands 2 s after the end
+        {tab(1, 0), P::LastMinute, 3000, true},          // lands 2 s after the end
         // A final reload missed comes at once; an end already past tells nothing.
         {{kEnd.addSecs(30), kEnd, kEnd.addSecs(-3), 60000}, P::AfterEnd, 0, false},
     };

@@ -18,11 +18,9 @@ QByteArray readSortWrite(const QByteArray &file)
 
 TEST(SavedItemsCodec, LinesComeOutInListOrderEachEndedByCrLf)
 {
-    QByteArray everyByte; // but CR and LF
-    for (int byte = 0; byte < 256; ++byte) {
-        if (byte != '\r' && byte != '\n')
-            everyByte.append(char(byte));
-    }
+    QByteArray everyByte; // but CR and LF, which stand as blanks
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte.append(byte == '\r' || byte == '\n' ? ' ' : char(byte));
     const std::pair<QByteArray, QByteArray> rows[] = {
         {"b\r\nA", "A\r\nb\r\n"},
         {"x\r\n\r\n5     y\r\n", "\r\n5     y\r\nx\r\n"},

@@ -67,7 +67,7 @@ TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAre
 
 TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
 {
-    for (const char *value : {"cgi.ebay.com", "127.0.0.1:8123", "a-b.example:65535", "[::1]:8080", "xn--bcher-kva.example"})
+    for (const char *value : {"cgi.ebay.com", "a-b.example:65535", "[::1]:8080", "xn--bcher-kva.example"})
         EXPECT_EQ(hostProblem(value), QString()) << value;
     const char *bad[] = {"", "http://x.example", "x.example/path", "user@x.example", "127.0.0.1:99999",
                          "x.example:0", "x.example:", "x.example:8a", "a:1:2", "a..b", "-a.example", "a-.example",

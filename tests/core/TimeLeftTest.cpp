@@ -15,6 +15,9 @@ QDateTime utc(int day, int hour, int minute)
 
 TEST(TimeLeft, ReadsTimesLeftAndEndDates)
 {
+    // In a zone away from UTC, so that a local time read as UTC would show.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata");
     const qint64 s = 1000, m = 60 * s, h = 60 * m, d = 24 * h;
     const std::pair<const char *, QDateTime> rows[] = {
         {"3d 4h", kNow.addMSecs(3 * d + 4 * h)},
@@ -28,7 +31,7 @@ TEST(TimeLeft, ReadsTimesLeftAndEndDates)
         {"Dec 08, 2026 14:30:00 PST", utc(8, 22, 30)},
         {"Ends: December 8, 2026 2:30 PM EST", utc(8, 19, 30)},
         {"Dec 8 2026 12:05 am gmt", utc(8, 0, 5)},
-        {"2026-12-08 14:30", QDateTime(QDate(2026, 12, 8), QTime(14, 30))}, // local time
+        {"2026-12-08 14:30", utc(8, 9, 0)}, // local time, 5:30 ahead of UTC there
         {"2026-12-08T14:30:00Z", utc(8, 14, 30)},
         {"2026-12-08 14:30 -05:30", utc(8, 20, 0)},
     };
@@ -37,6 +40,7 @@ TEST(TimeLeft, ReadsTimesLeftAndEndDates)
         EXPECT_EQ(read.end, end) << text << ": " << read.problem.toStdString();
         EXPECT_TRUE(read.problem.isEmpty()) << text;
     }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
 }
 
 TEST(TimeLeft, RefusesWhatItCannotReadAndSaysWhy)
