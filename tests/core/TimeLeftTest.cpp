@@ -6,15 +6,18 @@ namespace {
 
 const QDateTime kNow(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
 
-QDateTime utc(int month, int day, int hour, int minute)
+QDateTime utc(int day, int hour, int minute)
 {
-    return QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::UTC);
+    return QDateTime(QDate(2026, 12, day), QTime(hour, minute), Qt::UTC);
 }
 
 } // namespace
 
 TEST(TimeLeft, ReadsTimesLeftAndEndDates)
 {
+    // In a zone away from UTC, so that a local time read as UTC would show.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata");
     const qint64 s = 1000, m = 60 * s, h = 60 * m, d = 24 * h;
     const std::pair<const char *, QDateTime> rows[] = {
         {"3d 4h", kNow.addMSecs(3 * d + 4 * h)},
@@ -24,35 +27,30 @@ TEST(TimeLeft, ReadsTimesLeftAndEndDates)
         {"1 day 2 hours", kNow.addMSecs(d + 2 * h)},
         {"Ends in 4m 10s", kNow.addMSecs(4 * m + 10 * s)},
         {"45 seconds", kNow.addMSecs(45 * s)},
-        {"Time left: 2h 3m", kNow.addMSecs(2 * h + 3 * m)},
         {" TIME REMAINING\n1 hr, 5 min left ", kNow.addMSecs(h + 5 * m)},
-        {"0s", kNow},
-        {"Dec 08, 2026 14:30:00 PST", utc(12, 8, 22, 30)},
-        {"Ends: December 8, 2026 2:30 PM EST", utc(12, 8, 19, 30)},
-        {"Dec 8 2026 12:05 am gmt", utc(12, 8, 0, 5)},
-        {"Jul 4, 2026 09:00 CEST", utc(7, 4, 7, 0)},
-        {"2026-12-08 14:30", QDateTime(QDate(2026, 12, 8), QTime(14, 30))}, // local time
-        {"2026-12-08T14:30:00Z", utc(12, 8, 14, 30)},
-        {"2026-12-08 14:30 +0100", utc(12, 8, 13, 30)},
-        {"2026-12-08 14:30 -05:30", utc(12, 8, 20, 0)},
+        {"Dec 08, 2026 14:30:00 PST", utc(8, 22, 30)},
+        {"Ends: December 8, 2026 2:30 PM EST", utc(8, 19, 30)},
+        {"Dec 8 2026 12:05 am gmt", utc(8, 0, 5)},
+        {"2026-12-08 14:30", utc(8, 9, 0)}, // local time, 5:30 ahead of UTC there
+        {"2026-12-08T14:30:00Z", utc(8, 14, 30)},
+        {"2026-12-08 14:30 -05:30", utc(8, 20, 0)},
     };
     for (const auto &[text, end] : rows) {
         const AuctionEnd read = auctionEnd(QString::fromLatin1(text), kNow);
         EXPECT_EQ(read.end, end) << text << ": " << read.problem.toStdString();
         EXPECT_TRUE(read.problem.isEmpty()) << text;
     }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
 }
 
 TEST(TimeLeft, RefusesWhatItCannotReadAndSaysWhy)
 {
     const std::pair<const char *, const char *> rows[] = {
-        {"", "no time left"}, {"Time left:", "no time left"}, {"soon", "\"soon\" is neither"},
-        {"US $180.00", "neither"}, {"12 bids", "neither"}, {"3d 4x", "neither"}, {"4h 3d", "neither"},
-        {"4h 4h", "neither"}, {",", "neither"}, {"45", "neither"}, {"04:10", "neither"},
-        {"Dec 08, 2026", "neither"}, {"2026-12-08", "neither"},
+        {"Time left:", "no time left"}, {"soon", "\"soon\" is neither"}, {"12 bids", "neither"},
+        {"4h 3d", "neither"}, {"45", "neither"}, {"04:10", "neither"}, {"Dec 08, 2026", "neither"},
         {"Dec 08, 2026 14:30 XYZ", "\"XYZ\" is no time zone"}, {"2026-12-08 14:30 +1500", "no time zone"},
-        {"Feb 30, 2026 10:00", "no date and time"}, {"2026-12-08 25:00", "no date and time"},
-        {"Dec 08, 2026 14:30 PM", "no date and time"}, {"Ma 08, 2026 14:30", "no date and time"},
+        {"Feb 30, 2026 10:00", "no date and time"}, {"Dec 08, 2026 14:30 PM", "no date and time"},
+        {"Ma 08, 2026 14:30", "no date and time"},
     };
     for (const auto &[text, problem] : rows) {
         const AuctionEnd read = auctionEnd(QString::fromLatin1(text), kNow);
@@ -61,12 +59,10 @@ TEST(TimeLeft, RefusesWhatItCannotReadAndSaysWhy)
     }
 }
 
-TEST(TimeLeft, WritesTheTwoLargestUnitsRoundedUp)
+TEST(TimeLeft, WritesTheTwoLargestUnitsRoundedUpAndReadsThemBack)
 {
     const std::pair<qint64, const char *> rows[] = {
-        {(3 * 86400 + 4 * 3600 + 59) * 1000, "3d 4h"}, {(4 * 3600 + 20 * 60 + 5) * 1000, "4h 20m"},
-        {250000, "4m 10s"}, {60000, "1m 0s"}, {86400000, "1d 0h"}, {45000, "45s"}, {44001, "45s"}, {0, "0s"},
-        {-5000, "0s"}};
+        {(3 * 86400 + 4 * 3600 + 59) * 1000, "3d 4h"}, {60000, "1m 0s"}, {44001, "45s"}, {-5000, "0s"}};
     for (const auto &[ms, text] : rows)
         EXPECT_EQ(timeLeftText(kNow, kNow.addMSecs(ms)), text) << ms;
     EXPECT_EQ(auctionEnd(timeLeftText(kNow, kNow.addSecs(250)), kNow).end, kNow.addSecs(250));

@@ -18,19 +18,15 @@ QByteArray readSortWrite(const QByteArray &file)
 
 TEST(SavedItemsCodec, LinesComeOutInListOrderEachEndedByCrLf)
 {
-    QByteArray everyByte;  // but CR and LF
-    for (int byte = 0; byte < 256; ++byte) {
-        if (byte != '\r' && byte != '\n')
-            everyByte.append(char(byte));
-    }
+    QByteArray everyByte; // but CR and LF, which stand as blanks
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte.append(byte == '\r' || byte == '\n' ? ' ' : char(byte));
     const std::pair<QByteArray, QByteArray> rows[] = {
-        {"b\r\nA\r\n", "A\r\nb\r\n"},
         {"b\r\nA", "A\r\nb\r\n"},
         {"x\r\n\r\n5     y\r\n", "\r\n5     y\r\nx\r\n"},
         {"12345     \r\n     Blue vase\r\n", "     Blue vase\r\n12345     \r\n"},
         // CR, CR LF and a lone LF each end a line.
         {"e\rd\r\nc\nb\n\ra", "\r\na\r\nb\r\nc\r\nd\r\ne\r\n"},
-        {"", ""},
         {everyByte + "\r\n", everyByte + "\r\n"},
     };
     for (const auto &[file, written] : rows)
@@ -53,4 +49,30 @@ TEST(Cp1252, MapsTheHighBytesAndStoresWhatItCannotHoldAsQuestionMarks)
     // outside the basic plane is one "?", not two.
     EXPECT_EQ(encodeCp1252(QString::fromUcs4(U"\u20AC\u2122 caf\u00E9 \u65E5\u672C \u0080 a\U0001F600b")),
               QByteArray::fromHex("80 99 20 63 61 66 E9 20") + "?? ? a?b");
+}
+
+TEST(SavedEntries, TheNumberHandedOnIsTheTextBeforeTheSeparator)
+{
+    const std::pair<QString, QString> items[] = {
+        {"12345", "Blue vase"}, {"1234567890123456", "Long"}, {"12 34", "a  b     c"}, {"", "Blue vase"}};
+    for (const auto &[number, description] : items)
+        EXPECT_EQ(itemNumberOfEntry(composeEntry(number, description)), number);
+    EXPECT_EQ(itemNumberOfEntry("no separator here"), "no separator here");
+}
+
+TEST(SavedEntries, OrderIsTextIgnoringCaseAndAnAddedEntryGoesAfterEqualOnes)
+{
+    QStringList entries{"b", "9999     a", "ABC", "10000     a", "abc", "     only a description", "Abc"};
+    sortEntries(entries);
+    EXPECT_EQ(entries, (QStringList{"     only a description", "10000     a", "9999     a", "ABC", "abc", "Abc", "b"}));
+
+    // Enough equal entries that a sort which is not stable would mix them.
+    const QStringList equal = QStringList(20, "a") + QStringList(20, "A");
+    entries = equal;
+    sortEntries(entries);
+    EXPECT_EQ(entries, equal);
+
+    const auto at = [&entries](int position) { return entries[position]; };
+    EXPECT_EQ(sortedInsertPosition(int(entries.size()), at, ""), 0);
+    EXPECT_EQ(sortedInsertPosition(int(entries.size()), at, "a"), 40);
 }

@@ -1,0 +1,114 @@
+#include "FakeRegistry.h"
+#include "about/core/GetKeyValue.h"
+#include "about/core/SysInfoTool.h"
+#include "platform/core/DataLocation.h"
+#include "platform/core/PortableRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kKey = "SOFTWARE\\Test";
+
+// The value of this type stored and read back, or "(false)" when GetKeyValue said it could not read it.
+QString readBack(quint32 type, const QByteArray &data, const QString &name = "Name", const QString &key = kKey)
+{
+    FakeRegistry registry;
+    registry.setValue(kKey, "Name", type, data);
+    QString value = "as it came";
+    const bool ok = GetKeyValue(registry, Registry::LocalMachine, key, name, value);
+    EXPECT_TRUE(registry.openKeys.isEmpty()) << "a key was left open";
+    EXPECT_EQ(registry.accessAsked.last(), 0x20019u) << "more than read access (KEY_READ) asked for";
+    if (!ok)
+        EXPECT_EQ(value, "");
+    return ok ? value : "(false)";
+}
+
+void writeFile(const QString &path, const QByteArray &content, bool executable = false)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+}
+
+} // namespace
+
+TEST(GetKeyValue, MissingValuesAreNotReadTextsFit1024BytesLosingOnlyTheLastZeroAndNumbersAreDecimal)
+{
+    EXPECT_EQ(readBack(Registry::TextType, "x", "Other"), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, "x", "Name", "SOFTWARE\\Other"), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1023, 'a') + '\0'), QString(1023, 'a'));
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1024, 'b') + '\0'), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray("ab\0\0", 4)), QString("ab") + QChar(0));
+    // Little-endian, unsigned, with high bits in a low byte: 0x8000058A.
+    EXPECT_EQ(readBack(Registry::NumberType, QByteArray("\x8a\x05\0\x80", 4)), "2147485066");
+    EXPECT_EQ(readBack(3, QByteArray("\x01\x02", 2)), "as it came");
+}
+
+TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCaseAndFindsASystemInformationProgram)
+{
+    QTemporaryDir dir;
+    PortableRegistry registry(dir.filePath("registry.ini"), {dir.path()});
+    writeFile(dir.filePath("hardinfo"), "not a program");
+    EXPECT_EQ(sysInfoToolPath(registry), "");
+    writeFile(dir.filePath("kinfocenter"), "#!/bin/sh\n", true);
+    EXPECT_EQ(sysInfoToolPath(registry), dir.filePath("kinfocenter"));
+
+    writeFile(dir.filePath("registry.ini"), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+                                            "PATH=/opt/a, b\nLong=" + QByteArray(1024, 'x') + "\n");
+    EXPECT_EQ(sysInfoToolPath(registry), "/opt/a, b");
+    QString value;
+    EXPECT_TRUE(GetKeyValue(registry, Registry::LocalMachine, sysInfoToolKey().toLower(), "path", value));
+    EXPECT_EQ(value, "/opt/a, b");
+    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, sysInfoToolKey(), "Long", value));
+    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH", value));
+}
+
+TEST(DataLocation, DecidesWhereEachFileIsReadAndSaved)
+{
+    const QString beside = "/opt/gavrin/index.dat";
+    const QString data = "/home/u/.local/share/gavrin/index.dat";
+    // program folder writable, old saved items beside the program, saved items in the data folder: read, saved
+    const std::tuple<bool, bool, bool, QString, QString> rows[] = {
+        {true, true, false, beside, beside}, // portable
+        {false, false, false, data, data},   // installed, first run
+        {false, true, false, beside, data},  // installed, first run with old saved items
+        {false, true, true, data, data},     // installed, later run
+    };
+    for (const auto &[writable, oldSavedItems, savedItemsInDataFolder, read, saved] : rows) {
+        const DataLocation location = decideDataLocation({"/opt/gavrin", writable, "/home/u/.local/share/gavrin",
+                                                          "/home/u/.config/gavrin", oldSavedItems,
+                                                          savedItemsInDataFolder});
+        EXPECT_EQ(location.portable, writable);
+        EXPECT_EQ(location.savedItemsReadPath, read);
+        EXPECT_EQ(location.savedItemsSavePath, saved);
+        EXPECT_EQ(location.settingsFolders, writable ? QStringList({"/opt/gavrin"})
+                                                     : QStringList({"/home/u/.config/gavrin", "/opt/gavrin"}));
+    }
+}
+
+TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
+{
+    QTemporaryDir root;
+    QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath("program") && dir.mkpath("config"));
+    for (const char *file : {"program/index.dat", "program/gavrin.ini", "config/registry.ini"})
+        writeFile(dir.filePath(file), "");
+    const DataFacts gathered = gatherDataFacts(dir.filePath("program"), dir.filePath("data"), dir.filePath("config"));
+    EXPECT_TRUE(gathered.programFolderWritable);
+    EXPECT_TRUE(gathered.savedItemsBesideProgram);
+    EXPECT_FALSE(gathered.savedItemsInDataFolder);
+
+    DataLocation installed = decideDataLocation({gathered.programFolder, false, gathered.dataFolder,
+                                                 gathered.configFolder, false, false});
+    EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("config/registry.ini"));
+    EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
+    installed.settingsFolders.removeFirst();
+    EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("program/registry.ini"));
+}

@@ -1,0 +1,127 @@
+#include "app/core/EndPhase.h"
+#include "app/core/RefreshRates.h"
+#include "app/core/ReloadSpread.h"
+#include "platform/core/CrashBackoff.h"
+#include "platform/core/PagePatience.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime kEnd(QDate(2026, 12, 8), QTime(14, 30), Qt::UTC);
+
+// A tab whose page was loaded just now, secondsLeft before its end.
+TabTiming tab(int secondsLeft, int periodMs = 60000, int leadMinutes = 5)
+{
+    const QDateTime now = kEnd.addSecs(-secondsLeft);
+    return {now, kEnd, now, periodMs, leadMinutes};
+}
+
+} // namespace
+
+TEST(EndPhase, ReloadsFasterNearTheEndWhateverTheRate)
+{
+    using P = EndPhase;
+    const std::tuple<TabTiming, EndPhase, std::optional<int>, bool> rows[] = {
+        {{kEnd, std::nullopt, kEnd, 60000}, P::Normal, 60000, false}, // the end is not known
+        {{kEnd, std::nullopt, kEnd, 0}, P::Normal, std::nullopt, false},
+        {tab(20 * 60, 0), P::Normal, 15 * 60000, false}, // "No Refresh" wakes at the window
+        {tab(5 * 60 + 30), P::Normal, 30000, false},     // the rate does not overshoot the window
+        {tab(3 * 60, 0), P::EndingSoon, 10000, true},
+        {tab(3 * 60, 15000, 2), P::Normal, 15000, false},
+        {tab(1, 0), P::LastMinute, 3000, true},          // lands 2 s after the end
+        // A final reload missed comes at once; an end already past tells nothing.
+        {{kEnd.addSecs(30), kEnd, kEnd.addSecs(-3), 60000}, P::AfterEnd, 0, false},
+    };
+    for (const auto &[timing, phase, waitMs, notifyEndingSoon] : rows) {
+        const ReloadPlan plan = planReload(timing);
+        const qint64 left = timing.now.secsTo(kEnd);
+        EXPECT_EQ(plan.phase, phase) << left << " s left";
+        EXPECT_EQ(plan.waitMs, waitMs) << left << " s left";
+        EXPECT_EQ(plan.notifyEndingSoon, notifyEndingSoon) << left << " s left";
+    }
+}
+
+TEST(EndPhase, ATabFollowedToItsEndReloadsOnceAfterItThenStops)
+{
+    // Each reload loads at once; the plan is asked after each.
+    TabTiming timing = tab(7 * 60);
+    QList<qint64> reloads; // ms before the end
+    int notifications = 0;
+    for (int step = 0; step < 1000; ++step) {
+        const ReloadPlan plan = planReload(timing);
+        notifications += plan.notifyEndingSoon;
+        timing.before = plan.phase;
+        if (!plan.waitMs)
+            break;
+        timing.now = timing.now.addMSecs(*plan.waitMs);
+        timing.lastLoad = timing.now;
+        reloads << timing.now.msecsTo(kEnd);
+    }
+    EXPECT_EQ(timing.before, EndPhase::Ended);
+    EXPECT_EQ(notifications, 1);
+    EXPECT_EQ(reloads.mid(0, 3), QList<qint64>({360000, 300000, 290000}));
+    EXPECT_EQ(reloads.mid(reloads.indexOf(60000)), QList<qint64>({60000, 55000, 50000, 45000, 40000, 35000, 30000,
+                                                                  25000, 20000, 15000, 10000, 5000, 0, -2000}));
+    EXPECT_EQ(reloads.indexOf(60000), 2 + 23); // every 10 s from 4:50 to 1:10 before the end
+}
+
+TEST(ReloadSpread, TabsDueTogetherAreSpreadOverTheShortestPeriodAndNeverMeetLater)
+{
+    EXPECT_EQ(firstReloadWaitsMs({15000, 15000, 15000, 15000, 15000}), QList<int>({3000, 6000, 9000, 12000, 15000}));
+    EXPECT_EQ(firstReloadWaitsMs({0, 45000, 0, 0, 0}), QList<int>({0, 45000, 0, 0, 0}));
+    const QList<int> periods = {60000, 15000, 0, 30000, 45000};
+    const QList<int> waits = firstReloadWaitsMs(periods);
+    EXPECT_EQ(waits, QList<int>({3750, 7500, 0, 11250, 15000}));
+    // Every reload over ten minutes falls in a second of its own.
+    QList<int> seconds;
+    for (int tab = 0; tab < periods.size(); ++tab) {
+        for (int at = waits[tab]; periods[tab] > 0 && at <= 600000; at += periods[tab]) {
+            EXPECT_FALSE(seconds.contains(at / 1000)) << "tab " << tab << " at " << at;
+            seconds << at / 1000;
+        }
+    }
+}
+
+TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
+{
+    const std::tuple<const char *, int, bool, bool, bool> rows[] = {
+        // text, period, starts the countdown, stops the tab timers, stops the countdown
+        {"1 Minute", 60000, false, false, false},   {"45 Seconds", 45000, false, false, false},
+        {"30 Seconds", 30000, false, false, false}, {"15 Seconds", 15000, false, false, false},
+        {"5 Minutes", 0, true, true, false},        {"No Refresh", 0, false, true, true},
+        {"1 minute", 0, false, false, false},       {" 1 Minute", 0, false, false, false},
+    };
+    for (const auto &[text, period, startCountdown, stopTabTimers, stopCountdown] : rows) {
+        const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(text));
+        EXPECT_EQ(rate.periodMs, period) << text;
+        EXPECT_EQ(rate.startCountdown, startCountdown) << text;
+        EXPECT_EQ(rate.stopTabTimers, stopTabTimers) << text;
+        EXPECT_EQ(rate.stopCountdown, stopCountdown) << text;
+    }
+}
+
+TEST(CrashBackoff, DoublesFromOneSecondUpToAMinuteAndALoadedPageStartsOver)
+{
+    CrashBackoff backoff;
+    QList<int> waits;
+    for (int i = 0; i < 8; ++i)
+        waits << backoff.nextWaitMs();
+    EXPECT_EQ(waits, QList<int>({1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000}));
+    backoff.pageLoaded();
+    EXPECT_EQ(backoff.nextWaitMs(), 1000);
+}
+
+TEST(PagePatience, LoadsTypingAndSilentRenderersAreWaitedForOnlySoLong)
+{
+    EXPECT_EQ(loadPatienceMs(15000), 60000);
+    EXPECT_EQ(loadPatienceMs(45000), 90000);
+    // Typed text holds a tab in front, and one out of sight for two minutes at most.
+    EXPECT_TRUE(typingHoldsReload(true, true, 3600000));
+    EXPECT_TRUE(typingHoldsReload(true, false, 119999));
+    EXPECT_FALSE(typingHoldsReload(true, false, 120000));
+    EXPECT_FALSE(typingHoldsReload(false, true, 0));
+    EXPECT_EQ(responsiveness(14999), Responsiveness::Answering);
+    EXPECT_EQ(responsiveness(15000), Responsiveness::NotResponding);
+    EXPECT_EQ(responsiveness(30000), Responsiveness::GiveUp);
+}

@@ -1,0 +1,164 @@
+#include "app/core/SiteAddresses.h"
+#include "platform/core/PageDialogs.h"
+#include "platform/core/ScriptAddress.h"
+#include "platform/core/SiteConfig.h"
+#include "search/core/SearchRequest.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writeIni(const QTemporaryDir &dir, const QByteArray &content)
+{
+    const QString path = dir.filePath("gavrin.ini");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+
+QString build(const SearchFields &fields)
+{
+    SiteConfig site;
+    site.searchUS = "us.test:8080";
+    site.searchUK = "uk.test";
+    return searchRequestAddress(site, fields);
+}
+
+SearchFields with(QString SearchFields::*field, const QString &text)
+{
+    SearchFields fields = initialSearchFields();
+    fields.*field = text;
+    return fields;
+}
+
+} // namespace
+
+TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
+{
+    QTemporaryDir dir;
+    const SiteConfig defaults;
+    QStringList ignored;
+    SiteConfig config = loadSiteConfig(writeIni(dir, "[Site]\nItemServer=127.0.0.1:8123\nMainHost=\nPageHost=a..b\n"
+                                                     "LoginHost=evil.example/path?x\nSearchUK=127.0.0.1:99999\n"
+                                                     "MakerSite=http://127.0.0.1:9/maker/\n"),
+                                       &ignored);
+    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
+    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
+    EXPECT_EQ(QStringList({config.mainHost, config.pageHost, config.loginHost, config.searchUK}),
+              QStringList({defaults.mainHost, defaults.pageHost, defaults.loginHost, defaults.searchUK}));
+    config = loadSiteConfig(writeIni(dir, "[Site]\nMakerSite=javascript:alert(1)\n"), &ignored);
+    EXPECT_EQ(config.makerSite, defaults.makerSite);
+    const char *starts[] = {"MainHost=: ", "PageHost=a..b: ", "LoginHost=evil.example/path?x: ",
+                            "SearchUK=127.0.0.1:99999: ", "MakerSite=javascript:alert(1): "};
+    ASSERT_EQ(ignored.size(), 5) << ignored.join('\n').toStdString();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(ignored[i].startsWith(starts[i]) && ignored[i].size() > qsizetype(strlen(starts[i])))
+            << ignored[i].toStdString();
+    // A missing file, or one that cannot be parsed, gives the defaults.
+    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini")).itemServer, defaults.itemServer);
+    EXPECT_EQ(loadSiteConfig(writeIni(dir, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23))).itemServer,
+              defaults.itemServer);
+}
+
+TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
+{
+    for (const char *value : {"cgi.ebay.com", "a-b.example:65535", "[::1]:8080", "xn--bcher-kva.example"})
+        EXPECT_EQ(hostProblem(value), QString()) << value;
+    const char *bad[] = {"", "http://x.example", "x.example/path", "user@x.example", "127.0.0.1:99999",
+                         "x.example:0", "x.example:", "x.example:8a", "a:1:2", "a..b", "-a.example", "a-.example",
+                         "a_b.example", "[nothost]:80", QByteArray(64, 'a').constData()};
+    for (const char *value : bad)
+        EXPECT_NE(hostProblem(value), QString()) << value;
+}
+
+TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
+{
+    SiteConfig site;
+    site.itemServer = "127.0.0.1:8080";
+    site.secureHost = "secure.test";
+    site.loginHost = "login.test";
+    EXPECT_EQ(itemPageAddress(site, " 12 a"), "http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item= 12 a");
+    EXPECT_EQ(sitePageAddress(site, SitePage::CreditCardPayment), "https://secure.test/aw-secure/cc-onetime.html");
+    const std::pair<const char *, bool> onSite[] = {
+        {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", true},
+        {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
+        {"https://LOGIN.test/login", true}, {"http://www.belvax.com/list.html", true},
+        {"file:///opt/gavrin/temp.html", true}, {"http://127.0.0.1/", false}, {"http://login.test.evil.test/", false},
+    };
+    for (const auto &[address, expected] : onSite)
+        EXPECT_EQ(isOnSite(site, QUrl(address)), expected) << address;
+}
+
+TEST(ScriptAddress, ScriptsAreKnownHoweverTheyAreWritten)
+{
+    const std::pair<const char *, bool> rows[] = {
+        {"JavaScript:alert(document.cookie)", true}, {"\x01\tjavascript:alert(1)", true},
+        {"jav\r\nascript:alert(1)", true},           {"https://example.com/?q=javascript:", false},
+        {"file:///tmp/javascript.html", false},      {"javascripts.example.com", false},
+        {"C:\\Gavrin\\temp.html", false},            {"about:blank", false},
+    };
+    for (const auto &[text, script] : rows)
+        EXPECT_EQ(isScriptAddress(QString::fromLatin1(text)), script) << text;
+}
+
+TEST(PageDialogs, OnlyTheTabInFrontAsksAndATimedReloadNeverWaits)
+{
+    using K = PageDialogKind;
+    using A = PageDialogAnswer;
+    // kind, in front, during a timed reload, throttled: answer
+    const std::tuple<K, bool, bool, bool, A> rows[] = {
+        {K::Alert, true, false, false, A::ShowNotice},     {K::LeavePage, true, false, false, A::AskUser},
+        {K::Confirm, false, false, false, A::RefuseQuietly}, {K::LeavePage, true, true, false, A::LeaveQuietly},
+        {K::LeavePage, false, true, true, A::LeaveQuietly}, {K::Alert, true, false, true, A::RefuseQuietly},
+        // A page's own question during a timed reload is no leave question.
+        {K::Confirm, true, true, false, A::AskUser},
+    };
+    for (const auto &[kind, inFront, timed, throttled, answer] : rows)
+        EXPECT_EQ(pageDialogAnswer(kind, inFront, timed, throttled), answer)
+            << int(kind) << inFront << timed << throttled;
+}
+
+TEST(SearchRequest, WorkedExampleAndTheEmptyForm)
+{
+    SearchFields fields = with(&SearchFields::titleWords, "red car");
+    fields.excludedWords = "toy";
+    EXPECT_EQ(build(fields),
+              "http://us.test:8080/search/search.dll?MfcISAPICommand=GetResult&query=red car+-%28toy%29"
+              "&query2=red car&search_option=1&exclude=toy&category0=&ebaytag1=ebayctry&ebaytag1code=0"
+              "&ebaycurr=999&minPrice=&maxPrice=&SortProperty=MetaEndSort&st=2");
+    // No words at all, then exclusion words alone, which begin the query with their group.
+    EXPECT_TRUE(build(initialSearchFields()).contains("GetResult&query=&query2=&search_option=1&exclude=&category0=&"));
+    EXPECT_TRUE(build(with(&SearchFields::excludedWords, "toy box"))
+                    .contains("GetResult&query=+-%28toy box%29&query2=&search_option=1&exclude=toy box&"));
+}
+
+// Other choice texts are pinned by the search form's window test.
+TEST(SearchRequest, TheCountryChoosesTheServerAndATypedOneKeepsTheDefaultCode)
+{
+    const std::tuple<const char *, const char *, const char *> rows[] = {
+        {"Any Country", "0", "us.test"}, {"United Kingdom", "3", "uk.test"}, {"Germany", "0", "uk.test"}};
+    for (const auto &[country, code, server] : rows) {
+        const QUrl address(build(with(&SearchFields::country, country)));
+        EXPECT_EQ(QUrlQuery(address).queryItemValue("ebaytag1code"), code) << country;
+        EXPECT_EQ(address.host(), server) << country;
+    }
+}
+
+TEST(SearchRequest, TypedTextIsEscapedOnlyWhereItWouldChangeTheRequestsStructure)
+{
+    SearchFields fields = with(&SearchFields::titleWords, "Tom & Jerry #1 C++ 100%\t");
+    fields.excludedWords = "a&b";
+    fields.lowestPrice = "$5 (new) \"x\" \u00E9/?=&st=9";
+    // A control character is escaped as its UTF-8 bytes.
+    fields.highestPrice = QString("#") + QChar(0x85) + QChar(0x7f);
+    EXPECT_EQ(build(fields),
+              "http://us.test:8080/search/search.dll?MfcISAPICommand=GetResult"
+              "&query=Tom %26 Jerry %231 C%2B%2B 100%25%09+-%28a%26b%29&query2=Tom %26 Jerry %231 C%2B%2B 100%25%09"
+              "&search_option=1&exclude=a%26b&category0=&ebaytag1=ebayctry&ebaytag1code=0&ebaycurr=999"
+              "&minPrice=$5 (new) \"x\" \u00E9/?=%26st=9&maxPrice=%23%C2%85%7F&SortProperty=MetaEndSort&st=2");
+}

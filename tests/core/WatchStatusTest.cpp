@@ -1,0 +1,91 @@
+#include "app/core/ChangeHistory.h"
+#include "app/core/ElementWatch.h"
+#include "app/core/ReloadStatus.h"
+#include "app/core/WatchedItems.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 8), QTime(14, 0), Qt::LocalTime);
+
+QDateTime at(int seconds) { return kNow.addSecs(seconds); }
+
+} // namespace
+
+TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsNotReloading)
+{
+    const std::tuple<ReloadTimerState, bool, const char *, const char *, std::optional<double>> rows[] = {
+        {{true, 45000, 44001}, false, "300", "Reloads every 45 seconds; next in 45 s", 44001.0 / 45000},
+        {{true, 60000, 61500}, false, "300", "Reloads every minute; next in 1 min", 1.0},
+        {{true, 45000, 9000}, true, "120", "Reloads every 45 seconds; next in 9 s", 0.2},
+        // The tab's timer is enabled with period 0 at "5 Minutes" and never fires.
+        {{true, 0, -1}, true, "220",
+         "Reloads with the 5-minute countdown when in front; next in 3 min 40 s", 220.0 / 300},
+        {{false, 60000, -1}, false, "300", "Not reloading", std::nullopt},
+        {{true, 0, -1}, false, "300", "Not reloading", std::nullopt},
+        // A count that is no number gives no figure rather than a wrong one.
+        {{true, 0, -1}, true, "abc", "Not reloading", std::nullopt},
+    };
+    for (const auto &[tab, countdownRunning, countdownText, text, fractionLeft] : rows) {
+        const ReloadStatus status = reloadStatus(tab, countdownRunning, countdownText);
+        EXPECT_EQ(status.tooltip, text);
+        EXPECT_EQ(status.fractionLeft, fractionLeft) << text;
+    }
+}
+
+TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
+{
+    PageHealth health;
+    health.lastDrawn = at(-90);
+    health.pausedForTyping = true;
+    health.loadError = "Connection refused";
+    const ReloadStatus status = reloadStatus({true, 15000, 4000}, false, "300", health, kNow);
+    EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPaused while you type into the page\n"
+                              "Site not answering: Connection refused\nLast drawn at 13:58:30, 1 min 30 s ago");
+    // Failing wins over waiting: the page will not come back by itself.
+    EXPECT_EQ(status.tone, HealthTone::Failing);
+}
+
+TEST(ChangeHistory, KeepsTheFirstValueAndTheLastTwentyChangesWithTheirTimes)
+{
+    ChangeHistory history;
+    EXPECT_FALSE(history.record("US $180.00", at(0)));
+    EXPECT_TRUE(recentChanges(history, 3).isEmpty());
+    EXPECT_FALSE(history.record("US $180.00", at(10)));
+    EXPECT_TRUE(history.record("US $185.00", at(20)));
+    EXPECT_TRUE(history.record("US $180.00", at(40)));
+    const QList<ChangeHistory::Entry> expected = {
+        {"US $180.00", at(0)}, {"US $185.00", at(20)}, {"US $180.00", at(40)}};
+    EXPECT_EQ(history.entries(), expected);
+    EXPECT_EQ(recentChanges(history, 2), "Changes: US $185.00 at 14:00:20, US $180.00 at 14:00:40");
+    for (int i = 3; i < 25; ++i)
+        history.record(QString::number(i), at(i * 60));
+    ASSERT_EQ(history.entries().size(), 20);
+    EXPECT_EQ(history.entries().first(), (ChangeHistory::Entry{"5", at(300)}));
+    EXPECT_EQ(history.lastFew(1).first(), (ChangeHistory::Entry{"24", at(1440)}));
+}
+
+TEST(ElementWatch, ReportsAChangeOnceAndAGoneElementOnceUntilItComesBack)
+{
+    ElementWatch watch("3 bids");
+    const auto gone = watch.observe(std::nullopt);
+    ASSERT_TRUE(gone);
+    EXPECT_EQ(alertMessage("Item 7", *gone), "Item 7: '3 bids' is gone");
+    EXPECT_FALSE(watch.observe(std::nullopt));
+    EXPECT_FALSE(watch.observe(QString("3 bids"))); // back as it was: nothing to tell
+    const auto change = watch.observe(QString("4 bids"));
+    ASSERT_TRUE(change);
+    EXPECT_EQ(alertMessage("Item 7", *change), "Item 7: '3 bids' is now '4 bids'");
+    EXPECT_FALSE(watch.observe(QString("4 bids")));
+}
+
+TEST(WatchedItems, ComeBackAsStoredAndADamagedEntryIsLeftOut)
+{
+    const QList<WatchedItem> items = {{0, " A&B\t\"1\" ", 15000, {"#price", "div:nth-of-type(2) > span"}, "#left"},
+                                      {3, "", 0, {}, ""}};
+    EXPECT_EQ(watchedItemsFromText(watchedItemsToText(items), 5), items);
+    EXPECT_EQ(watchedItemsFromText(R"([{"tab":7,"item":"1"},{"tab":1},{"tab":2,"item":"9","periodMs":99999}])", 5),
+              (QList<WatchedItem>{{2, "9", 65535}}));
+    EXPECT_TRUE(watchedItemsFromText("not json", 5).isEmpty());
+}
