@@ -54,8 +54,10 @@ bool isOnSite(const SiteConfig &site, const QUrl &address)
 {
     if (address.isEmpty() || address.isLocalFile() || address.scheme() == QLatin1String("about"))
         return true;
+    // A port written out that is the scheme's own is the same place as none.
+    const int schemePort = address.scheme() == QLatin1String("https") ? 443 : 80;
     QString authority = address.host();
-    if (address.port() != -1)
+    if (address.port(schemePort) != schemePort)
         authority += QLatin1Char(':') + QString::number(address.port());
     const QUrl maker(site.makerSite);
     const QString hosts[] = {site.itemServer, site.mainHost,  site.pageHost, site.secureHost, site.loginHost,

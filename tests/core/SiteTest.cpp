@@ -88,6 +88,7 @@ TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
         {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", true},
         {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
         {"https://LOGIN.test/login", true}, {"http://www.belvax.com/list.html", true},
+        {"https://login.test:443/login", true}, {"http://login.test:443/", false},
         {"file:///opt/gavrin/temp.html", true}, {"http://127.0.0.1/", false}, {"http://login.test.evil.test/", false},
     };
     for (const auto &[address, expected] : onSite)
