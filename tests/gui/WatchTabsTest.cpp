@@ -39,30 +39,31 @@ class WatchTabsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void watchFillsTheLowestFreeTabAtTheRateAndReleaseStopsIt()
+    // Browsing on a watched tab keeps its item and timer; the services tab is never given back.
+    void watchFillsTheLowestFreeTabAndOnlyReleaseFreesIt()
     {
         MainWindowFixture f;
-        f.window->rateBox()->setCurrentText("15 Seconds");
         f.watch("1");
         f.watch("2");
-        QCOMPARE(timer(f, 1)->interval(), 15000);
+        f.window->openHomePage();
+        QCOMPARE(f.view(1)->shown, QString("http://www.ebay.com/"));
+        f.window->tabs()->setCurrent(5);
+        f.window->releaseTab();
+        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
+        QCOMPARE(f.window->tabs()->caption(1), QString("Item 2"));
         QVERIFY(timer(f, 1)->isRunning());
+
         f.window->tabs()->setCurrent(0);
         f.window->releaseTab();
         QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
         QVERIFY(!timer(f, 0)->isEnabled());
         QCOMPARE(f.view(0)->shown, f.pagePath(blankPageName()));
-        f.window->tabs()->setCurrent(5);
-        f.window->releaseTab();   // the services tab is never given back
-        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
-
         f.watch("3");
         QCOMPARE(f.window->tabs()->caption(0), QString("Item 3"));
         QCOMPARE(f.window->tabs()->current(), 0);
         QCOMPARE(f.view(0)->shown, QString("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=3"));
-        f.watch("4");
-        f.watch("5");
-        f.watch("6");
+        for (const QString item : {"4", "5", "6"})
+            f.watch(item);
         // A full set says so, and the rate asked for still applies.
         f.window->rateBox()->setCurrentText("5 Minutes");
         f.watch("7");
@@ -72,8 +73,7 @@ private slots:
         QVERIFY(!timer(f, 4)->isEnabled());
     }
 
-    // Tab 1 is given back before the pick: only tabs 0 and 2 watch.
-    void aPickedRateArmsEveryWatchingTabAndNoFreeOne_data()
+    void aRateArmsEveryWatchingTabAndNoFreeOne_data()
     {
         QTest::addColumn<QString>("rate");
         QTest::addColumn<int>("period");
@@ -83,72 +83,69 @@ private slots:
         QTest::newRow("5 Minutes") << "5 Minutes" << 0 << true;
         QTest::newRow("No Refresh") << "No Refresh" << 0 << false;
     }
-    void aPickedRateArmsEveryWatchingTabAndNoFreeOne()
+    // Watched at the rate, then the same rate picked from the list once tab 1 is given back.
+    void aRateArmsEveryWatchingTabAndNoFreeOne()
     {
         QFETCH(QString, rate);
         QFETCH(int, period);
         QFETCH(bool, countdown);
         MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        ChoiceBox *box = f.window->rateBox();
+        box->setCurrentText(rate);
         for (const QString item : {"a", "b", "c"})
             f.watch(item);
         f.window->tabs()->setCurrent(1);
         f.window->releaseTab();
-        pick(f, rate);
-        for (int tab : {0, 2}) {
-            QCOMPARE(timer(f, tab)->interval(), period);
-            QCOMPARE(timer(f, tab)->isRunning(), period > 0);
+        for (bool picked : {false, true}) {
+            if (picked) {
+                box->showPopup();
+                box->view()->setCurrentIndex(box->model()->index(box->findText(rate), 0));
+                QTest::keyClick(box->view(), Qt::Key_Return);
+            }
+            for (int tab : {0, 2}) {
+                QCOMPARE(timer(f, tab)->interval(), period);
+                QCOMPARE(timer(f, tab)->isRunning(), period > 0);
+            }
+            for (int tab : {1, 3, 4})
+                QVERIFY(!timer(f, tab)->isEnabled());
+            QCOMPARE(f.window->fiveMinuteCountdown()->isRunning(), countdown);
         }
-        for (int tab : {1, 3, 4})
-            QVERIFY(!timer(f, tab)->isEnabled());
-        QCOMPARE(f.window->fiveMinuteCountdown()->isRunning(), countdown);
         // Tabs armed together do not reload together.
         if (period > 0)
             QVERIFY(timer(f, 0)->remainingTime() <= period / 2 && timer(f, 2)->remainingTime() > period / 2);
     }
 
-    // Only a pick from the list runs; typed text waits for the watch command.
-    void aRatePickedFromTheListAppliesAtOnce()
-    {
-        MainWindowFixture f;
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        f.watch("1");
-        ChoiceBox *box = f.window->rateBox();
-        box->setFocus(Qt::TabFocusReason);
-        box->lineEdit()->clear();
-        QTest::keyClicks(box, "15 Seconds");
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(timer(f, 0)->interval(), 60000);
-        box->showPopup();
-        box->view()->setCurrentIndex(box->model()->index(3, 0));
-        QTest::keyClick(box->view(), Qt::Key_Return);
-        QCOMPARE(box->currentText(), QString("30 Seconds"));
-        QCOMPARE(timer(f, 0)->interval(), 30000);
-    }
-
-    // A timed reload of a page that answers a form loads the item's page instead.
-    void timersReloadTheirOwnTabAndTheCountdownTheFrontOne()
+    // A timed reload, by the tab's timer or the countdown, of a page that answers a form loads the
+    // item's page instead; the user's refresh sends the form again only when they say so.
+    void aFormIsNeverSentAgainUnasked()
     {
         MainWindowFixture f;
         f.watch("1");
-        f.watch("2");
-        pick(f, "30 Seconds");
+        f.window->reloadTab();
+        QCOMPARE(f.view(0)->calls.last(), QString("reload"));
+        f.view(0)->formAnswer = true;
         emit timer(f, 0)->timeout();
-        QCOMPARE(f.view(0)->timedReloads.size(), 1);
-        QCOMPARE(f.view(0)->timedReloads[0].formAnswerReplacement, kItem1Page);
-        QCOMPARE(f.view(0)->timedReloads[0].periodMs, 30000);
-        QVERIFY(f.view(1)->timedReloads.isEmpty());
-
         pick(f, "5 Minutes");
-        f.window->tabs()->setCurrent(5);
         for (int second = 0; second < 299; ++second)
             f.window->tickCountdown();
-        QVERIFY(f.view(5)->timedReloads.isEmpty());
-        f.window->tickCountdown();
-        QCOMPARE(f.view(5)->timedReloads.size(), 1);
-        QCOMPARE(f.view(5)->timedReloads[0].periodMs, 300000);
-        QCOMPARE(f.window->countdown(), QString("300"));
         QCOMPARE(f.view(0)->timedReloads.size(), 1);
+        f.window->tickCountdown();
+        QCOMPARE(f.window->countdown(), QString("300"));
+        QCOMPARE(f.view(0)->timedReloads.size(), 2);
+        QCOMPARE(f.view(0)->timedReloads[0].periodMs, 60000);
+        QCOMPARE(f.view(0)->timedReloads[1].periodMs, 300000);
+        for (const TimedReload &reload : f.view(0)->timedReloads)
+            QCOMPARE(reload.formAnswerReplacement, kItem1Page);
+
+        f.window->reloadTab();
+        QCOMPARE(f.messages.asked.size(), 1);
+        QCOMPARE(f.messages.asked[0].text, QString("This page was sent by a form. Send it again?"));
+        QCOMPARE(f.view(0)->calls.last(), QString("reloadOnTimer"));
+        f.messages.answer = true;
+        f.window->reloadTab();
+        QCOMPARE(f.view(0)->calls.last(), QString("resendForm"));
     }
 
     // A tab whose page does not update, or is not the item's, says so on its header.
@@ -223,13 +220,11 @@ private slots:
                                                    "Penny Black: '3 bids' is now '4 bids'"}));
         QCOMPARE(f.notifier.tags, QList<int>({0, 0}));
         QVERIFY(f.window->tabs()->isTabMarked(0));
-        QCOMPARE(f.window->watchTab(0)->summary(QDateTime::currentDateTime()).status, QString("changed"));
 
         f.window->showMinimized();
         f.notifier.click(0);
         QCOMPARE(f.window->tabs()->current(), 0);
         QVERIFY(f.window->isVisible() && !f.window->isMinimized());
-        QCOMPARE(f.window->watchTab(0)->summary(QDateTime::currentDateTime()).status, QString("live"));
 
         // Stop alerting, and a release, end the following.
         emit view->elementWatchStopped();
