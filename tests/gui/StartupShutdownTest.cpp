@@ -37,27 +37,9 @@ private slots:
         }
     }
 
-    // The menu entry and the button close the window as its close box does; the program ends once.
-    void closingStopsTheTimersStoresTheStateAndEndsTheProgram()
-    {
-        MainWindowFixture f;
-        f.window->start();
-        f.window->rateBox()->setCurrentText("5 Minutes");
-        f.watch("1");
-        f.window->rateBox()->setCurrentText("30 Seconds");
-        f.watch("2");
-        f.window->showMaximized();
-        QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
-        f.menuEntry("&Close Program")->trigger();
-        f.window->close();
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(f.settings.stored, QString("2"));
-        QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
-        for (int i = 0; i < 5; ++i)
-            QVERIFY(!f.window->watchTab(i)->reloadTimer()->isEnabled());
-    }
-
-    void watchedItemsAndTheNormalSizeComeBackUnlessTurnedOff()
+    // Closing stops every timer and stores the window's state, its normal size and the watched
+    // items; the program ends once. The next start brings them back, the items unless turned off.
+    void whatClosingStoresComesBackAtTheNextStart()
     {
         MemorySettingsStore kept;
         const auto useKept = [&kept](MainWindowServices &services) { services.settings = &kept; };
@@ -65,8 +47,9 @@ private slots:
             MainWindowFixture f(useKept);
             f.window->start();
             f.window->resize(700, 500);
-            f.window->rateBox()->setCurrentText("30 Seconds");
+            f.window->rateBox()->setCurrentText("5 Minutes");
             f.watch("1");
+            f.window->rateBox()->setCurrentText("30 Seconds");
             f.watch("2");
             f.view(1)->followedSelectors = QStringList{"#price"};
             f.view(1)->timeLeftSelector = "#left";
@@ -74,14 +57,22 @@ private slots:
             f.window->releaseTab();
             f.menuEntry("&Reopen Watched Items at Start")->trigger();
             QVERIFY(!kept.reopens);
+            f.window->showMaximized();
+            QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
+            f.menuEntry("&Close Program")->trigger();
             f.window->close();
+            QCOMPARE(ended.size(), 1);
+            QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
+            QVERIFY(!f.window->watchTab(1)->reloadTimer()->isEnabled());
         }
+        QCOMPARE(kept.stored, QString("2"));
         QCOMPARE(kept.geometry.size(), QSize(700, 500));
         for (bool reopens : {true, false}) {
             kept.reopens = reopens;
             MainWindowFixture f(useKept);
             f.window->start();
-            QCOMPARE(f.window->size(), QSize(700, 500));
+            QVERIFY(f.window->isMaximized());
+            QCOMPARE(f.window->normalGeometry().size(), QSize(700, 500));
             QVERIFY(f.messages.shown.isEmpty());
             QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
             QCOMPARE(f.window->tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));

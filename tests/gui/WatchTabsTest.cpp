@@ -154,9 +154,8 @@ private slots:
         MainWindowFixture f;
         f.watch("1");
         f.watch("2");
-        PageHealth typing;
-        typing.pausedForTyping = true;
-        f.view(0)->setHealth(typing);
+        f.view(0)->pageHealth.pausedForTyping = true;
+        emit f.view(0)->healthChanged();
         QVERIFY(tooltip(f, 0).contains("\nPaused while you type into the page"));
         QCOMPARE(f.window->tabs()->tabBar()->tabTone(0), HealthTone::Held);
         QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Fine);

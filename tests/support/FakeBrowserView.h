@@ -51,11 +51,6 @@ public:
         pageAddress = address;
         emit titleOrAddressChanged();
     }
-    void setHealth(const PageHealth &health)
-    {
-        pageHealth = health;
-        emit healthChanged();
-    }
 
     // Lets a test look at the window at the moment a page is asked for.
     std::function<void(const QString &)> navigated;
