@@ -2,7 +2,6 @@
 #include "OpenWindows.h"
 
 #include "about/AboutDialog.h"
-#include "platform/PictureBox.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -22,16 +21,13 @@ private slots:
         f.window->showAbout();
         QCOMPARE(openWindows<AboutDialog>().size(), 1);
         AboutDialog *box = openWindows<AboutDialog>()[0];
-        QCOMPARE(box->versionLabel->text(), QString("Version 1.0.0"));
         for (bool starts : {true, false}) {
             f.shell.works = starts;
-            for (QWidget *button : std::initializer_list<QWidget *>{box->mailingListButton, box->makerButton,
-                                                                   box->cornerPicture, box->systemInfoButton})
+            for (QPushButton *button : {box->mailingListButton, box->makerButton, box->systemInfoButton})
                 QTest::mouseClick(button, Qt::LeftButton);
         }
         const QString maker = f.window->site().makerSite;
-        const QStringList clicks = {"open " + maker + "/Pages/ListBot.html", "open " + maker, "opener " + maker,
-                                    "start /opt/msinfo"};
+        const QStringList clicks = {"open " + maker + "/Pages/ListBot.html", "open " + maker, "start /opt/msinfo"};
         QCOMPARE(f.shell.calls, clicks + clicks);
         QCOMPARE(f.messages.shown.size(), 1);
         QCOMPARE(f.messages.shown[0].text, QString("System Information Is Unavailable At This Time"));

@@ -26,10 +26,10 @@ public:
     void resendForm() override { calls << QStringLiteral("resendForm"); }
     bool back() override { return false; }
     bool forward() override { return false; }
+    // "reloadOnTimer <period> <page loaded instead of a form answer>"
     void reloadOnTimer(const TimedReload &reload) override
     {
-        calls << QStringLiteral("reloadOnTimer");
-        timedReloads << reload;
+        calls << QStringLiteral("reloadOnTimer %1 %2").arg(reload.periodMs).arg(reload.formAnswerReplacement);
     }
     PageHealth health() const override { return pageHealth; }
     QString title() const override { return pageTitle; }
@@ -57,7 +57,6 @@ public:
     QStringList calls;
     QString shown;   // the text last opened
     bool formAnswer = false;
-    QList<TimedReload> timedReloads;
     PageHealth pageHealth;
     QStringList followedSelectors;
     QString timeLeftSelector;
