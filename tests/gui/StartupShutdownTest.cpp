@@ -4,9 +4,7 @@
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
-#include "app/ItemBox.h"
 
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -15,87 +13,33 @@ class StartupShutdownTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A damaged stored state opens the window normally and still runs the
-    // whole start-up; the value is replaced at the next shutdown.
-    void startupLoadsThePagesAndRestoresTheState_data()
+    // A damaged stored state opens the window normally; it is replaced at the next shutdown only.
+    void startupRestoresTheStateLoadsTheStartPagesAndTellsIgnoredKeys()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<Qt::WindowStates>("state");
-        QTest::newRow("nothing stored") << QString() << Qt::WindowStates(Qt::WindowNoState);
-        QTest::newRow("maximised") << "2" << Qt::WindowStates(Qt::WindowMaximized);
-        QTest::newRow("seven") << "7" << Qt::WindowStates(Qt::WindowNoState);
-        QTest::newRow("not a number") << "abc" << Qt::WindowStates(Qt::WindowNoState);
-    }
-    void startupLoadsThePagesAndRestoresTheState()
-    {
-        QFETCH(QString, stored);
-        QFETCH(Qt::WindowStates, state);
-        MainWindowFixture f;
-        f.settings.stored = stored;
-        f.window->start();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        QCOMPARE(f.window->windowState(), state);
-        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.pagePath(splashPageName())});
-        for (int i = 1; i < 5; ++i)
-            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.pagePath(blankPageName())});
-        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.pagePath(helpPageName())});
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
-        QCOMPARE(f.settings.writes, 0);
+        const QList<QPair<QString, Qt::WindowState>> cases = {
+            {QString(), Qt::WindowNoState}, {"2", Qt::WindowMaximized}, {"abc", Qt::WindowNoState}};
+        for (const auto &[stored, state] : cases) {
+            MainWindowFixture f([](MainWindowServices &services) { services.ignoredSiteKeys = {"ItemServer=x:0: no port"}; });
+            f.settings.stored = stored;
+            QVERIFY(f.messages.shown.isEmpty());
+            f.window->start();
+            QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+            QCOMPARE(f.window->windowState(), state);
+            QCOMPARE(f.view(0)->calls, QStringList{"open " + f.pagePath(splashPageName())});
+            for (int i = 1; i < 5; ++i)
+                QCOMPARE(f.view(i)->calls, QStringList{"open " + f.pagePath(blankPageName())});
+            QCOMPARE(f.view(5)->calls, QStringList{"open " + f.pagePath(helpPageName())});
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
+            QCOMPARE(f.settings.stored, stored);
+            QCOMPARE(f.messages.shown.size(), 1);
+            QVERIFY(f.messages.shown[0].text.startsWith("gavrin.ini"));
+            QVERIFY(f.messages.shown[0].text.endsWith("\nItemServer=x:0: no port"));
+        }
     }
 
-    // Keys of gavrin.ini that were not taken are named once, after the window has opened.
-    void ignoredSiteKeysAreToldOnceAtStartUp()
-    {
-        MainWindowFixture f([](MainWindowServices &services) {
-            services.ignoredSiteKeys = {"ItemServer=127.0.0.1:99999: the port is not a number from 1 to 65535"};
-        });
-        QVERIFY(f.messages.shown.isEmpty());
-        f.window->start();
-        QCOMPARE(f.messages.shown.size(), 1);
-        QVERIFY(f.messages.shown[0].text.endsWith("\nItemServer=127.0.0.1:99999: the port is not a number from 1 to 65535"));
-        QVERIFY(f.messages.shown[0].text.startsWith("gavrin.ini"));
-        QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::Exclamation);
-
-        MainWindowFixture clean;
-        clean.window->start();
-        QVERIFY(clean.messages.shown.isEmpty());
-    }
-
-    void closingStopsTheTimersStoresTheStateAndEndsTheProgram_data()
-    {
-        QTest::addColumn<int>("how");
-        QTest::newRow("close box") << 0;
-        QTest::newRow("Close program button") << 1;
-        QTest::newRow("Close Program menu") << 2;
-    }
-    void closingStopsTheTimersStoresTheStateAndEndsTheProgram()
-    {
-        QFETCH(int, how);
-        MainWindowFixture f;
-        f.settings.stored = "abc";
-        f.window->start();
-        f.window->rateBox()->setCurrentText("5 Minutes");
-        f.watch("1");
-        f.window->rateBox()->setCurrentText("30 Seconds");
-        f.watch("2");
-        f.window->showMaximized();
-        QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
-
-        if (how == 0)
-            f.window->close();
-        else if (how == 1)
-            f.window->closeProgram();
-        else
-            f.window->menuBar()->actions()[0]->menu()->actions()[4]->trigger();
-
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(f.settings.stored, QString("2"));
-        QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
-        for (int i = 0; i < 5; ++i)
-            QVERIFY(!f.window->watchTab(i)->reloadTimer()->isEnabled());
-    }
-
-    void watchedItemsAndTheNormalSizeComeBackUnlessTurnedOff()
+    // Closing stops every timer and stores the window's state, its normal size and the watched
+    // items; the program ends once. The next start brings them back, the items unless turned off.
+    void whatClosingStoresComesBackAtTheNextStart()
     {
         MemorySettingsStore kept;
         const auto useKept = [&kept](MainWindowServices &services) { services.settings = &kept; };
@@ -103,37 +47,46 @@ private slots:
             MainWindowFixture f(useKept);
             f.window->start();
             f.window->resize(700, 500);
-            f.window->rateBox()->setCurrentText("30 Seconds");
+            f.window->rateBox()->setCurrentText("5 Minutes");
             f.watch("1");
+            f.window->rateBox()->setCurrentText("30 Seconds");
             f.watch("2");
             f.view(1)->followedSelectors = QStringList{"#price"};
             f.view(1)->timeLeftSelector = "#left";
             f.window->tabs()->setCurrent(0);
             f.window->releaseTab();
-            f.window->menuBar()->actions()[0]->menu()->actions()[2]->trigger();
+            f.menuEntry("&Reopen Watched Items at Start")->trigger();
             QVERIFY(!kept.reopens);
+            f.window->showMaximized();
+            QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
+            f.menuEntry("&Close Program")->trigger();
             f.window->close();
+            QCOMPARE(ended.size(), 1);
+            QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
+            QVERIFY(!f.window->watchTab(1)->reloadTimer()->isEnabled());
         }
+        QCOMPARE(kept.stored, QString("2"));
         QCOMPARE(kept.geometry.size(), QSize(700, 500));
         for (bool reopens : {true, false}) {
             kept.reopens = reopens;
             MainWindowFixture f(useKept);
             f.window->start();
-            QCOMPARE(f.window->size(), QSize(700, 500));
+            QVERIFY(f.window->isMaximized());
+            QCOMPARE(f.window->normalGeometry().size(), QSize(700, 500));
+            QVERIFY(f.messages.shown.isEmpty());
             QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
             QCOMPARE(f.window->tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));
             QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), reopens ? 30000 : 0);
             QCOMPARE(f.view(1)->followedSelectors, reopens ? QStringList{"#price"} : QStringList());
             QCOMPARE(f.view(1)->timeLeftSelector, reopens ? QString("#left") : QString());
+            if (!reopens)
+                continue;
+            // The price followed again starts from its first reading: only a change after it alerts.
+            emit f.view(1)->elementRead(0, true, "US $41.00");
+            QVERIFY(f.notifier.messages.isEmpty());
+            emit f.view(1)->elementRead(0, true, "US $45.00");
+            QCOMPARE(f.notifier.messages.size(), 1);
         }
-        // The price followed again starts from its first reading: only a change after it alerts.
-        kept.reopens = true;
-        MainWindowFixture f(useKept);
-        f.window->start();
-        f.view(1)->readElement(true, "US $41.00");
-        QVERIFY(f.notifier.messages.isEmpty());
-        f.view(1)->readElement(true, "US $45.00");
-        QCOMPARE(f.notifier.messages.size(), 1);
     }
 };
 

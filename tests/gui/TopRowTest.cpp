@@ -5,63 +5,41 @@
 #include <QLabel>
 #include <QtTest>
 
-namespace {
-
-// The controls of the top row: the client area's children but the tab strip and the blue bars.
-QList<QWidget *> topRow(MainWindow *window)
-{
-    QList<QWidget *> controls;
-    for (QWidget *child : window->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (child != window->tabs() && child != window->topBar() && child != window->lowerBar())
-            controls << child;
-    return controls;
-}
-
-QString describe(const QWidget *control)
-{
-    const QRect at = control->geometry();
-    return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
-        .arg(control->metaObject()->className(),
-             control->toolTip().isEmpty() ? control->property("text").toString() : control->toolTip())
-        .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
-}
-
-} // namespace
-
 // Run as it is, at twice the scale and on a 144-dpi screen (see the CMake list).
 class TopRowTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void topRowControlsFitAndReachable_data()
+    // The controls of the top row are the client area's children but the tab strip and the blue bars.
+    void topRowControlsFitAndTheStripFillsTheRestAsMadeAndNarrow()
     {
-        QTest::addColumn<int>("width");
-        QTest::newRow("as made") << 0;
-        QTest::newRow("400 px wide") << 400;
-    }
-    void topRowControlsFitAndReachable()
-    {
-        QFETCH(int, width);
         MainWindowFixture f;
         f.window->start();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        if (width)
-            f.window->resize(width, f.window->height());
-        QTRY_VERIFY(!width || f.window->width() == width);
+        QWidget *client = f.window->centralWidget();
+        for (int width : {0, 400}) {
+            if (width)
+                f.window->resize(width, f.window->height());
+            QTRY_VERIFY(!width || f.window->width() == width);
+            QTRY_COMPARE(f.window->tabs()->geometry().bottom() + 1, client->height());
+            QCOMPARE(f.view(0)->width(), f.view(5)->width());
 
-        const QList<QWidget *> controls = topRow(f.window.get());
-        QCOMPARE(controls.size(), 14);
-        const QRect client = f.window->centralWidget()->rect();
-        const int stripTop = f.window->tabs()->y();
-        for (QWidget *control : controls) {
-            QVERIFY2(control->isVisible() && client.contains(control->geometry()), qPrintable(describe(control)));
-            QVERIFY2(control->geometry().bottom() < stripTop, qPrintable(describe(control)));
-            if (auto *label = qobject_cast<QLabel *>(control))
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(describe(control)));
-            for (QWidget *other : controls)
-                QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
-                         qPrintable(describe(control) + " overlaps " + describe(other)));
+            QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            for (QWidget *other : std::initializer_list<QWidget *>{f.window->tabs(), f.window->topBar(), f.window->lowerBar()})
+                controls.removeOne(other);
+            QCOMPARE(controls.size(), 14);
+            for (QWidget *control : controls) {
+                const QRect at = control->geometry();
+                const QString text = control->toolTip() + control->property("text").toString();
+                const QByteArray name = control->metaObject()->className() + (" \"" + text + "\"").toUtf8();
+                QVERIFY2(control->isVisible() && client->rect().contains(at), name.constData());
+                QVERIFY2(at.bottom() < f.window->tabs()->y(), name.constData());
+                if (auto *label = qobject_cast<QLabel *>(control))
+                    QVERIFY2(label->width() >= label->sizeHint().width(), name.constData());
+                for (QWidget *other : controls)
+                    QVERIFY2(other == control || !other->geometry().intersects(at), (name + " overlaps another").constData());
+            }
         }
     }
 };

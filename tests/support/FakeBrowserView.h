@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <functional>
 
-// Records every call; keeps a simple history so back and forward can fail.
+// Records every call and answers from what the test set. Its signals are the
+// page's doings: a test emits them as the page would.
 class FakeBrowserView final : public BrowserView
 {
     Q_OBJECT
@@ -16,54 +17,26 @@ public:
     void open(const QString &text) override
     {
         calls << QStringLiteral("open ") + text;
-        history = history.mid(0, position + 1);
-        history << text;
-        position = history.size() - 1;
+        shown = text;
         if (navigated)
             navigated(text);
     }
     void reload() override { calls << QStringLiteral("reload"); }
     bool showsFormAnswer() const override { return formAnswer; }
     void resendForm() override { calls << QStringLiteral("resendForm"); }
-    bool back() override
-    {
-        calls << QStringLiteral("back");
-        if (position <= 0)
-            return false;
-        --position;
-        return true;
-    }
-    bool forward() override
-    {
-        calls << QStringLiteral("forward");
-        if (position + 1 >= history.size())
-            return false;
-        ++position;
-        return true;
-    }
-
+    bool back() override { return false; }
+    bool forward() override { return false; }
+    // "reloadOnTimer <period> <page loaded instead of a form answer>"
     void reloadOnTimer(const TimedReload &reload) override
     {
-        calls << QStringLiteral("reloadOnTimer");
-        timedReloads << reload;
+        calls << QStringLiteral("reloadOnTimer %1 %2").arg(reload.periodMs).arg(reload.formAnswerReplacement);
     }
     PageHealth health() const override { return pageHealth; }
     QString title() const override { return pageTitle; }
     QUrl address() const override { return pageAddress; }
-    void showPage(const QString &title, const QUrl &address)
-    {
-        pageTitle = title;
-        pageAddress = address;
-        emit titleOrAddressChanged();
-    }
-    void setHealth(const PageHealth &health)
-    {
-        pageHealth = health;
-        emit healthChanged();
-    }
-    void setElementAlertsEnabled(bool enabled) override { alertsEnabled = enabled; }
+    void setElementAlertsEnabled(bool) override {}
     void stopWatchingElement() override { calls << QStringLiteral("stopWatchingElement"); }
-    void stopReadingTimeLeft() override { calls << QStringLiteral("stopReadingTimeLeft"); }
+    void stopReadingTimeLeft() override {}
     QStringList followedElements() const override { return followedSelectors; }
     QString timeLeftElement() const override { return timeLeftSelector; }
     void restoreElements(const QStringList &followed, const QString &timeLeft) override
@@ -72,24 +45,18 @@ public:
         timeLeftSelector = timeLeft;
     }
 
-    QString shown() const { return history.value(position); }
-    void completeDocument() { emit documentComplete(); }
-    void completeFrame() { emit frameComplete(); }
-    void requestNewPage(const QString &address) { emit newPageRequested(address); }
-    void chooseElement(const QString &text) { emit elementChosen(text); }
-    void readElement(bool found, const QString &text, int element = 0) { emit elementRead(element, found, text); }
-    void readTimeLeft(bool found, const QString &text) { emit timeLeftRead(found, text); }
-    void stopAlertingFromMenu() { emit elementWatchStopped(); }
-    void refuseDialog(const QString &text) { emit dialogRefused(text); }
+    void showPage(const QString &title, const QUrl &address)
+    {
+        pageTitle = title;
+        pageAddress = address;
+        emit titleOrAddressChanged();
+    }
 
     // Lets a test look at the window at the moment a page is asked for.
     std::function<void(const QString &)> navigated;
     QStringList calls;
-    QStringList history;
-    int position = -1;
-    bool alertsEnabled = false;
+    QString shown;   // the text last opened
     bool formAnswer = false;
-    QList<TimedReload> timedReloads;
     PageHealth pageHealth;
     QStringList followedSelectors;
     QString timeLeftSelector;

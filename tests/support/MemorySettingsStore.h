@@ -6,11 +6,7 @@ class MemorySettingsStore final : public SettingsStore
 {
 public:
     QString winState() const override { return stored.isNull() ? QStringLiteral("0") : stored; }
-    void setWinState(const QString &value) override
-    {
-        stored = value;
-        ++writes;
-    }
+    void setWinState(const QString &value) override { stored = value; }
     QRect normalGeometry() const override { return geometry; }
     void setNormalGeometry(const QRect &value) override { geometry = value; }
     QString watchedItems() const override { return items; }
@@ -22,5 +18,4 @@ public:
     QRect geometry;
     QString items;
     bool reopens = true;
-    int writes = 0;
 };

@@ -11,8 +11,7 @@ class RecordingMessageDialog final : public MessageDialog
 public:
     struct Message
     {
-        QString text;
-        QString title;
+        QString text, title;
         Icon icon;
     };
 
