@@ -2,36 +2,60 @@
 
 #include "platform/TabStrip.h"
 #include "saved/SavedItemsDialog.h"
+#include "saved/SavedItemsFile.h"
 
-#include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
 const QByteArray kTwoItems("12345     Blue vase\r\n987654321     Old clock\r\n");
 
-void writeIndex(const MainWindowFixture &f, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(f.pagePath("index.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-QByteArray index(const MainWindowFixture &f)
+// The file's bytes, or what stands in its place when it is no regular file.
+QByteArray stateOf(const QString &path)
 {
-    QFile file(f.pagePath("index.dat"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile())
+        return "no regular file, linked to " + info.symLinkTarget().toUtf8();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-SavedItemsDialog *open(MainWindowFixture &f)
+// A dialog on "index.dat" in a folder of its own, with the messages it showed.
+struct Saved
 {
-    f.window->showSavedItems();
-    return f.window->savedItemsDialog();
-}
+    explicit Saved(const QByteArray &bytes = kTwoItems) { writeFile(path, bytes); }
+    ~Saved() { delete dialog; }
+    SavedItemsDialog *open(const QString &savePath = {})
+    {
+        dialog = new SavedItemsDialog(path, savePath.isEmpty() ? path : savePath, messages);
+        dialog->start();
+        return dialog;
+    }
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto &message : messages.shown)
+            texts << message.text;
+        return texts;
+    }
+
+    QTemporaryDir folder;
+    QString path = folder.filePath("index.dat");
+    RecordingMessageDialog messages;
+    QPointer<SavedItemsDialog> dialog;
+};
 
 // Typed into both boxes and entered with Enter in the description box.
 void add(SavedItemsDialog *dialog, const QString &number, const QString &description)
@@ -56,136 +80,60 @@ class SavedItemsDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void aMissingFileThenAnEmptyOneThenOneThatCannotBeReplaced()
+    // Installed, the old file beside the executable is read and the list goes to a data folder not yet made.
+    void typingSavingAndRemovingSetTheButtonsAndCloseMeWritesTheList()
     {
-        MainWindowFixture f;
-        SavedItemsDialog *dialog = open(f);
-        QCOMPARE(f.messages.shown.size(), 1);
-        QVERIFY(f.messages.shown[0].text.startsWith(QString::number(QFileDevice::OpenError) + " "));
-        QCOMPARE(f.messages.shown[0].title, QString("Error"));
-        QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::Exclamation);
+        Saved s;
+        const QString savePath = s.folder.filePath("data/Gavrin/index.dat");
+        SavedItemsDialog *dialog = s.open(savePath);
         QCOMPARE(buttons(dialog), QString("--- Close Me"));
-
-        QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
-        QTRY_VERIFY(!f.window->savedItemsDialog());
-        QCOMPARE(index(f), QByteArray());
-
-        // Replacing fails while a folder stands in the file's place; the dialog still closes.
-        dialog = open(f);
-        QCOMPARE(f.messages.shown.size(), 1);
-        add(dialog, "1", "a");
-        QVERIFY(QFile::remove(f.pagePath("index.dat")) && QDir(f.folder.path()).mkdir("index.dat"));
-        dialog->closeButton->click();
-        QTRY_VERIFY(!f.window->savedItemsDialog());
-        QCOMPARE(f.messages.shown.size(), 2);
-    }
-
-    // Writing back the first 32767 of 100,000 lines would drop the rest: the dialog says so once and
-    // writes nothing. A file cut short by a read failure is kept the same way.
-    void aFileReadInPartIsNeverWritten()
-    {
-        MainWindowFixture f;
-        QByteArray lines;
-        for (int i = 0; i < 100000; ++i)
-            lines += QByteArray::number(100000 + i) + "     item\r\n";
-        writeIndex(f, lines);
-        SavedItemsDialog *dialog = open(f);
-        QCOMPARE(dialog->itemList->count(), 32767);
-        add(dialog, "1", "a");
-        dialog->closeButton->click();
-        QTRY_VERIFY(!f.window->savedItemsDialog());
-        QCOMPARE(f.messages.shown.size(), 1);
-        QCOMPARE(f.messages.shown[0].text, QString("index.dat holds more than 32767 items; changes are not saved"));
-        QVERIFY(index(f) == lines);
-
-        QVERIFY(QFile::remove(f.pagePath("index.dat")) && QFile::link("/dev/zero", f.pagePath("index.dat")));
-        dialog = open(f);
-        dialog->closeButton->click();
-        QTRY_VERIFY(!f.window->savedItemsDialog());
-        QCOMPARE(f.messages.shown.size(), 2);
-        QVERIFY2(f.messages.shown[1].text.endsWith("; index.dat was not read to its end; changes are not saved"),
-                 qPrintable(f.messages.shown[1].text));
-        QCOMPARE(QFileInfo(f.pagePath("index.dat")).symLinkTarget(), QString("/dev/zero"));
-    }
-
-    void typingSelectingAndSavingSetTheButtonsAndCloseMeWritesTheList()
-    {
-        MainWindowFixture f;
-        writeIndex(f, "987654321     Old clock\r\n12345     Blue vase\r\n");
-        SavedItemsDialog *dialog = open(f);
         dialog->numberBox->setText("1");
         QCOMPARE(buttons(dialog), QString("S-- Save"));
         dialog->numberBox->clear();
-        QCOMPARE(buttons(dialog), QString("--- Close Me"));
         dialog->descriptionBox->setText("x");
         QCOMPARE(buttons(dialog), QString("S-- Save"));
         dialog->descriptionBox->clear();
         dialog->itemList->setCurrentRow(1);
         QCOMPARE(buttons(dialog), QString("-RW Close Me"));
-        dialog->itemList->setCurrentRow(-1);
-        QCOMPARE(buttons(dialog), QString("--- Close Me"));
 
-        dialog->itemList->setCurrentRow(1);
         add(dialog, "10000", "Lamp");
-        add(dialog, "", "Only a description");
         add(dialog, "42", "");
-        QCOMPARE(dialog->entries(), (QStringList{"     Only a description", "10000     Lamp", "12345     Blue vase",
-                                                 "42     ", "987654321     Old clock"}));
-        // Save disabled again: both boxes are empty.
-        QCOMPARE(buttons(dialog), QString("-RW Close Me"));
-
+        QCOMPARE(dialog->entries(), (QStringList{"10000     Lamp", "12345     Blue vase", "42     ",
+                                                 "987654321     Old clock"}));
         dialog->removeButton->click();
-        // Both boxes empty now: Enter presses "Close Me".
+        // Both boxes empty: Enter presses "Close Me".
         QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
-        QTRY_VERIFY(!f.window->savedItemsDialog());
-        QCOMPARE(index(f), QByteArray("     Only a description\r\n10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(stateOf(savePath), QByteArray("10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
+        QCOMPARE(stateOf(s.path), kTwoItems);
+        QVERIFY(s.messages.shown.isEmpty());
     }
 
-    // Installed: the old file beside the executable is read, the list goes to a data folder not yet made.
-    void anOldFileIsReadAndTheListSavedToTheDataFolder()
+    // The dialog asks for an item to be watched and reaches into no other window.
+    void watchAsksForTheItemNumberAndOnlyCloseMeWrites()
     {
-        MainWindowFixture f;
-        writeIndex(f, kTwoItems);
-        const QString savePath = f.folder.filePath("data/Gavrin/index.dat");
-        auto *dialog = new SavedItemsDialog(f.pagePath("index.dat"), savePath, f.messages);
-        dialog->start();
-        QCOMPARE(dialog->itemList->count(), 2);
-        add(dialog, "42", "Lamp");
-        dialog->closeButton->click();
-        QFile saved(savePath);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("12345     Blue vase\r\n42     Lamp\r\n987654321     Old clock\r\n"));
-        QCOMPARE(index(f), kTwoItems);
-        QVERIFY(f.messages.shown.isEmpty());
-    }
-
-    // Watching and removing write nothing; neither does any way of closing but "Close Me".
-    void watchHandsTheItemNumberOnRemoveLeavesNothingToWatchAndOnlyCloseMeWrites()
-    {
-        MainWindowFixture f;
-        writeIndex(f, kTwoItems);
-        SavedItemsDialog *dialog = open(f);
+        Saved s;
+        SavedItemsDialog *dialog = s.open();
+        QSignalSpy watched(dialog, &SavedItemsDialog::watchRequested);
         dialog->itemList->setCurrentRow(0);
         dialog->watchButton->click();
-        QCOMPARE(f.window->tabs()->caption(0), QString("Item 12345"));
         // A double click is a click, then the double click, on the second row.
         const QPoint secondRow = dialog->itemList->visualItemRect(dialog->itemList->item(1)).center();
         QTest::mouseClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
         QTest::mouseDClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
-        QCOMPARE(f.window->tabs()->caption(1), QString("Item 987654321"));
+        QCOMPARE(watched.size(), 2);
+        QCOMPARE(watched[0][0].toString(), QString("12345"));
+        QCOMPARE(watched[1][0].toString(), QString("987654321"));
 
+        // Removing leaves Watch enabled, with nothing to watch.
         dialog->removeButton->click();
         QCOMPARE(dialog->entries(), QStringList{"12345     Blue vase"});
         QCOMPARE(buttons(dialog), QString("--W Close Me"));
         dialog->watchButton->click();
-        QCOMPARE(f.window->tabs()->caption(2), QString("Available"));
         dialog->removeSelectedItem();
+        QCOMPARE(watched.size(), 2);
         QCOMPARE(dialog->itemList->count(), 1);
-        QCOMPARE(f.messages.shown.size(), 2);
-        QCOMPARE(f.messages.shown[0].text, QString("Select An Item To Watch!"));
-        QCOMPARE(f.messages.shown[0].title, QString("Nothing Selected"));
-        QCOMPARE(f.messages.shown[0].icon, MessageDialog::Icon::None);
-        QCOMPARE(f.messages.shown[1].text, QString("Select An Item To Remove!"));
+        QCOMPARE(s.messageTexts(), (QStringList{"Select An Item To Watch!", "Select An Item To Remove!"}));
 
         const std::function<void(SavedItemsDialog *)> ways[] = {
             [](SavedItemsDialog *d) { d->cancelButton->click(); },
@@ -193,50 +141,102 @@ private slots:
             [](SavedItemsDialog *d) { d->close(); },
         };
         for (const auto &closeWithoutCloseMe : ways) {
-            dialog = open(f);
+            dialog = s.open();
             add(dialog, "1", "a");
             closeWithoutCloseMe(dialog);
-            QTRY_VERIFY(!f.window->savedItemsDialog());
-            QCOMPARE(index(f), kTwoItems);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(stateOf(s.path), kTwoItems);
         }
     }
 
-    void saveTheCurrentItemFillsTheNumberOnlyFromAWatchedTabInFrontAndKeepsTheOpenDialog_data()
+    // Failures are told as "<code> <description>": a write that runs out of room, which leaves the old
+    // file and no other, then a missing file, which Close Me makes.
+    void aFailureIsToldWithTheSystemsReasonAndTheOldFileStays()
     {
-        QTest::addColumn<QStringList>("watched");
-        QTest::addColumn<int>("front");
-        QTest::addColumn<QString>("number");
-        QTest::newRow("all tabs free") << QStringList{} << 0 << "";
-        QTest::newRow("services tab") << QStringList{"111"} << 5 << "";
-        QTest::newRow("free tab") << QStringList{"111"} << 3 << "";
-        QTest::newRow("watched tab") << QStringList{"111", "222", "1234567890"} << 2 << "1234567890";
+        Saved s;
+        add(s.open(), "42", "Lamp");
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit room{10, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &room);
+        s.dialog->closeButton->click();
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(s.messageTexts(), QStringList{QString::number(QFileDevice::WriteError) + " " + qt_error_string(EFBIG)});
+        QCOMPARE(s.messages.shown[0].icon, MessageDialog::Icon::Exclamation);
+        QCOMPARE(stateOf(s.path), kTwoItems);
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"index.dat"});
+
+        QVERIFY(QFile::remove(s.path));
+        s.open()->closeButton->click();
+        QCOMPARE(s.messages.shown.size(), 2);
+        QVERIFY(s.messages.shown[1].text.startsWith(QString::number(QFileDevice::OpenError) + " "));
+        QCOMPARE(stateOf(s.path), QByteArray());
     }
-    void saveTheCurrentItemFillsTheNumberOnlyFromAWatchedTabInFrontAndKeepsTheOpenDialog()
+
+    // Writing back what was read would drop the rest: the dialog says so once and writes nothing.
+    void aFileReadInPartIsNeverWritten_data()
     {
-        QFETCH(QStringList, watched);
-        QFETCH(int, front);
-        QFETCH(QString, number);
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        const QString notToItsEnd("; index.dat was not read to its end; changes are not saved");
+        QTest::newRow("more lines than the list takes")
+            << "lines" << "index.dat holds more than 32767 items; changes are not saved";
+        QTest::newRow("a named pipe") << "pipe" << "5 Not a regular file" + notToItsEnd;
+        QTest::newRow("a link to a device") << "device" << "5 Not a regular file" + notToItsEnd;
+        QTest::newRow("over 64 MB") << "large" << "4 Larger than 64 MB" + notToItsEnd;
+    }
+    void aFileReadInPartIsNeverWritten()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        Saved s;
+        QVERIFY(QFile::remove(s.path));
+        if (kind == "lines") {
+            QByteArray lines;
+            for (int i = 0; i <= 32767; ++i)
+                lines += QByteArray::number(100000 + i) + "     item\r\n";
+            writeFile(s.path, lines);
+        } else if (kind == "pipe") {
+            QVERIFY(mkfifo(QFile::encodeName(s.path).constData(), 0600) == 0);
+        } else if (kind == "device") {
+            QVERIFY(QFile::link("/dev/zero", s.path));
+        } else {
+            QFile large(s.path);
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(kMaxSavedItemsBytes + 1));
+        }
+        const QByteArray before = stateOf(s.path);
+        add(s.open(), "1", "a");
+        s.dialog->closeButton->click();
+        QCOMPARE(s.messageTexts(), QStringList{message});
+        QVERIFY(stateOf(s.path) == before);
+    }
+
+    // "Save the current item" fills the number from a watched tab in front, and only from one; opening
+    // again shows the same dialog without reading the file anew.
+    void saveTheCurrentItemFillsTheNumberFromAWatchedTabAndKeepsTheOpenDialog()
+    {
         MainWindowFixture f;
-        writeIndex(f, kTwoItems);
-        for (const QString &item : watched)
-            f.watch(item);
-        f.window->tabs()->setCurrent(front);
+        writeFile(f.pagePath("index.dat"), kTwoItems);
+        f.watch("111");
+        f.watch("222");
+        f.window->tabs()->setCurrent(1);
         f.window->saveCurrentAction()->trigger();
         SavedItemsDialog *dialog = f.window->savedItemsDialog();
         QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->numberBox->text(), number);
-        QCOMPARE(buttons(dialog), number.isEmpty() ? QString("--- Close Me") : QString("S-- Save"));
+        QCOMPARE(dialog->numberBox->text(), QString("222"));
         QCOMPARE(dialog->focusWidget(), dialog->descriptionBox);
 
-        // Opening again shows the same dialog without reading the file; only the number is replaced.
-        dialog->numberBox->setText("typed");
         dialog->descriptionBox->setText("kept");
-        writeIndex(f, "changed on disk\r\n");
+        writeFile(f.pagePath("index.dat"), "changed on disk\r\n");
+        for (int freeOrServices : {3, 5}) {
+            f.window->tabs()->setCurrent(freeOrServices);
+            f.window->saveCurrentItem();
+        }
         f.window->openSavedAction()->trigger();
-        f.window->saveCurrentItem();
         QCOMPARE(f.window->savedItemsDialog(), dialog);
         QCOMPARE(dialog->itemList->count(), 2);
-        QCOMPARE(dialog->numberBox->text(), number.isEmpty() ? QString("typed") : number);
+        QCOMPARE(dialog->numberBox->text(), QString("222"));
         QCOMPARE(dialog->descriptionBox->text(), QString("kept"));
     }
 };
