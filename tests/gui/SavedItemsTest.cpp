@@ -1,0 +1,226 @@
+#include "MainWindowFixture.h"
+
+#include "platform/TabStrip.h"
+#include "saved/SavedItemsDialog.h"
+#include "saved/SavedItemsFile.h"
+#include "saved/core/SavedItemsCodec.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <csignal>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+
+namespace {
+
+const QByteArray kTwoItems("12345     Blue vase\r\n987654321     Old clock\r\n");
+
+// The file's bytes, or what stands in its place when it is a link or no regular file.
+QByteArray stateOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.symLinkTarget().isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return "no regular file, linked to " + file.symLinkTarget().toUtf8();
+    return file.readAll();
+}
+
+// A dialog on "index.dat" in a folder of its own, with the messages it showed.
+struct Saved
+{
+    Saved() { writeSavedItems(path, {"12345     Blue vase", "987654321     Old clock"}); }
+    ~Saved() { delete dialog; }
+    SavedItemsDialog *open(const QString &savePath = {})
+    {
+        dialog = new SavedItemsDialog(path, savePath.isEmpty() ? path : savePath, messages);
+        dialog->start();
+        return dialog;
+    }
+
+    QTemporaryDir folder;
+    QString path = folder.filePath("index.dat");
+    RecordingMessageDialog messages;
+    QPointer<SavedItemsDialog> dialog;
+};
+
+// Typed into both boxes and entered with Enter in the description box.
+void add(SavedItemsDialog *dialog, const QString &number, const QString &description)
+{
+    dialog->numberBox->setText(number);
+    dialog->descriptionBox->setText(description);
+    QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
+}
+
+} // namespace
+
+class SavedItemsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Installed, the old file beside the executable is read and the list goes to a data folder not yet made.
+    // The dialog asks for an item to be watched and reaches into no other window. Only Close Me writes.
+    void saveWatchAndRemoveThenCloseMeWritesTheList()
+    {
+        Saved s;
+        const QString savePath = s.folder.filePath("data/Gavrin/index.dat");
+        SavedItemsDialog *dialog = s.open(savePath);
+        QSignalSpy watched(dialog, &SavedItemsDialog::watchRequested);
+        dialog->itemList->setCurrentRow(0);
+        dialog->watchButton->click();
+        // A double click is a click, then the double click, on the second row.
+        const QPoint secondRow = dialog->itemList->visualItemRect(dialog->itemList->item(1)).center();
+        QTest::mouseClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
+        QTest::mouseDClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
+        QCOMPARE(QList<QVariantList>(watched), (QList<QVariantList>{{"12345"}, {"987654321"}}));
+
+        // Typed text makes Save the default button; each entry goes to its sorted place. Removing the
+        // selected entry, the second row, leaves Watch enabled, with nothing to watch.
+        add(dialog, "10000", "Lamp");
+        add(dialog, "42", "");
+        dialog->removeButton->click();
+        dialog->watchButton->click();
+        dialog->removeSelectedItem();
+        QCOMPARE(watched.size(), 2);
+        QCOMPARE(s.messages.shown.size(), 2);
+        QCOMPARE(s.messages.shown[0].text, QString("Select An Item To Watch!"));
+        QCOMPARE(s.messages.shown[1].text, QString("Select An Item To Remove!"));
+
+        // Both boxes empty: Enter presses "Close Me".
+        QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
+        QCOMPARE(stateOf(savePath), QByteArray("10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
+        QCOMPARE(stateOf(s.path), kTwoItems);
+
+        // Esc presses Cancel, which drops every change.
+        add(s.open(savePath), "1", "a");
+        QTest::keyClick(s.dialog->itemList, Qt::Key_Escape);
+        QVERIFY(!s.dialog->isVisible());
+        QCOMPARE(stateOf(savePath), QByteArray("10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
+    }
+
+    // Failures are told as "<code> <description>": a write that runs out of room, which leaves the old
+    // file and no other, then a missing file, which Close Me makes.
+    void aFailureIsToldWithTheSystemsReasonAndTheOldFileStays()
+    {
+        Saved s;
+        add(s.open(), "42", "Lamp");
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit room{10, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &room);
+        s.dialog->closeButton->click();
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(s.messages.shown.value(0).text, QString::number(QFileDevice::WriteError) + " " + qt_error_string(EFBIG));
+        QCOMPARE(stateOf(s.path), kTwoItems);
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"index.dat"});
+
+        QVERIFY(QFile::remove(s.path));
+        s.open()->closeButton->click();
+        QCOMPARE(s.messages.shown.size(), 2);
+        QCOMPARE(stateOf(s.path), QByteArray());
+    }
+
+    // Writing back what was read would drop the rest: the dialog says so once and writes nothing.
+    void aFileReadInPartIsNeverWritten()
+    {
+        const QString notToItsEnd("; index.dat was not read to its end; changes are not saved");
+        const std::pair<QString, QString> rows[] = {
+            {"lines", "index.dat holds more than 32767 items; changes are not saved"},
+            {"pipe", "5 Not a regular file" + notToItsEnd},
+            {"/dev/zero", "5 Not a regular file" + notToItsEnd},
+            {"large", "4 Larger than 64 MB" + notToItsEnd},
+            // Links: to a device, and to the process's own memory, which fails to read from its first byte.
+            {"/proc/self/mem", "1 Input/output error" + notToItsEnd},
+        };
+        for (const auto &[kind, message] : rows) {
+            Saved s;
+            if (kind == "lines")
+                QVERIFY(!writeSavedItems(s.path, QStringList(kMaxSavedItems + 1, "100000     item")));
+            else if (kind == "large")
+                QVERIFY(QFile::resize(s.path, kMaxSavedItemsBytes + 1));
+            else if (kind == "pipe")
+                QVERIFY(QFile::remove(s.path) && mkfifo(QFile::encodeName(s.path).constData(), 0600) == 0);
+            else
+                QVERIFY(QFile::remove(s.path) && QFile::link(kind, s.path));
+            const QByteArray before = stateOf(s.path);
+            add(s.open(), "1", "a");
+            s.dialog->closeButton->click();
+            QCOMPARE(s.messages.shown.size(), 1);
+            QCOMPARE(s.messages.shown[0].text, message);
+            // Nor does the file layer replace what is no regular file.
+            if (kind == "pipe" || kind == "/dev/zero")
+                QVERIFY(writeSavedItems(s.path, {"1     a"}));
+            QVERIFY2(stateOf(s.path) == before, qPrintable(kind));
+        }
+    }
+
+    // Without the capability to override permissions, as root has it, a writer meets the folder's as any
+    // user does: the folder refuses the temporary file, and the file itself is rewritten, as a second
+    // name of it shows.
+    void aFolderThatTakesNoNewFilesHasTheFileRewrittenInPlace()
+    {
+        Saved s;
+        const QString secondName = s.folder.filePath("second name");
+        QVERIFY(link(QFile::encodeName(s.path).constData(), QFile::encodeName(secondName).constData()) == 0);
+        QFile::setPermissions(s.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const pid_t writer = fork();
+        if (writer == 0) {
+            __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+            __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3]{};
+            _exit(syscall(SYS_capset, &header, none) != 0 || writeSavedItems(s.path, {"111     a"}) ? 1 : 0);
+        }
+        int status = -1;
+        QVERIFY(waitpid(writer, &status, 0) == writer && status == 0);
+        QFile::setPermissions(s.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(stateOf(secondName), QByteArray("111     a\r\n"));
+    }
+
+    // The two lists differ in every line and in length, so that any mix of them shows.
+    void aKilledWriterLeavesTheOldListOrTheNewOneWhole()
+    {
+        const QStringList lists[] = {QStringList(3000, "100000     Blue vase"), QStringList(3001, "200000     Clock")};
+        const QByteArray encoded[] = {encodeSavedItems(lists[0]), encodeSavedItems(lists[1])};
+        Saved s;
+        QVERIFY(!writeSavedItems(s.path, lists[0]));
+        for (int kill = 0; kill < 100; ++kill) {
+            const pid_t writer = fork();
+            if (writer == 0) {
+                for (int turn = 0;; turn ^= 1)
+                    writeSavedItems(s.path, lists[turn]);
+            }
+            QTest::qSleep(5 + kill * 7 % 40);
+            QVERIFY(::kill(writer, SIGKILL) == 0 && waitpid(writer, nullptr, 0) == writer);
+            const QByteArray bytes = stateOf(s.path);
+            QVERIFY2(bytes == encoded[0] || bytes == encoded[1], "left " + QByteArray::number(bytes.size()) + " bytes");
+        }
+    }
+
+    // "Save the current item" fills the number from a watched tab in front, and only from one, into the
+    // one open dialog.
+    void saveTheCurrentItemFillsTheNumberFromAWatchedTabIntoTheOpenDialog()
+    {
+        MainWindowFixture f;
+        f.watch("111");
+        f.watch("222");
+        f.window->tabs()->setCurrent(1);
+        f.window->saveCurrentAction()->trigger();
+        SavedItemsDialog *dialog = f.window->savedItemsDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->numberBox->text(), QString("222"));
+        for (int freeOrServices : {3, 5}) {
+            f.window->tabs()->setCurrent(freeOrServices);
+            f.window->saveCurrentItem();
+        }
+        f.window->openSavedAction()->trigger();
+        QCOMPARE(f.window->savedItemsDialog(), dialog);
+        QCOMPARE(dialog->numberBox->text(), QString("222"));
+    }
+};
+
+QTEST_MAIN(SavedItemsTest)
+#include "SavedItemsTest.moc"
