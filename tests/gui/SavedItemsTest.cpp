@@ -125,7 +125,10 @@ private slots:
         QCOMPARE(stateOf(s.path), QByteArray());
     }
 
-    // Writing back what was read would drop the rest: the dialog says so once and writes nothing.
+    // Writing back what was read would drop the rest: the dialog says so once and writes nothing. In
+    // turn: one line more than the list takes, a named pipe, which would hold the window in the open,
+    // a link to a device that never ends, a file beyond the size bound, and a link to the process's
+    // own memory, which fails to read from its first byte.
     void aFileReadInPartIsNeverWritten()
     {
         const QString notToItsEnd("; index.dat was not read to its end; changes are not saved");
@@ -134,7 +137,6 @@ private slots:
             {"pipe", "5 Not a regular file" + notToItsEnd},
             {"/dev/zero", "5 Not a regular file" + notToItsEnd},
             {"large", "4 Larger than 64 MB" + notToItsEnd},
-            // Links: to a device, and to the process's own memory, which fails to read from its first byte.
             {"/proc/self/mem", "1 Input/output error" + notToItsEnd},
         };
         for (const auto &[kind, message] : rows) {
@@ -180,7 +182,8 @@ private slots:
         QCOMPARE(stateOf(secondName), QByteArray("111     a\r\n"));
     }
 
-    // The two lists differ in every line and in length, so that any mix of them shows.
+    // Writers killed at moments spread over their work. The two lists differ in every line and in
+    // length, so that any mix of them shows.
     void aKilledWriterLeavesTheOldListOrTheNewOneWhole()
     {
         const QStringList lists[] = {QStringList(3000, "100000     Blue vase"), QStringList(3001, "200000     Clock")};
