@@ -16,12 +16,21 @@
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 // Each view has a render process of its own (the engine's default for
 // separate pages): a page that spins, hangs or waits on a dialog holds up only
 // its own tab, at the cost of some memory (see bench/memory).
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_UNIX
+    // A write past the user's file-size limit should fail and be reported
+    // like a full disk, not end the program with the saved items unwritten.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gavrin"));
     QApplication::setOrganizationName(QStringLiteral("Gavrin"));
