@@ -10,6 +10,21 @@ constexpr qint64 kLastMinuteMs = 60000;
 constexpr qint64 kLastMinuteEveryMs = 5000;
 // Late enough for the site to show the final state.
 constexpr qint64 kAfterEndMs = 2000;
+// The end is known to a second or so (read from the page's own count); a
+// reload planned closer to it than this could land after it and be a second
+// reload after the end.
+constexpr qint64 kEndMarginMs = 1500;
+
+// In the last minute: every 5 s, but no step in the margin before the end;
+// the step that would fall there comes at the margin's start instead.
+qint64 lastMinuteWait(qint64 left)
+{
+    if (left + kAfterEndMs <= kLastMinuteEveryMs)
+        return left + kAfterEndMs;
+    if (left - kLastMinuteEveryMs < kEndMarginMs)
+        return left - kEndMarginMs;
+    return kLastMinuteEveryMs;
+}
 
 bool insideWindow(EndPhase phase)
 {
@@ -46,7 +61,7 @@ ReloadPlan planReload(const TabTiming &timing)
     if (left <= 0) {
         plan = {EndPhase::AfterEnd, timerWait(left + kAfterEndMs)};
     } else if (left <= kLastMinuteMs) {
-        plan = {EndPhase::LastMinute, timerWait(std::min(kLastMinuteEveryMs, left + kAfterEndMs))};
+        plan = {EndPhase::LastMinute, timerWait(lastMinuteWait(left))};
     } else if (untilWindow <= 0) {
         plan = {EndPhase::EndingSoon, timerWait(kEndingSoonEveryMs)};
     } else {
