@@ -10,8 +10,13 @@ WRITTEN = b"161803     Teapot\r\n271828     Old clock\r\n31415     Blue vase\r\n
 
 class SavedItems(E2ETestCase):
     def prepare_program_folder(self, folder):
-        with open(os.path.join(folder, "index.dat"), "wb") as index:
+        self.index = os.path.join(folder, "index.dat")
+        with open(self.index, "wb") as index:
             index.write(OLD)
+
+    def read_index(self):
+        with open(self.index, "rb") as index:
+            return index.read()
 
     def open_dialog(self):
         self.app.focus(self.app.window)
@@ -26,21 +31,15 @@ class SavedItems(E2ETestCase):
         self.app.key("shift+Tab")
         self.app.type("161803")
         self.app.key("Return", "Return")
-        self.assertTrue(wait_until(lambda: self.index() == WRITTEN, timeout=10), self.index())
+        self.assertTrue(wait_until(lambda: self.read_index() == WRITTEN, timeout=10), self.read_index())
 
         # An entry added and not written; then from the description box into the list, the second entry.
         self.open_dialog()
         self.app.type("Unsaved")
         self.app.key("Return", "Tab", "Down", "alt+w")
         self.assertRequested(item_page("161803"))
-        self.app.focus(self.app.window)
-        self.app.menu("alt+f", "c")
-        self.assertTrue(wait_until(lambda: not self.app.alive(), timeout=15), "the program did not end")
-        self.assertEqual(self.index(), WRITTEN)
-
-    def index(self):
-        with open(os.path.join(self.app.folder, "index.dat"), "rb") as index:
-            return index.read()
+        self.assertTrue(self.app.close(), "the program did not end")
+        self.assertEqual(self.read_index(), WRITTEN)
 
 
 if __name__ == "__main__":
