@@ -45,6 +45,13 @@ def rendered(path):
     return "/rendered?from=" + quote(path, safe="")
 
 
+def page(script="", body=""):
+    # A page that reports, by a second request to /rendered, that it was drawn, then runs script.
+    return ("<!DOCTYPE html><html><head><title>Served</title></head><body><h1>Served page</h1>%s<script>"
+            "fetch('/rendered?from=' + encodeURIComponent(location.pathname + location.search));%s"
+            "</script></body></html>" % (body, script))
+
+
 def closed_port():
     # A port on 127.0.0.1 that nothing listens on (until a server takes it).
     with socket.socket() as probe:
@@ -70,20 +77,11 @@ def process_tree(root):
     return tree
 
 
-def command_line(pid):
-    try:
-        with open("/proc/%d/cmdline" % pid, "rb") as cmdline:
-            return cmdline.read().replace(b"\0", b" ").decode(errors="replace")
-    except OSError:
-        return ""
-
-
 class SiteServer:
-    # Answers every GET with a small page that reports, by a second request to /rendered, that
-    # it was drawn. Paths may get a page, a status or a delay of their own, or hang unanswered.
+    # Answers every GET with page() unless the path has a page, a status or a delay of its own,
+    # or hangs unanswered. What it records is only appended to, which needs no lock in CPython.
 
     def __init__(self, port=0):
-        self.lock = threading.Lock()
         self.timeline = []  # (time.time(), path) of each GET
         self.arrived = {}  # path: time.monotonic() of its first GET, which the benches time loads by
         self.posts = []  # (path, body)
@@ -93,19 +91,17 @@ class SiteServer:
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
-                with server.lock:
-                    server.timeline.append((time.time(), self.path))
-                    server.arrived.setdefault(self.path, time.monotonic())
+                server.timeline.append((time.time(), self.path))
+                server.arrived.setdefault(self.path, time.monotonic())
                 if self.path in server.hanging:
                     return self.hang()
                 time.sleep(server.delays.get(self.path, 0))
-                self.answer(server.pages.get(self.path, server.default_page(self.path)))
+                self.answer(server.pages.get(self.path, "ok" if self.path.startswith("/rendered") else page()))
 
             def do_POST(self):
                 body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
-                with server.lock:
-                    server.posts.append((self.path, body.decode(errors="replace")))
-                self.answer(server.default_page(self.path))
+                server.posts.append((self.path, body.decode(errors="replace")))
+                self.answer(page())
 
             def answer(self, body):
                 body = body.encode("utf-8")
@@ -117,17 +113,13 @@ class SiteServer:
                 self.wfile.write(body)
 
             def hang(self):
-                # Holds the connection until the browser gives up on it.
-                with server.lock:
-                    server.open_hangs += 1
-                self.connection.settimeout(120)
+                # Holds the connection, unanswered, until the browser gives up on it.
+                server.open_hangs += 1
                 try:
                     self.connection.recv(1)
                 except OSError:
                     pass
-                with server.lock:
-                    server.open_hangs -= 1
-                self.close_connection = True
+                server.open_hangs -= 1
 
             def log_message(self, *args):
                 pass
@@ -139,24 +131,14 @@ class SiteServer:
     def host(self):
         return "127.0.0.1:%d" % self.httpd.server_address[1]
 
-    @staticmethod
-    def default_page(path):
-        if path.startswith("/rendered"):
-            return "ok"
-        return ("<!DOCTYPE html><html><head><title>Served</title></head><body><h1>Served page</h1><script>"
-                "fetch('/rendered?from=' + encodeURIComponent(location.pathname + location.search))"
-                "</script></body></html>")
-
     def times(self, path):
-        with self.lock:
-            return [when for when, asked in self.timeline if asked == path]
+        return [when for when, asked in self.timeline if asked == path]
 
     def seen(self, path):
         return len(self.times(path))
 
     def posted(self, path):
-        with self.lock:
-            return [body for posted_path, body in self.posts if posted_path == path]
+        return [body for posted_path, body in self.posts if posted_path == path]
 
     def close(self):
         self.httpd.shutdown()
@@ -230,12 +212,6 @@ class Gavrin:
         self.key(opener)
         time.sleep(0.6)
         self.key(*entry_keys)
-
-    def renderers(self):
-        # The live children of the web engine's zygote, which keep the zygote's arguments.
-        tree = process_tree(self.process.pid)
-        return {pid for pid, parent in tree.items()
-                if parent and "--type=zygote" in command_line(parent) and command_line(pid)}
 
     def watch(self, number):
         # Types an item number over the old one into the item box and presses Enter.
