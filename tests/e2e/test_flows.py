@@ -314,7 +314,7 @@ class AuctionEnd(E2ETestCase):
         pointed = time.time()
         # From the next reload on, 10 s later, the page shows an end that its 5 s reloads reach 1 to
         # 4 s before it: the one that comes next is the one 2 s after the end.
-        end = pointed + 63.5
+        end = pointed + 62.7
         self.server.pages[page_path] = self.ending_page(end)
 
         ended = wait_until(lambda: [text for text in tab_texts(self.app.process.pid)
