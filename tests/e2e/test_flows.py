@@ -296,10 +296,10 @@ class AuctionEnd(E2ETestCase):
 
     def ending_page(self, end):
         # The time left to end (by time.time()), as a site's script writes it.
-        return page(body="<div id='left' style='position:absolute;top:40px;width:100%;height:2000px;font-size:30px'></div>",
-                    script="var left = Math.floor((%d - Date.now()) / 1000);"
-                           "document.getElementById('left').textContent = left > 0 ? 'Time left: '"
-                           "  + Math.floor(left / 60) + 'm ' + (left %% 60) + 's' : 'Bidding has ended';" % (end * 1000))
+        left_box = "<div id='left' style='position:absolute;top:40px;width:100%;height:2000px;font-size:30px'></div>"
+        script = ("var left = Math.floor((%d - Date.now()) / 1000); document.getElementById('left').textContent ="
+                  " left > 0 ? 'Time left: ' + Math.floor(left / 60) + 'm ' + (left %% 60) + 's' : 'Bidding has ended';")
+        return page(body=left_box, script=script % (end * 1000))
 
     def test_reloads_speed_up_near_the_end_then_stop_and_the_tab_says_ended(self):
         page_path = item_page("8001")
