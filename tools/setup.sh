@@ -2,13 +2,15 @@
 # Installs what Gavrin needs to build and test on Debian 12, then configures
 # and builds it into build/ (the program folder is build/bin). rsvg-convert
 # renders the icon; desktop-file-utils and appstream check the menu entry;
-# dpkg-dev finds the Debian package's dependencies.
+# dpkg-dev finds the Debian package's dependencies; at-spi2-core, gir1.2-atspi-2.0
+# and python3-gi let the end-to-end tests read the tab bar over the accessibility bus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-webengine-dev libgtest-dev
           xvfb xauth xdotool x11-utils openbox python3 fonts-dejavu-core fonts-liberation2
-          librsvg2-bin desktop-file-utils appstream dpkg-dev dbus-daemon)
+          librsvg2-bin desktop-file-utils appstream dpkg-dev dbus-daemon
+          at-spi2-core gir1.2-atspi-2.0 python3-gi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,38 +1,30 @@
-"""tools/run.sh turns the web engine's sandbox off for root, who cannot have it, and for no one else.
-
-The script runs from a copy of the tools folder whose set-up does nothing and whose program only
-says whether the sandbox was off."""
+# tools/run.sh turns the web engine's sandbox off for root, who cannot have it, and for no one
+# else. The script runs from a copy of the tools folder whose set-up does nothing and whose
+# program only says whether the sandbox was off.
 import os
 import shutil
-import stat
 import subprocess
 import tempfile
 import unittest
 
 TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
-FAKE_PROGRAM = '#!/bin/sh\necho "program: sandbox off=${QTWEBENGINE_DISABLE_SANDBOX:-no}"\n'
+FILES = {"tools/setup.sh": "true\n",
+         "build/bin/gavrin": '#!/bin/sh\necho "program: sandbox off=${QTWEBENGINE_DISABLE_SANDBOX:-no}"\n'}
 
 
 class RunScript(unittest.TestCase):
-    def setUp(self):
-        self.root = tempfile.mkdtemp()
-        self.addCleanup(shutil.rmtree, self.root)
-        os.makedirs(os.path.join(self.root, "tools"))
-        os.makedirs(os.path.join(self.root, "build", "bin"))
-        shutil.copy(os.path.join(TOOLS, "run.sh"), os.path.join(self.root, "tools"))
-        with open(os.path.join(self.root, "tools", "setup.sh"), "w") as setup:
-            setup.write("true\n")
-        program = os.path.join(self.root, "build", "bin", "gavrin")
-        with open(program, "w") as fake:
-            fake.write(FAKE_PROGRAM)
-        for folder, _, files in os.walk(self.root):
-            os.chmod(folder, 0o755)
-            for name in files:
-                os.chmod(os.path.join(folder, name), 0o755)
-
     def run_script(self, *user):
+        root = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, root)
+        os.chmod(root, 0o755)
+        for name, text in FILES.items():
+            os.makedirs(os.path.dirname(os.path.join(root, name)), mode=0o755, exist_ok=True)
+            with open(os.path.join(root, name), "w") as file:
+                file.write(text)
+            os.chmod(os.path.join(root, name), 0o755)
+        shutil.copy(os.path.join(TOOLS, "run.sh"), os.path.join(root, "tools"))
         env = {k: v for k, v in os.environ.items() if k != "QTWEBENGINE_DISABLE_SANDBOX"}
-        result = subprocess.run(list(user) + ["bash", os.path.join(self.root, "tools", "run.sh")],
+        result = subprocess.run(list(user) + ["bash", os.path.join(root, "tools", "run.sh")],
                                 env=env, capture_output=True, text=True, timeout=60)
         self.assertEqual(result.returncode, 0, result.stderr)
         return result.stdout.splitlines()

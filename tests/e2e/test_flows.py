@@ -1,0 +1,335 @@
+# The user's flows through the real program, one test a flow, each in one run of the program.
+# ctest runs each class on its own: test_flows.py <class>.
+
+import configparser
+import os
+import signal
+import subprocess
+import sys
+import time
+import unittest
+
+from gavrin_e2e import E2ETestCase, SiteServer, closed_port, item_page, page, process_tree, rendered, wait_until
+
+MY_EBAY = "/aw-cgi/eBayISAPI.dll?MyEbayLogin"
+
+
+class Browsing(E2ETestCase):
+    site_keys = ("ItemServer", "MainHost", "PageHost", "SecureHost", "LoginHost", "ComplaintHost")
+
+    def test_a_watched_tab_reloads_at_its_rate_while_site_pages_open_in_the_services_tab(self):
+        self.app.set_rate_text("15 Seconds")
+        self.app.watch("2718")
+        self.assertRequested(item_page("2718"))
+        self.app.menu("alt+s", "m")
+        self.assertRequested(rendered(MY_EBAY))
+        # "&Sell an Item" and "Mes&sage Board" share their access key: it selects, Enter opens.
+        self.app.menu("alt+s", "s", "Return")
+        self.assertRequested(rendered("/sell/index.html"))
+        self.app.menu("alt+n", "b")
+        # The page is not kept in a cache: going back draws it again.
+        self.assertRequested(rendered(MY_EBAY), times=2)
+        self.assertRequested(item_page("2718"), times=2, timeout=25)
+
+
+class SavedItems(E2ETestCase):
+    # Written by hand in file order; the dialog shows them sorted.
+    OLD = b"31415     Blue vase\r\n271828     Old clock\r\n"
+    WRITTEN = b"161803     Teapot\r\n271828     Old clock\r\n31415     Blue vase\r\n"
+
+    def prepare_program_folder(self, folder):
+        self.index = os.path.join(folder, "index.dat")
+        with open(self.index, "wb") as index:
+            index.write(self.OLD)
+
+    def read_index(self):
+        with open(self.index, "rb") as index:
+            return index.read()
+
+    def open_dialog(self):
+        self.app.focus(self.app.window)
+        self.app.menu("alt+f", "o")
+        dialog = self.app.find_window("^Saved Watch Items$")
+        self.assertTrue(dialog, "the saved-items dialog did not appear")
+        self.app.focus(dialog)
+
+    def test_close_me_writes_watch_opens_and_closing_the_program_drops_what_is_unsaved(self):
+        self.open_dialog()
+        self.app.type("Teapot")
+        self.app.key("shift+Tab")
+        self.app.type("161803")
+        self.app.key("Return", "Return")
+        self.assertTrue(wait_until(lambda: self.read_index() == self.WRITTEN, timeout=10), self.read_index())
+        # An entry added and not written; then from the description box into the list, the second entry.
+        self.open_dialog()
+        self.app.type("Unsaved")
+        self.app.key("Return", "Tab", "Down", "alt+w")
+        self.assertRequested(item_page("161803"))
+        self.assertTrue(self.app.close(), "the program did not end")
+        self.assertEqual(self.read_index(), self.WRITTEN)
+
+
+class SearchForItem(E2ETestCase):
+    site_keys = ("SearchUS",)
+    # Title words "red car", exclusion word "toy", the rest as the form opens.
+    REQUEST = ("/search/search.dll?MfcISAPICommand=GetResult&query=red%20car+-%28toy%29&query2=red%20car"
+               "&search_option=1&exclude=toy&category0=&ebaytag1=ebayctry&ebaytag1code=0&ebaycurr=999"
+               "&minPrice=&maxPrice=&SortProperty=MetaEndSort&st=2")
+
+    def test_typed_fields_reach_the_search_server_and_the_results_are_shown(self):
+        # A busy machine may open the menu after the entry's key has gone by: try again.
+        for _ in range(3):
+            self.app.focus(self.app.window)
+            self.app.menu("alt+s", "i")
+            form = self.app.find_window("^Search for Item$", timeout=5)
+            if form:
+                break
+            self.app.key("Escape", "Escape")
+        self.assertTrue(form, "the search form did not open")
+        self.app.focus(form)
+        self.app.type("red car")
+        self.app.key("Tab", "Tab")
+        self.app.type("toy")
+        self.app.key("Return")
+        # The results page is drawn in the services tab, and the form closes.
+        self.assertRequested(rendered(self.REQUEST))
+        self.assertEqual(self.server.seen(self.REQUEST), 1)
+        self.assertFalse(self.app.find_window("^Search for Item$", timeout=2), "the search form stayed open")
+
+
+class RendererCrash(E2ETestCase):
+    def test_a_killed_page_comes_back_and_leaves_the_other_tabs_alone(self):
+        # Each watch brings a render process of its own, so that one page cannot hold up another.
+        items, brought = ("1001", "1002", "1003", "1004", "1005"), {}
+        for item in items:
+            known = set(process_tree(self.app.process.pid))
+            self.app.watch(item)
+            self.assertRequested(rendered(item_page(item)))
+            brought[item] = set(process_tree(self.app.process.pid)) - known
+        self.assertTrue(all(len(processes) == 1 for processes in brought.values()), brought)
+
+        os.kill(brought[items[0]].pop(), signal.SIGKILL)
+        self.assertRequested(rendered(item_page(items[0])), times=2, timeout=5)
+        # Time for a stray second reload or a lost page to show.
+        time.sleep(2)
+        self.assertEqual(self.server.seen(item_page(items[0])), 2)
+        for item in items[1:]:
+            self.assertEqual(self.server.seen(rendered(item_page(item))), 1, item)
+        # The killed tab still holds its item.
+        self.assertEveryTabTaken("1006")
+
+
+class FailingSites(E2ETestCase):
+    # Item pages that never answer or answer 500, and a home page on a port that nobody listens
+    # on until the site comes back.
+
+    def site_hosts(self):
+        self.gone_port = closed_port()
+        return dict(super().site_hosts(), MainHost="127.0.0.1:%d" % self.gone_port)
+
+    def test_failing_tabs_keep_their_place_and_failed_loads_are_asked_again(self):
+        hangs, fails, gone = item_page("4040"), item_page("5050"), item_page("7070")
+        self.server.hanging.add(hangs)
+        self.server.statuses[fails] = 500
+        self.app.set_rate_text("15 Seconds")
+        for number, drawn in (("4040", hangs), ("5050", rendered(fails)), ("7070", rendered(gone))):
+            self.app.watch(number)
+            self.assertRequested(drawn, timeout=5)
+        self.app.key("alt+n", "e")  # the home page, on the port that is closed
+        # While pages fail the window answers at once.
+        self.app.watch("8080")
+        self.assertRequested(item_page("8080"), timeout=5)
+
+        back = SiteServer(port=self.gone_port)
+        self.addCleanup(back.close)
+        self.assertRequested(fails, times=2, timeout=20)
+        self.assertTrue(wait_until(lambda: back.seen("/"), timeout=20), "the site that came back was not asked")
+        # A load on its way is given time to finish (a minute at this rate), not started over
+        # at every tick.
+        self.assertEqual(self.server.seen(hangs), 1)
+        self.assertEqual(self.server.open_hangs, 1)
+        self.app.watch("9090")
+        self.assertRequested(item_page("9090"), timeout=5)
+        self.assertEveryTabTaken("9999")
+
+
+class HostilePages(E2ETestCase):
+    # Pages as a real auction site and a hostile page serve them, all in one run: a bid form that
+    # posts, pages that raise dialogs, a page that spins for ever and a site that answers late.
+    # None of them may send a bid twice or hold up the other tabs, and the program still closes.
+    site_keys = ("ItemServer", "LoginHost")
+
+    def drawn(self, path):
+        return self.server.seen(rendered(path))
+
+    def test_a_bid_is_posted_once_and_no_page_holds_up_the_others(self):
+        bid, alerts, spins, slow = (item_page(number) for number in ("7001", "7101", "7201", "7301"))
+        bid_form = "/bid?item=7001"
+        # The bid page posts its form once a session, as a user pressing Enter would.
+        self.server.pages[bid] = page(
+            body="<form id='bid' method='post' action='%s'><input name='amount' value='500'></form>" % bid_form,
+            script="if (!sessionStorage.sent) { sessionStorage.sent = 1; document.getElementById('bid').submit(); }")
+        self.server.pages[alerts] = page(script="alert('You have been outbid');")
+        self.server.pages[MY_EBAY] = page(script="alert('Sign in'); setInterval(function () { alert('again'); }, 200);")
+        self.server.pages[spins] = page(script="setTimeout(function () { for (;;) {} }, 300);")
+        self.server.delays[slow] = 20
+        self.app.set_rate_text("15 Seconds")
+        for number in ("7301", "7201", "7101"):
+            self.app.watch(number)
+            self.app.focus(self.app.window)
+        self.assertRequested(rendered(spins))
+        self.assertRequested(rendered(alerts))
+        self.app.menu("alt+s", "m")
+        self.assertRequested(rendered(MY_EBAY))
+        self.app.focus(self.app.window)
+        self.app.key("ctrl+l")
+        self.app.watch("7001")
+        self.assertRequested(rendered(bid_form))
+        posted_at = time.monotonic()
+
+        # The slow site is drawn from its one request: the ticks of its rate let the load finish.
+        self.assertRequested(rendered(slow), timeout=30)
+        self.assertEqual(self.server.seen(slow), 1)
+        # The tab with dialogs keeps being reloaded; the spinning page's renderer is ended and the
+        # page loaded again.
+        self.assertTrue(wait_until(lambda: self.drawn(alerts) >= 3 and self.drawn(spins) >= 2, timeout=40),
+                        self.server.timeline)
+
+        time.sleep(max(0, posted_at + 40 - time.monotonic()))
+        self.assertEqual(self.server.posted(bid_form), ["amount=500"])
+        # The ticks fetched the item page again, by GET.
+        self.assertGreaterEqual(self.server.seen(bid), 2)
+        self.assertGreaterEqual(self.drawn(bid), 2)
+        # Going back onto the answer of the form does not send it again.
+        self.app.focus(self.app.window)
+        self.app.menu("alt+n", "b")
+        time.sleep(3)
+        self.assertEqual(len(self.server.posted(bid_form)), 1)
+        self.assertTrue(self.app.close(), "the program did not end")
+
+
+def net_wm_state(window):
+    return subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"], capture_output=True, text=True).stdout
+
+
+def maximised(window):
+    return all(state in net_wm_state(window) for state in ("MAXIMIZED_VERT", "MAXIMIZED_HORZ"))
+
+
+class WindowState(E2ETestCase):
+    # The window state of the last run, restored under a window manager.
+
+    def prepare_program_folder(self, folder):
+        self.conf = os.path.join(self.app.home, ".config", "Gavrin", "Gavrin.conf")
+        os.makedirs(os.path.dirname(self.conf))
+        self.store("2")
+
+    def store(self, value):
+        # Keeps whatever else the last run stored.
+        settings = configparser.RawConfigParser()
+        settings.optionxform = str
+        settings.read(self.conf)
+        settings.read_dict({"Presets": {"WinState": value}})
+        with open(self.conf, "w") as stored:
+            settings.write(stored, space_around_delimiters=False)
+
+    def assertStaysMaximisedAndIsStoredSo(self):
+        self.assertTrue(wait_until(lambda: maximised(self.app.window), timeout=10), net_wm_state(self.app.window))
+        # The pages of the start-up have loaded and drawn by now; the state stays.
+        time.sleep(2)
+        self.assertTrue(maximised(self.app.window), "no longer maximised: " + net_wm_state(self.app.window))
+        self.assertTrue(self.app.close(), "the program did not end")
+        with open(self.conf) as stored:
+            self.assertIn("WinState=2\n", stored.read())
+
+    def test_stored_maximised_opens_maximised_and_minimised_opens_hidden(self):
+        self.app.watch("9101")
+        self.assertRequested(item_page("9101"))
+        self.assertStaysMaximisedAndIsStoredSo()
+        # The next run reopens the watched item.
+        self.store("2.4")
+        self.app.start()
+        self.assertRequested(item_page("9101"), times=2)
+        self.assertStaysMaximisedAndIsStoredSo()
+
+        self.store("1")
+        self.app.launch()
+        self.assertTrue(wait_until(lambda: self.app.windows("^Gavrin$", visible=False), timeout=30))
+        # Long enough for the first web view to have replaced the window.
+        deadline = time.monotonic() + 6
+        while time.monotonic() < deadline:
+            self.assertEqual(self.app.windows("^Gavrin$"), [], "the window is shown: it should be minimised")
+            time.sleep(0.2)
+        self.assertIn("_NET_WM_STATE_HIDDEN", net_wm_state(self.app.windows("^Gavrin$", visible=False)[-1]))
+
+
+def tab_texts(pid):
+    # The texts of the program's tabs, as its tab bar tells the accessibility bus.
+    from gi.repository import Atspi
+    desktop = Atspi.get_desktop(0)
+    todo = [app for app in map(desktop.get_child_at_index, range(desktop.get_child_count()))
+            if app and app.get_process_id() == pid]
+    texts = []
+    while todo:
+        node = todo.pop()
+        if node.get_role() == Atspi.Role.PAGE_TAB:
+            texts.append(node.get_name())
+        todo.extend(filter(None, map(node.get_child_at_index, range(node.get_child_count()))))
+    return texts
+
+
+class AuctionEnd(E2ETestCase):
+    # An auction that ends while it is watched: pointed at its time left through the page's
+    # context menu, the tab reloads every 10 s near the end, every 5 s in the last minute, once
+    # just after the end and never again, and its tab says that the auction has ended. The tab's
+    # text is read over the accessibility bus, on a session bus that the test's command gives.
+
+    def setUp(self):
+        sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-gi, whichever python3 runs this
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi
+        # The accessibility bus is up before the program starts, which then joins it.
+        os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        Atspi.get_desktop(0)
+        super().setUp()
+
+    def ending_page(self, end):
+        # The time left to end (by time.time()), as a site's script writes it.
+        left_box = "<div id='left' style='position:absolute;top:40px;width:100%;height:2000px;font-size:30px'></div>"
+        script = ("var left = Math.floor((%d - Date.now()) / 1000); document.getElementById('left').textContent ="
+                  " left > 0 ? 'Time left: ' + Math.floor(left / 60) + 'm ' + (left %% 60) + 's' : 'Bidding has ended';")
+        return page(body=left_box, script=script % (end * 1000))
+
+    def test_reloads_speed_up_near_the_end_then_stop_and_the_tab_says_ended(self):
+        page_path = item_page("8001")
+        self.server.pages[page_path] = self.ending_page(time.time() + 80)
+        self.app.watch("8001")
+        self.assertRequested(rendered(page_path))
+        time.sleep(1)
+        # Right-click in the middle of the page, on the time left, and take the menu's second entry.
+        subprocess.run(["xdotool", "mousemove", "--window", self.app.window, "300", "250", "click", "3"], check=True)
+        time.sleep(1)
+        self.app.key("Down", "Down", "Return")
+        pointed = time.time()
+        # From the next reload on, 10 s later, the page shows an end that its 5 s reloads reach 1 to
+        # 4 s before it: the one that comes next is the one 2 s after the end.
+        end = pointed + 62.7
+        self.server.pages[page_path] = self.ending_page(end)
+
+        ended = wait_until(lambda: [text for text in tab_texts(self.app.process.pid)
+                                    if text.startswith("Item 8001 \u00b7 Ended")], timeout=end + 10 - time.time())
+        self.assertTrue(ended, tab_texts(self.app.process.pid))
+        time.sleep(max(0, end + 10 - time.time()))
+        times = self.server.times(page_path)
+        gaps = [round(later - earlier, 1) for earlier, later in zip(times, times[1:])]
+        last_minute = [t for t in times if end - 55 < t < end]
+        self.assertTrue(8 <= min(t for t in times if t > pointed) - pointed <= 13, gaps)
+        self.assertGreaterEqual(len(last_minute), 10, gaps)
+        self.assertTrue(all(3.5 <= later - earlier <= 7 for earlier, later in zip(last_minute, last_minute[1:])), gaps)
+        after_end = [round(t - end, 1) for t in times if t > end]
+        self.assertTrue(len(after_end) == 1 and after_end[0] < 3, [round(t - end, 1) for t in times])
+
+
+if __name__ == "__main__":
+    unittest.main()
