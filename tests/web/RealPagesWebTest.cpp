@@ -142,12 +142,13 @@ struct WebWindow
     }
 
     // Clicks a point of a tab's page until done: a click that reaches the page
-    // before it takes input is lost.
+    // before it takes input is lost, and a page between renderers has no widget.
     bool clickUntil(int tab, QPoint at, const std::function<bool()> &done,
                     Qt::MouseButton button = Qt::LeftButton) const
     {
         return QTest::qWaitFor([&] {
-            QTest::mouseClick(input(tab), button, {}, at);
+            if (input(tab))
+                QTest::mouseClick(input(tab), button, {}, at);
             return QTest::qWaitFor(done, 1500);
         }, 15000);
     }
@@ -301,19 +302,18 @@ var results = {};
 function note(key) { return function () { results[key] = true; }; }
 Notification.requestPermission().then(function (answer) { results[answer] = true; });
 navigator.geolocation.getCurrentPosition(note('granted'), note('location'));
-navigator.mediaDevices.getUserMedia({video: true, audio: true}).then(note('granted'), note('camera'));
-document.body.onclick = function () {
+document.onclick = function () {
   document.documentElement.requestFullscreen().then(note('granted'), note('fullScreen'));
 };
 </script></body></html>)";
         f.window->tabs()->setCurrent(0);
         QVERIFY(f.openAndWait(0, [&] { f.window->view(0)->open(f.address("/page.html")); }));
+        QVERIFY(f.clickUntil(0, {300, 400}, [&] { return f.evaluate(0, "Object.keys(results).length").toInt() == 3; }));
+        QCOMPARE(f.evaluate(0, "Object.keys(results).sort().join()").toString(), QString("denied,fullScreen,location"));
         QVERIFY(f.clickUntil(0, {40, 25}, [&] { return f.server.requestCount("/opened") == 1; }));
         QCOMPARE(f.window->tabs()->current(), kServices);
         QTRY_COMPARE(f.webView(kServices)->url().toString(), f.address("/opened"));
         QCOMPARE(f.server.requests.filter("/popup"), QStringList());
-        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(0, "Object.keys(results).sort().join()").toString(),
-                                  QString("camera,denied,fullScreen,location"), 5000);
 
         // The window's keys reach it while a text field of the page has the focus.
         f.window->tabs()->setCurrent(0);
