@@ -1,6 +1,5 @@
 #include "platform/web/PageGuard.h"
 
-#include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
 
@@ -9,10 +8,9 @@ PageGuard::PageGuard(QWebEnginePage *page)
     , m_page(page)
 {
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    // Full screen stays off, the engine's default: a page cannot take the screen.
     connect(page, &QWebEnginePage::newWindowRequested, this, &PageGuard::newWindowRequested);
     connect(page, &QWebEnginePage::featurePermissionRequested, this, &PageGuard::featurePermissionRequested);
-    connect(page, &QWebEnginePage::fullScreenRequested, this,
-            [](QWebEngineFullScreenRequest request) { request.reject(); });
 }
 
 void PageGuard::newWindowRequested(QWebEngineNewWindowRequest &request)

@@ -246,6 +246,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, f.window->programFilePath(name)));
         f.window->start();
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("Gavrin Help"), 15000);
+        QTRY_VERIFY(f.evaluate(kServices, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
         QFile reader(f.folder.filePath("reader.html"));
         QVERIFY(reader.open(QIODevice::WriteOnly));
         reader.write("<html><body><script>var r = new XMLHttpRequest();"
