@@ -2,33 +2,25 @@
 
 #include <gtest/gtest.h>
 
-TEST(WindowLayout, AWindowOfCreationSizeGivesTheKnownSizes)
+TEST(WindowLayout, TheStripAndViewsFillTheWindowAndASizeBelowZeroKeepsTheLastOne)
 {
-    const WindowLayout layout = layoutWindow(9360, outerSizeForClient({9360, 5775}), {1, 1});
-    EXPECT_EQ(layout.strip.width, 9380);
-    EXPECT_EQ(layout.strip.height, 5115);
-    EXPECT_EQ(layout.watchViewWidth, 9130);
-    EXPECT_EQ(layout.watchViewHeight, 4565);
-    EXPECT_EQ(layout.servicesViewHeight, 4165);
-}
-
-TEST(WindowLayout, NegativeSizesKeepTheLastSize)
-{
-    // Outer width 300: the strip gets 200 but the views would get -50.
-    WindowLayout layout = layoutWindow(180, {300, 2000}, {5000, 4000});
-    EXPECT_EQ(layout.strip.width, 200);
-    EXPECT_FALSE(layout.watchViewWidth.has_value());
-    EXPECT_EQ(layout.strip.height, 650);
-    EXPECT_EQ(layout.watchViewHeight, 100);
-    EXPECT_FALSE(layout.servicesViewHeight.has_value());
-
-    // Below 100 wide and 1350 high the strip keeps its last size, and the
-    // views are sized from that.
-    layout = layoutWindow(0, {90, 1000}, {5000, 4000});
-    EXPECT_EQ(layout.strip.width, 5000);
-    EXPECT_EQ(layout.strip.height, 4000);
-    EXPECT_EQ(layout.watchViewWidth, 4750);
-    EXPECT_EQ(layout.servicesViewHeight, 3050);
+    using Size = std::optional<double>;
+    // client width, outer size, last strip size: strip size, watch view width and height, services view height
+    const std::tuple<double, Extent, Extent, Extent, Size, Size, Size> rows[] = {
+        {9360, outerSizeForClient({9360, 5775}), {1, 1}, {9380, 5115}, 9130, 4565, 4165}, // as made
+        // Outer width 300: the strip gets 200 but the views would get -50.
+        {180, {300, 2000}, {5000, 4000}, {200, 650}, std::nullopt, 100, std::nullopt},
+        // Below 100 wide and 1350 high the strip keeps its last size, and the views are sized from that.
+        {0, {90, 1000}, {5000, 4000}, {5000, 4000}, 4750, 3450, 3050},
+    };
+    for (const auto &[clientWidth, outer, last, strip, watchWidth, watchHeight, servicesHeight] : rows) {
+        const WindowLayout layout = layoutWindow(clientWidth, outer, last);
+        EXPECT_EQ(layout.strip.width, strip.width) << clientWidth;
+        EXPECT_EQ(layout.strip.height, strip.height) << clientWidth;
+        EXPECT_EQ(layout.watchViewWidth, watchWidth) << clientWidth;
+        EXPECT_EQ(layout.watchViewHeight, watchHeight) << clientWidth;
+        EXPECT_EQ(layout.servicesViewHeight, servicesHeight) << clientWidth;
+    }
 }
 
 TEST(WindowLayout, ANarrowWindowWrapsTheTopRowKeepingALabelWithItsBox)
