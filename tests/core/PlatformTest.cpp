@@ -3,6 +3,7 @@
 #include "about/core/SysInfoTool.h"
 #include "platform/core/DataLocation.h"
 #include "platform/core/PortableRegistry.h"
+#include "platform/core/SiteConfig.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,14 +28,15 @@ QString readBack(quint32 type, const QByteArray &data, const QString &name = "Na
     return ok ? value : "(false)";
 }
 
-void writeFile(const QString &path, const QByteArray &content, bool executable = false)
+QString writeFile(const QString &path, const QByteArray &content, bool executable = false)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(content);
     file.close();
     if (executable)
         file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+    return path;
 }
 
 } // namespace
@@ -111,4 +113,26 @@ TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
     EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
     installed.settingsFolders.removeFirst();
     EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("program/registry.ini"));
+}
+
+TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("gavrin.ini");
+    const SiteConfig defaults;
+    QStringList ignored;
+    SiteConfig config = loadSiteConfig(
+        writeFile(ini, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"), &ignored);
+    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
+    EXPECT_EQ(config.pageHost, defaults.pageHost);
+    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
+    config = loadSiteConfig(writeFile(ini, "[Site]\nMakerSite=javascript:alert(1)\n"), &ignored);
+    EXPECT_EQ(config.makerSite, defaults.makerSite);
+    ASSERT_EQ(ignored.size(), 2) << ignored.join('\n').toStdString();
+    EXPECT_TRUE(ignored[0].startsWith("PageHost=a..b: ") && ignored[0].size() > 15) << ignored[0].toStdString();
+    EXPECT_TRUE(ignored[1].startsWith("MakerSite=javascript:alert(1): ")) << ignored[1].toStdString();
+    // A missing file, or one that cannot be parsed, gives the defaults.
+    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini")).itemServer, defaults.itemServer);
+    EXPECT_EQ(loadSiteConfig(writeFile(ini, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23))).itemServer,
+              defaults.itemServer);
 }

@@ -4,21 +4,10 @@
 #include "platform/core/SiteConfig.h"
 #include "search/core/SearchRequest.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
-
-QString writeIni(const QTemporaryDir &dir, const QByteArray &content)
-{
-    const QString path = dir.filePath("gavrin.ini");
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return path;
-}
 
 QString build(const SearchFields &fields)
 {
@@ -29,27 +18,6 @@ QString build(const SearchFields &fields)
 }
 
 } // namespace
-
-TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
-{
-    QTemporaryDir dir;
-    const SiteConfig defaults;
-    QStringList ignored;
-    SiteConfig config = loadSiteConfig(
-        writeIni(dir, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"), &ignored);
-    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
-    EXPECT_EQ(config.pageHost, defaults.pageHost);
-    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
-    config = loadSiteConfig(writeIni(dir, "[Site]\nMakerSite=javascript:alert(1)\n"), &ignored);
-    EXPECT_EQ(config.makerSite, defaults.makerSite);
-    ASSERT_EQ(ignored.size(), 2) << ignored.join('\n').toStdString();
-    EXPECT_TRUE(ignored[0].startsWith("PageHost=a..b: ") && ignored[0].size() > 15) << ignored[0].toStdString();
-    EXPECT_TRUE(ignored[1].startsWith("MakerSite=javascript:alert(1): ")) << ignored[1].toStdString();
-    // A missing file, or one that cannot be parsed, gives the defaults.
-    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini")).itemServer, defaults.itemServer);
-    EXPECT_EQ(loadSiteConfig(writeIni(dir, QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23))).itemServer,
-              defaults.itemServer);
-}
 
 TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
 {
