@@ -107,12 +107,11 @@ TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
     EXPECT_TRUE(gathered.savedItemsBesideProgram);
     EXPECT_FALSE(gathered.savedItemsInDataFolder);
 
-    DataLocation installed = decideDataLocation({gathered.programFolder, false, gathered.dataFolder,
-                                                 gathered.configFolder, false, false});
+    const DataLocation installed = decideDataLocation({gathered.programFolder, false, gathered.dataFolder,
+                                                       gathered.configFolder, false, false});
     EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("config/registry.ini"));
     EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
-    installed.settingsFolders.removeFirst();
-    EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("program/registry.ini"));
+    EXPECT_EQ(settingsFilePath(installed, "none.ini"), dir.filePath("program/none.ini"));
 }
 
 TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
