@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-#include "OpenWindows.h"
 
 #include "about/AboutDialog.h"
 
@@ -16,7 +15,7 @@ private slots:
     void oneBoxAtATimeWhoseLinksOpenTheMakersPages()
     {
         MainWindowFixture f;
-        f.registry.setText(sysInfoToolKey(), "PATH", "/opt/msinfo");
+        f.registry.setValue(sysInfoToolKey(), "PATH", Registry::TextType, QByteArray("/opt/msinfo", 12));
         f.window->showAbout();
         f.window->showAbout();
         QCOMPARE(openWindows<AboutDialog>().size(), 1);
@@ -30,7 +29,7 @@ private slots:
         const QStringList clicks = {"open " + maker + "/Pages/ListBot.html", "open " + maker, "start /opt/msinfo"};
         QCOMPARE(f.shell.calls, clicks + clicks);
         QCOMPARE(f.messages.shown.size(), 1);
-        QCOMPARE(f.messages.shown[0].text, QString("System Information Is Unavailable At This Time"));
+        QCOMPARE(f.messages.shown[0], QString("System Information Is Unavailable At This Time"));
         QVERIFY(!QtShell().startProgram("/no/such/folder/msinfo32"));
     }
 };

@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-#include "OpenWindows.h"
 
 #include "app/WatchedItemsWindow.h"
 #include "platform/TabStrip.h"
@@ -28,9 +27,7 @@ class WatchedItemsTest : public QObject
 private slots:
     void theOverviewFollowsTheTabsSoonestEndFirstAndAClickedRowBringsItsTabForward()
     {
-        MainWindowFixture f;
-        for (const QString item : {"111", "222", "333"})
-            f.watch(item);
+        MainWindowFixture f({"111", "222", "333"});
         emit f.view(0)->timeLeftRead(true, "50m 0s");
         emit f.view(2)->timeLeftRead(true, "40m 0s");
         emit f.view(1)->elementChosen("US $1.00");
