@@ -21,10 +21,10 @@ private slots:
         f.window->start();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->windowState(), Qt::WindowNoState);
-        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.pagePath(splashPageName())});
+        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.window->programFilePath(splashPageName())});
         for (int i = 1; i < 5; ++i)
-            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.pagePath(blankPageName())});
-        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.pagePath(helpPageName())});
+            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.window->programFilePath(blankPageName())});
+        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.window->programFilePath(helpPageName())});
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
         QCOMPARE(f.settings.stored, QString("abc"));
         QCOMPARE(f.messages.shown.size(), 1);

@@ -44,7 +44,7 @@ private slots:
         f.window->releaseTab();
         QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
         QVERIFY(!timer(f, 0)->isEnabled());
-        QCOMPARE(f.view(0)->shown, f.pagePath(blankPageName()));
+        QCOMPARE(f.view(0)->shown, f.window->programFilePath(blankPageName()));
         f.watch("3");
         QCOMPARE(f.window->tabs()->caption(0), QString("Item 3"));
         QCOMPARE(f.window->tabs()->current(), 0);

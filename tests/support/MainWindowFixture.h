@@ -9,7 +9,6 @@
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
 #include "platform/Shell.h"
-#include "platform/core/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,10 +78,6 @@ struct MainWindowFixture
     {
         window->itemBox()->setText(itemNumber);
         window->watchItem();
-    }
-    QString pagePath(const QString &name) const
-    {
-        return programFilePath(QDir::toNativeSeparators(folder.path()), name);
     }
     QAction *menuEntry(const QString &caption) const
     {
