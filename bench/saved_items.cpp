@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     MainWindowFixture f;
-    const QString path = f.pagePath(savedItemsFileName());
+    const QString path = f.window->programFilePath(savedItemsFileName());
     const QStringList entries = shuffledEntries(kMaxSavedItems);
     std::printf("%d entries\n", int(entries.size()));
 

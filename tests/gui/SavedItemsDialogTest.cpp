@@ -86,9 +86,7 @@ private slots:
         dialog->watchButton->click();
         dialog->removeSelectedItem();
         QCOMPARE(watched.size(), 2);
-        QCOMPARE(s.messages.shown.size(), 2);
-        QCOMPARE(s.messages.shown[0].text, QString("Select An Item To Watch!"));
-        QCOMPARE(s.messages.shown[1].text, QString("Select An Item To Remove!"));
+        QCOMPARE(s.messages.shown, QStringList({"Select An Item To Watch!", "Select An Item To Remove!"}));
 
         // Both boxes empty: Enter presses "Close Me".
         QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
@@ -115,7 +113,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &room);
         s.dialog->closeButton->click();
         setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(s.messages.shown.value(0).text, QString::number(QFileDevice::WriteError) + " " + qt_error_string(EFBIG));
+        QCOMPARE(s.messages.shown.value(0), QString::number(QFileDevice::WriteError) + " " + qt_error_string(EFBIG));
         QCOMPARE(stateOf(s.path), kTwoItems);
         QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"index.dat"});
 
@@ -127,15 +125,14 @@ private slots:
 
     // Writing back what was read would drop the rest: the dialog says so once and writes nothing. In
     // turn: one line more than the list takes, a named pipe, which would hold the window in the open,
-    // a link to a device that never ends, a file beyond the size bound, and a link to the process's
-    // own memory, which fails to read from its first byte.
+    // a file beyond the size bound, and a link to the process's own memory, which fails to read from
+    // its first byte.
     void aFileReadInPartIsNeverWritten()
     {
         const QString notToItsEnd("; index.dat was not read to its end; changes are not saved");
         const std::pair<QString, QString> rows[] = {
             {"lines", "index.dat holds more than 32767 items; changes are not saved"},
             {"pipe", "5 Not a regular file" + notToItsEnd},
-            {"/dev/zero", "5 Not a regular file" + notToItsEnd},
             {"large", "4 Larger than 64 MB" + notToItsEnd},
             {"/proc/self/mem", "1 Input/output error" + notToItsEnd},
         };
@@ -153,9 +150,9 @@ private slots:
             add(s.open(), "1", "a");
             s.dialog->closeButton->click();
             QCOMPARE(s.messages.shown.size(), 1);
-            QCOMPARE(s.messages.shown[0].text, message);
+            QCOMPARE(s.messages.shown[0], message);
             // Nor does the file layer replace what is no regular file.
-            if (kind == "pipe" || kind == "/dev/zero")
+            if (kind == "pipe")
                 QVERIFY(writeSavedItems(s.path, {"1     a"}));
             QVERIFY2(stateOf(s.path) == before, qPrintable(kind));
         }
@@ -207,18 +204,14 @@ private slots:
     // one open dialog.
     void saveTheCurrentItemFillsTheNumberFromAWatchedTabIntoTheOpenDialog()
     {
-        MainWindowFixture f;
-        f.watch("111");
-        f.watch("222");
+        MainWindowFixture f({"111", "222"});
         f.window->tabs()->setCurrent(1);
         f.window->saveCurrentAction()->trigger();
         SavedItemsDialog *dialog = f.window->savedItemsDialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->numberBox->text(), QString("222"));
-        for (int freeOrServices : {3, 5}) {
-            f.window->tabs()->setCurrent(freeOrServices);
-            f.window->saveCurrentItem();
-        }
+        f.window->tabs()->setCurrent(3);
+        f.window->saveCurrentItem();
         f.window->openSavedAction()->trigger();
         QCOMPARE(f.window->savedItemsDialog(), dialog);
         QCOMPARE(dialog->numberBox->text(), QString("222"));

@@ -3,7 +3,6 @@
 #include "platform/BrowserView.h"
 
 #include <QStringList>
-#include <functional>
 
 // Records every call and answers from what the test set. Its signals are the
 // page's doings: a test emits them as the page would.
@@ -18,8 +17,6 @@ public:
     {
         calls << QStringLiteral("open ") + text;
         shown = text;
-        if (navigated)
-            navigated(text);
     }
     void reload() override { calls << QStringLiteral("reload"); }
     bool showsFormAnswer() const override { return formAnswer; }
@@ -52,8 +49,6 @@ public:
         emit titleOrAddressChanged();
     }
 
-    // Lets a test look at the window at the moment a page is asked for.
-    std::function<void(const QString &)> navigated;
     QStringList calls;
     QString shown;   // the text last opened
     bool formAnswer = false;

@@ -15,11 +15,6 @@ public:
     {
         keys[keyPath][name] = Value{type, data};
     }
-    // As the system stores a text: with its terminating zero.
-    void setText(const QString &keyPath, const QString &name, const QString &text)
-    {
-        setValue(keyPath, name, TextType, text.toLocal8Bit().append('\0'));
-    }
 
     long openKey(quint32 root, const QString &path, quint32 access, Key *key) override
     {

@@ -5,17 +5,46 @@
 #include "MemorySettingsStore.h"
 #include "RecordingMessageDialog.h"
 #include "RecordingNotifier.h"
-#include "RecordingShell.h"
 #include "app/ItemBox.h"
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
-#include "platform/core/ProgramFolder.h"
+#include "platform/Shell.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+
+// Records what would be handed to the desktop, in order; fails everything when told to.
+struct RecordingShell final : Shell
+{
+    bool openAddress(const QString &address) override { return record("open " + address); }
+    bool startOpener(const QString &address) override { return record("opener " + address); }
+    bool startProgram(const QString &path) override { return record("start " + path); }
+    bool record(const QString &call)
+    {
+        calls << call;
+        return works;
+    }
+
+    QStringList calls;
+    bool works = true;
+};
+
+// The visible top-level windows of one kind, as the tests find the dialogs
+// that the main window opens without owner.
+template <typename Window>
+QList<Window *> openWindows()
+{
+    QList<Window *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            found << window;
+    }
+    return found;
+}
 
 // A main window on fake views and recording services, with its program folder
 // in a temporary directory. A test may change the services before the window is made.
@@ -32,10 +61,15 @@ struct MainWindowFixture
         services.registry = &registry;
         services.programFolder = QDir::toNativeSeparators(folder.path());
         services.site.itemServer = QStringLiteral("items.test");
-        services.site.searchUS = QStringLiteral("us.search.test");
         if (adjust)
             adjust(services);
         window = std::make_unique<MainWindow>(services);
+    }
+    // A window watching the items, tab by tab.
+    explicit MainWindowFixture(const QStringList &items) : MainWindowFixture()
+    {
+        for (const QString &item : items)
+            watch(item);
     }
 
     FakeBrowserView *view(int tab) const { return static_cast<FakeBrowserView *>(window->view(tab)); }
@@ -44,10 +78,6 @@ struct MainWindowFixture
     {
         window->itemBox()->setText(itemNumber);
         window->watchItem();
-    }
-    QString pagePath(const QString &name) const
-    {
-        return programFilePath(QDir::toNativeSeparators(folder.path()), name);
     }
     QAction *menuEntry(const QString &caption) const
     {

@@ -2,30 +2,21 @@
 
 #include "platform/MessageDialog.h"
 
-#include <QList>
+#include <QStringList>
 
 // Records messages and questions instead of blocking on them; questions get
 // the answer the test set.
 class RecordingMessageDialog final : public MessageDialog
 {
 public:
-    struct Message
+    void show(QWidget *, const QString &text, const QString &, Icon) override { shown << text; }
+    bool ask(QWidget *, const QString &text, const QString &) override
     {
-        QString text, title;
-        Icon icon;
-    };
-
-    void show(QWidget *, const QString &text, const QString &title, Icon icon) override
-    {
-        shown << Message{text, title, icon};
-    }
-    bool ask(QWidget *, const QString &text, const QString &title) override
-    {
-        asked << Message{text, title, Icon::None};
+        asked << text;
         return answer;
     }
 
-    QList<Message> shown;
-    QList<Message> asked;
+    QStringList shown;
+    QStringList asked;
     bool answer = false;
 };

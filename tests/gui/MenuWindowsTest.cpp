@@ -1,0 +1,133 @@
+#include "MainWindowFixture.h"
+
+#include "about/AboutDialog.h"
+#include "app/WatchedItemsWindow.h"
+#include "platform/TabStrip.h"
+#include "search/SearchDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QStringList column(QTreeWidget *rows, int column)
+{
+    QStringList texts;
+    for (int i = 0; i < rows->topLevelItemCount(); ++i)
+        texts << rows->topLevelItem(i)->text(column);
+    return texts;
+}
+
+} // namespace
+
+// The windows the menus open: the overview of the watched items (soonest end first, following the
+// tabs as they change, a row bringing its tab forward), the about box and the search form.
+class MenuWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theOverviewFollowsTheTabsSoonestEndFirstAndAClickedRowBringsItsTabForward()
+    {
+        MainWindowFixture f({"111", "222", "333"});
+        emit f.view(0)->timeLeftRead(true, "50m 0s");
+        emit f.view(2)->timeLeftRead(true, "40m 0s");
+        emit f.view(1)->elementChosen("US $1.00");
+        emit f.view(1)->elementRead(0, true, "US $2.00");   // a change while tab 2 is in front
+        QAction *entry = f.menuEntry("&Watched Items");
+        entry->trigger();
+        entry->trigger();
+        QCOMPARE(openWindows<WatchedItemsWindow>().size(), 1);
+        QTreeWidget *rows = f.window->watchedItemsWindow()->rows();
+        QCOMPARE(column(rows, 0), QStringList({"333", "111", "222"}));
+        QCOMPARE(column(rows, 5), QStringList({"live", "live", "changed"}));
+
+        // The chosen row stays with its tab as the rows change order, and chooses no tab by it.
+        rows->setCurrentItem(rows->topLevelItem(1));
+        emit f.view(0)->timeLeftRead(true, "30m 0s");
+        f.watch("444");
+        QTRY_COMPARE(column(rows, 0), QStringList({"111", "333", "222", "444"}));
+        QCOMPARE(rows->currentItem()->text(0), QString("111"));
+        QCOMPARE(f.window->tabs()->current(), 3);
+
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->topLevelItem(2)).center());
+        QCOMPARE(f.window->tabs()->current(), 1);
+        QVERIFY(f.window->isVisible());
+        f.window->close();
+        QTRY_VERIFY(openWindows<WatchedItemsWindow>().isEmpty());
+    }
+
+    // One box at a time; its links go to the desktop quietly, and the system
+    // information button speaks only when the tool did not start.
+    void oneBoxAtATimeWhoseLinksOpenTheMakersPages()
+    {
+        MainWindowFixture f;
+        f.registry.setValue(sysInfoToolKey(), "PATH", Registry::TextType, QByteArray("/opt/msinfo", 12));
+        f.window->showAbout();
+        f.window->showAbout();
+        QCOMPARE(openWindows<AboutDialog>().size(), 1);
+        AboutDialog *box = openWindows<AboutDialog>()[0];
+        for (bool starts : {true, false}) {
+            f.shell.works = starts;
+            for (QPushButton *button : {box->mailingListButton, box->makerButton, box->systemInfoButton})
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+        const QString maker = f.window->site().makerSite;
+        const QStringList clicks = {"open " + maker + "/Pages/ListBot.html", "open " + maker, "start /opt/msinfo"};
+        QCOMPARE(f.shell.calls, clicks + clicks);
+        QCOMPARE(f.messages.shown, QStringList{"System Information Is Unavailable At This Time"});
+        QVERIFY(!QtShell().startProgram("/no/such/folder/msinfo32"));
+    }
+
+    // Every field but the country away from its initial text, so the address shows where each goes.
+    void searchAsksForTheAddressOfTheFieldsAndCloses()
+    {
+        QPointer<SearchDialog> d = new SearchDialog(SiteConfig());
+        QSignalSpy sent(d.data(), &SearchDialog::searchRequested);
+        d->show();
+        d->titleBox->setText("red car");
+        d->wordCombinationBox->setCurrentText("Exact Phrase");
+        d->excludedWordsBox->setText("toy");
+        d->categoryBox->setCurrentText("Stamps");
+        d->currencyBox->setCurrentText("Pound Sterling");
+        d->lowestPriceBox->setText("5");
+        d->highestPriceBox->setText("9");
+        d->sortOrderBox->setCurrentText("Highest prices first");
+        d->resultViewBox->setCurrentText("Gallery items only");
+        QTest::mouseClick(d->searchButton, Qt::LeftButton);
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent[0][0].toString(),
+                 "http://search.ebay.com/search/search.dll?MfcISAPICommand=GetResult&query=red car+-%28toy%29"
+                 "&query2=red car&search_option=3&exclude=toy&category0=260&ebaytag1=ebayctry&ebaytag1code=0"
+                 "&ebaycurr=3&minPrice=5&maxPrice=9&SortProperty=MetaHighestPriceSort&st=1");
+        QTRY_VERIFY(d.isNull());
+    }
+
+    // Choice texts count as they stand: Enter and leaving a box neither complete, fold letter case
+    // nor pick another entry, and Enter in a choice box searches like Enter anywhere else.
+    void choiceBoxesKeepTheirTextsExactlyAndEnterInOneSearches()
+    {
+        QPointer<SearchDialog> d = new SearchDialog(SiteConfig());
+        QSignalSpy sent(d.data(), &SearchDialog::searchRequested);
+        d->show();
+        QVERIFY(QTest::qWaitForWindowActive(d.data()));
+        for (QComboBox *box : {d->categoryBox, d->countryBox}) {
+            box->setFocus(Qt::TabFocusReason);
+            box->lineEdit()->clear();
+            QTest::keyClicks(box, box == d->categoryBox ? "stamps" : "united states");
+        }
+        d->resultViewBox->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(d->resultViewBox, Qt::Key_Return);
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent[0][0].toString(),
+                 "http://search.ebay.co.uk/search/search.dll?MfcISAPICommand=GetResult&query=&query2=&search_option=1"
+                 "&exclude=&category0=&ebaytag1=ebayctry&ebaytag1code=0&ebaycurr=999&minPrice=&maxPrice="
+                 "&SortProperty=MetaEndSort&st=2");
+    }
+};
+
+QTEST_MAIN(MenuWindowsTest)
+#include "MenuWindowsTest.moc"
