@@ -5,7 +5,6 @@
 import http.server
 import os
 import shutil
-import socket
 import subprocess
 import tempfile
 import threading
@@ -52,29 +51,16 @@ def page(script="", body=""):
             "</script></body></html>" % (body, script))
 
 
-def closed_port():
-    # A port on 127.0.0.1 that nothing listens on (until a server takes it).
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
-
-
 def process_tree(root):
-    # root and every process below it, each with its parent, by /proc.
-    children = {}
-    for entry in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open("/proc/%s/stat" % entry) as stat:
-                children.setdefault(int(stat.read().rsplit(")", 1)[1].split()[1]), []).append(int(entry))
-        except (OSError, IndexError, ValueError):
-            continue
-    tree, todo = {root: None}, [root]
-    while todo:
-        pid = todo.pop()
-        for child in children.get(pid, []):
-            tree[child] = pid
-            todo.append(child)
-    return tree
+    # root and every process below it.
+    listing = subprocess.run(["ps", "-e", "-o", "pid=,ppid="], capture_output=True, text=True).stdout
+    pairs = [tuple(map(int, line.split())) for line in listing.splitlines()]
+    tree = {root}
+    while True:
+        below = {pid for pid, parent in pairs if parent in tree} - tree
+        if not below:
+            return tree
+        tree |= below
 
 
 class SiteServer:
@@ -212,6 +198,18 @@ class Gavrin:
         self.key(opener)
         time.sleep(0.6)
         self.key(*entry_keys)
+
+    def open_window(self, title, *menu_keys):
+        # Opens a window from the menu and focuses it. A busy machine may open the menu after the
+        # entry's key has gone by: try again.
+        for _ in range(3):
+            self.focus(self.window)
+            self.menu(*menu_keys)
+            window = self.find_window("^%s$" % title, timeout=5)
+            if window:
+                self.focus(window)
+                return window
+            self.key("Escape", "Escape")
 
     def watch(self, number):
         # Types an item number over the old one into the item box and presses Enter.
