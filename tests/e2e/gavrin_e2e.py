@@ -13,7 +13,6 @@ import unittest
 from urllib.parse import quote
 
 BIN_DIR = os.environ["GAVRIN_BIN_DIR"]
-PAGES = ("Splash.htm", "temp.html", "gavrinhelp.htm")
 
 
 def end_process(process):
@@ -27,12 +26,9 @@ def end_process(process):
 
 def wait_until(predicate, timeout=20.0, step=0.1):
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
+    while not (value := predicate()) and time.monotonic() < deadline:
         time.sleep(step)
-    return predicate()
+    return value
 
 
 def item_page(number):
@@ -123,9 +119,6 @@ class SiteServer:
     def seen(self, path):
         return len(self.times(path))
 
-    def posted(self, path):
-        return [body for posted_path, body in self.posts if posted_path == path]
-
     def close(self):
         self.httpd.shutdown()
         self.httpd.server_close()
@@ -140,7 +133,7 @@ class Gavrin:
         self.home = os.path.join(self.root, "home")
         os.makedirs(self.home)
         os.makedirs(self.folder)
-        for name in ("gavrin",) + PAGES:
+        for name in ("gavrin", "Splash.htm", "temp.html", "gavrinhelp.htm"):
             shutil.copy2(os.path.join(BIN_DIR, name), self.folder)
         with open(os.path.join(self.folder, "gavrin.ini"), "w") as ini:
             ini.write("[Site]\n" + "".join("%s=%s\n" % item for item in site_hosts.items()))
