@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -24,6 +23,7 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -98,15 +98,11 @@ struct WebWindow
     // Runs a script in the page of a tab and waits for its answer.
     QVariant evaluate(int tab, const QString &script) const
     {
-        QVariant result;
-        bool answered = false;
-        webView(tab)->page()->runJavaScript(script, [&](const QVariant &value) {
-            result = value;
-            answered = true;
-        });
-        if (!QTest::qWaitFor([&answered] { return answered; }, 10000))
+        std::optional<QVariant> result;
+        webView(tab)->page()->runJavaScript(script, [&result](const QVariant &value) { result = value; });
+        if (!QTest::qWaitFor([&result] { return result.has_value(); }, 10000))
             qWarning("the page did not answer the script");
-        return result;
+        return result.value_or(QVariant());
     }
 
     bool openAndWait(int tab, const std::function<void()> &open) const
@@ -206,12 +202,10 @@ private slots:
         QVERIFY(f.chooseFromContextMenu(0, {40, 75}, "Alert me when this changes"));
         QTRY_COMPARE(chosen.size(), 1);
         QCOMPARE(chosen[0][0].toString(), QString("US $41.00"));
-        QSignalSpy timeLeft(f.window->view(0), &BrowserView::timeLeftRead);
         QVERIFY(f.chooseFromContextMenu(0, {40, 125}, "This shows the time left"));
-        QTRY_COMPARE(timeLeft.size(), 1);
         const QDateTime now = QDateTime::currentDateTime();
-        const std::optional<QDateTime> end = f.window->watchTab(0)->summary(now).end;
-        QVERIFY(end && qAbs(now.secsTo(*end) - (2 * 3600 + 3 * 60)) < 60);
+        QTRY_VERIFY(f.window->watchTab(0)->summary(now).end);
+        QVERIFY(qAbs(now.secsTo(*f.window->watchTab(0)->summary(now).end) - (2 * 3600 + 3 * 60)) < 60);
 
         // The followed element is read again after each reload.
         QSignalSpy read(f.window->view(0), &BrowserView::elementRead);
