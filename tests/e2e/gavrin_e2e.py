@@ -5,7 +5,6 @@
 import http.server
 import os
 import shutil
-import socket
 import subprocess
 import tempfile
 import threading
@@ -14,7 +13,6 @@ import unittest
 from urllib.parse import quote
 
 BIN_DIR = os.environ["GAVRIN_BIN_DIR"]
-PAGES = ("Splash.htm", "temp.html", "gavrinhelp.htm")
 
 
 def end_process(process):
@@ -28,12 +26,9 @@ def end_process(process):
 
 def wait_until(predicate, timeout=20.0, step=0.1):
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
+    while not (value := predicate()) and time.monotonic() < deadline:
         time.sleep(step)
-    return predicate()
+    return value
 
 
 def item_page(number):
@@ -52,29 +47,16 @@ def page(script="", body=""):
             "</script></body></html>" % (body, script))
 
 
-def closed_port():
-    # A port on 127.0.0.1 that nothing listens on (until a server takes it).
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
-
-
 def process_tree(root):
-    # root and every process below it, each with its parent, by /proc.
-    children = {}
-    for entry in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open("/proc/%s/stat" % entry) as stat:
-                children.setdefault(int(stat.read().rsplit(")", 1)[1].split()[1]), []).append(int(entry))
-        except (OSError, IndexError, ValueError):
-            continue
-    tree, todo = {root: None}, [root]
-    while todo:
-        pid = todo.pop()
-        for child in children.get(pid, []):
-            tree[child] = pid
-            todo.append(child)
-    return tree
+    # root and every process below it.
+    listing = subprocess.run(["ps", "-e", "-o", "pid=,ppid="], capture_output=True, text=True).stdout
+    pairs = [tuple(map(int, line.split())) for line in listing.splitlines()]
+    tree = {root}
+    while True:
+        below = {pid for pid, parent in pairs if parent in tree} - tree
+        if not below:
+            return tree
+        tree |= below
 
 
 class SiteServer:
@@ -137,9 +119,6 @@ class SiteServer:
     def seen(self, path):
         return len(self.times(path))
 
-    def posted(self, path):
-        return [body for posted_path, body in self.posts if posted_path == path]
-
     def close(self):
         self.httpd.shutdown()
         self.httpd.server_close()
@@ -154,7 +133,7 @@ class Gavrin:
         self.home = os.path.join(self.root, "home")
         os.makedirs(self.home)
         os.makedirs(self.folder)
-        for name in ("gavrin",) + PAGES:
+        for name in ("gavrin", "Splash.htm", "temp.html", "gavrinhelp.htm"):
             shutil.copy2(os.path.join(BIN_DIR, name), self.folder)
         with open(os.path.join(self.folder, "gavrin.ini"), "w") as ini:
             ini.write("[Site]\n" + "".join("%s=%s\n" % item for item in site_hosts.items()))
@@ -212,6 +191,18 @@ class Gavrin:
         self.key(opener)
         time.sleep(0.6)
         self.key(*entry_keys)
+
+    def open_window(self, title, *menu_keys):
+        # Opens a window from the menu and focuses it. A busy machine may open the menu after the
+        # entry's key has gone by: try again.
+        for _ in range(3):
+            self.focus(self.window)
+            self.menu(*menu_keys)
+            window = self.find_window("^%s$" % title, timeout=5)
+            if window:
+                self.focus(window)
+                return window
+            self.key("Escape", "Escape")
 
     def watch(self, number):
         # Types an item number over the old one into the item box and presses Enter.
