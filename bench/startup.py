@@ -2,59 +2,34 @@
 loaded, Gavrin next to the bare six-view window loading the same six local
 pages under the same process model; runs taken in turns, median of 5.
 
-Local pages may not reach a web server, so each start page, once loaded, asks
-for a local file; the bench sees it opened through inotify. The file is picked
-at random from many, since inotify merges two like events that follow each
-other unread."""
+Local pages may read no other local file and reach no server, so each start
+page, once loaded, writes a line to the page's console, which the engine
+passes on to the program's standard error."""
 
 import argparse
-import ctypes
 import os
-import select
+import subprocess
 import threading
 import time
 
-from benchlib import SHIPPED_FLAGS, BareWindow, Gavrin, median, spread, wait_until
+from benchlib import BENCH_DIR, SHIPPED_FLAGS, Gavrin, end_process, median, spread, wait_until
 
 START_PAGES = ["Splash.htm"] + ["temp.html"] * 4 + ["gavrinhelp.htm"]
-MARKS = 4096
-BEACON = ("<script>addEventListener('load', function () {"
-          " new Image().src = 'drawn/' + Math.floor(Math.random() * %d); });</script>\n" % MARKS)
-IN_OPEN = 0x20
+MARK = "start page drawn"
+BEACON = "<script>addEventListener('load', function () { console.error('%s'); });</script>\n" % MARK
 
 
-class OpenWatch:
-    """The times at which files of one folder are opened."""
+class DrawnPages:
+    """The times at which a process reports a start page drawn on its standard error."""
 
-    def __init__(self, folder):
-        self.opened = []
-        libc = ctypes.CDLL(None, use_errno=True)
-        self.fd = libc.inotify_init1(os.O_NONBLOCK)
-        if self.fd < 0 or libc.inotify_add_watch(self.fd, folder.encode(), IN_OPEN) < 0:
-            raise OSError(ctypes.get_errno(), "inotify")
-        self.running = True
-        self.thread = threading.Thread(target=self._read, daemon=True)
-        self.thread.start()
+    def __init__(self, process):
+        self.times = []
+        threading.Thread(target=self._read, args=(process.stderr,), daemon=True).start()
 
-    def _read(self):
-        while self.running:
-            if not select.select([self.fd], [], [], 0.2)[0]:
-                continue
-            at = time.monotonic()
-            data = os.read(self.fd, 65536)
-            while data:
-                length = int.from_bytes(data[12:16], "little")
-                name = data[16:16 + length].rstrip(b"\0").decode()
-                self.opened.append((at, name))
-                data = data[16 + length:]
-
-    def times(self):
-        return sorted(at for at, _ in list(self.opened))
-
-    def close(self):
-        self.running = False
-        self.thread.join()
-        os.close(self.fd)
+    def _read(self, stream):
+        for line in stream:
+            if MARK in line:
+                self.times.append(time.monotonic())
 
 
 def program_folder():
@@ -62,38 +37,33 @@ def program_folder():
     for page in set(START_PAGES):
         with open(os.path.join(app.folder, page), "a") as copy:
             copy.write(BEACON)
-    os.makedirs(os.path.join(app.folder, "drawn"))
-    for mark in range(MARKS):
-        open(os.path.join(app.folder, "drawn", str(mark)), "w").close()
     return app
 
 
-def timed(start):
-    """Seconds from start() to the sixth start page loaded."""
+def timed(command):
+    """Seconds from the process start to the sixth start page drawn."""
     app = program_folder()
-    watch = OpenWatch(os.path.join(app.folder, "drawn"))
     try:
         started = time.monotonic()
-        stop = start(app)
+        process = subprocess.Popen(command(app), cwd=app.root, env=app.environment(SHIPPED_FLAGS),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        drawn = DrawnPages(process)
         try:
-            if not wait_until(lambda: len(watch.times()) >= len(START_PAGES), timeout=30):
+            if not wait_until(lambda: len(drawn.times) >= len(START_PAGES), timeout=30):
                 return None
-            return watch.times()[len(START_PAGES) - 1] - started
+            return drawn.times[len(START_PAGES) - 1] - started
         finally:
-            stop()
+            end_process(process)
     finally:
-        watch.close()
         app.stop()
 
 
-def start_gavrin(app):
-    app.launch()
-    return lambda: None  # app.stop() ends it
+def gavrin_command(app):
+    return [os.path.join(app.folder, "gavrin")]
 
 
-def start_bare(app):
-    bare = BareWindow(app, [os.path.join(app.folder, page) for page in START_PAGES], SHIPPED_FLAGS)
-    return bare.stop
+def bare_command(app):
+    return [os.path.join(BENCH_DIR, "bare_window")] + [os.path.join(app.folder, page) for page in START_PAGES]
 
 
 def main():
@@ -103,8 +73,8 @@ def main():
 
     times = {"bare window": [], "Gavrin": []}
     for run in range(args.runs):
-        for window, start in (("bare window", start_bare), ("Gavrin", start_gavrin)):
-            seconds = timed(start)
+        for window, command in (("bare window", bare_command), ("Gavrin", gavrin_command)):
+            seconds = timed(command)
             if seconds is None:
                 print("run %d, %s: the start pages did not all load" % (run + 1, window), flush=True)
                 continue
