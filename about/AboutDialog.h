@@ -4,7 +4,6 @@
 
 class MessageDialog;
 class PictureBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class Registry;

@@ -183,6 +183,7 @@ void MainWindow::setupTabStrip(QWidget *client)
     if (m_services.notifier)
         connect(m_services.notifier, &Notifier::clicked, this, &MainWindow::showWatchTab);
     connect(servicesView(), &BrowserView::documentComplete, this, &MainWindow::servicesPageLoaded);
+    servicesView()->reportFrameLoads();
     connect(servicesView(), &BrowserView::frameComplete, this, &MainWindow::servicesPageLoaded);
     // A dialog a page raised out of sight was not shown: its tab catches the eye.
     connect(servicesView(), &BrowserView::dialogRefused, this, [this] {

@@ -146,6 +146,8 @@ private:
     void focusItemBox();
     void stepTab(int step);
     void applyTimerChanges(const RefreshRate &rate);
+    // Arms each watching tab at its period (0: no timed reload), first reloads spread.
+    void armSpread(const QList<int> &periods);
     BrowserView *currentView() const;
     BrowserView *servicesView() const;
     void openNewPage(const QString &address);

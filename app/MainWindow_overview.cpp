@@ -5,7 +5,6 @@
 #include "app/WatchTab.h"
 #include "app/WatchedItemsWindow.h"
 #include "app/core/WatchSummary.h"
-#include "platform/TabStrip.h"
 #include "platform/WindowPlacement.h"
 
 #include <QTimer>

@@ -68,13 +68,18 @@ void MainWindow::applyPickedRate()
     QList<int> periods;
     for (WatchTab *tab : m_watchTabs)
         periods << (tab->isFree() ? 0 : rate.periodMs);
-    // Tabs re-armed together would reload together: their first waits are spread.
+    armSpread(periods);
+    updateReloadStatus();
+}
+
+void MainWindow::armSpread(const QList<int> &periods)
+{
+    // Tabs armed together would reload together: their first waits are spread.
     const QList<int> firstWaits = firstReloadWaitsMs(periods);
     for (int i = 0; i < kWatchTabCount; ++i) {
         if (!m_watchTabs[i]->isFree())
-            m_watchTabs[i]->rearm(rate.periodMs, firstWaits[i]);
+            m_watchTabs[i]->rearm(periods[i], firstWaits[i]);
     }
-    updateReloadStatus();
 }
 
 void MainWindow::showWatchTab(int tab)
@@ -113,7 +118,6 @@ void MainWindow::updateReloadStatus()
     const ReloadStatus status = pageMessageStatus(services->health());
     m_tabs->setTabReloadStatus(kServicesTab, status.fractionLeft,
                                tabToolTip(status.tooltip, services->title(), services->address(), true), status.tone);
-    m_tabs->setTabOffSite(kServicesTab, false);
 }
 
 void MainWindow::storeWatchedItems()
@@ -132,9 +136,12 @@ void MainWindow::reopenWatchedItems()
 {
     if (!m_services.settings->reopensWatchedItems())
         return;
+    QList<int> periods(kWatchTabCount, 0);
     for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount)) {
         m_watchTabs[item.tab]->watch(item.itemNumber, item.periodMs);
         m_watchTabs[item.tab]->restoreElements(item.followed, item.timeLeft);
+        periods[item.tab] = item.periodMs;
     }
+    armSpread(periods);
     updateReloadStatus();
 }

@@ -37,20 +37,15 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
         m_followed.append({ElementWatch(text), text.simplified(), {}});
         m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
-        emit summaryChanged();
     });
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
     connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
     connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
-    connect(m_view, &BrowserView::healthChanged, this, &WatchTab::summaryChanged);
-    connect(m_view, &BrowserView::titleOrAddressChanged, this, &WatchTab::summaryChanged);
     connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
-        if (tab != m_index || !m_changed)
-            return;
-        m_changed = false;
-        emit summaryChanged();
+        if (tab == m_index)
+            m_changed = false;
     });
 }
 
@@ -64,7 +59,6 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
     m_tabs->setCurrent(m_index);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
-    emit summaryChanged();
 }
 
 void WatchTab::release(const QString &blankPage)
@@ -75,7 +69,6 @@ void WatchTab::release(const QString &blankPage)
     m_tabs->setCaption(m_index, availableCaption());
     stopAlert();
     forgetEnd();
-    emit summaryChanged();
 }
 
 void WatchTab::rearm(int periodMs, int firstWaitMs)
@@ -175,7 +168,6 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
         followed.value = text.simplified();
         followed.history.record(followed.value, QDateTime::currentDateTime());
     }
-    emit summaryChanged();
     if (!followed.watch) {
         if (found)
             followed.watch.emplace(text);
@@ -211,7 +203,6 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     m_lastRead = now;
     if (m_end)
         planReloads(now);
-    emit summaryChanged();
 }
 
 void WatchTab::planReloads(const QDateTime &now)

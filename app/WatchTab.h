@@ -53,10 +53,6 @@ public:
     // What an overview of the watched items shows of this tab at now.
     WatchSummary summary(const QDateTime &now) const;
 
-signals:
-    // Something summary() tells has changed, besides the time going by.
-    void summaryChanged();
-
 private:
     void elementRead(int element, bool found, const QString &text);
     // The page's title, else the caption: what a notification is about.

@@ -44,6 +44,9 @@ public:
     // The page shown: its title and where it really is.
     virtual QString title() const = 0;
     virtual QUrl address() const = 0;
+    // From now on, frameComplete() tells of each frame that loads; off until
+    // asked, since hearing the frames costs every page load some work.
+    virtual void reportFrameLoads() = 0;
 
     // Offers "Alert me when this changes" and "This shows the time left" on the page's context menu.
     virtual void setElementAlertsEnabled(bool enabled) = 0;

@@ -27,7 +27,12 @@ DesktopNotifications::DesktopNotifications(QObject *parent)
 bool DesktopNotifications::isAvailable()
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(kService);
+    // A notification daemon the bus starts on the first call has no owner
+    // before it: one the bus can start counts as well.
+    if (!bus.isConnected() || !bus.interface())
+        return false;
+    return bus.interface()->isServiceRegistered(kService)
+           || bus.interface()->activatableServiceNames().value().contains(kService);
 }
 
 void DesktopNotifications::show(const QString &title, const QString &body, int tag)

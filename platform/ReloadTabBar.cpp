@@ -13,11 +13,6 @@ void ReloadTabBar::setTabProgress(int index, std::optional<double> fractionLeft,
     update(tabRect(index));
 }
 
-std::optional<double> ReloadTabBar::tabProgress(int index) const
-{
-    return m_progress.value(index).fractionLeft;
-}
-
 HealthTone ReloadTabBar::tabTone(int index) const
 {
     return m_progress.value(index).tone;

@@ -18,15 +18,15 @@ public:
     using QTabBar::QTabBar;
 
     void setTabProgress(int index, std::optional<double> fractionLeft, HealthTone tone = HealthTone::Fine);
-    std::optional<double> tabProgress(int index) const;
     HealthTone tabTone(int index) const;
-    QColor toneColour(HealthTone tone) const;
 
 protected:
     void tabInserted(int index) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QColor toneColour(HealthTone tone) const;
+
     struct Progress
     {
         std::optional<double> fractionLeft;

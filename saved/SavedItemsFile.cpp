@@ -46,11 +46,6 @@ std::optional<FileFailure> writeAll(QFileDevice &file, const QByteArray &bytes)
 SavedItemsRead readSavedItems(const QString &path)
 {
     QFile file(path);
-    return readSavedItems(file);
-}
-
-SavedItemsRead readSavedItems(QFile &file)
-{
     SavedItemsRead result;
     if (isThereButNoRegularFile(file.fileName())) {
         result.failure = noRegularFile();

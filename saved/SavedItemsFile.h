@@ -1,15 +1,13 @@
 #pragma once
 
+#include "platform/core/DataLocation.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-class QFile;
-
 // The saved items kept in "index.dat". The file is opened and closed inside
 // each call and never held between them.
-
-inline QString savedItemsFileName() { return QStringLiteral("index.dat"); }
 
 // What the file layer reports when a step fails: its error code and text.
 struct FileFailure
@@ -32,7 +30,6 @@ struct SavedItemsRead
 // The whole lines read before a failure are kept. Only a regular file (or a
 // link to one) is read, and no more than kMaxSavedItemsBytes of it.
 SavedItemsRead readSavedItems(const QString &path);
-SavedItemsRead readSavedItems(QFile &file);
 
 // Far above kMaxSavedItems lines of any sensible length.
 constexpr qint64 kMaxSavedItemsBytes = 64 * 1024 * 1024;

@@ -37,10 +37,8 @@ SearchDialog::SearchDialog(const SiteConfig &site)
     setupButtons();
 
     // Part of the form but kept out of sight: every request carries its text.
-    currencyLabel = addLabel(this, QStringLiteral("Auction Currency:"), 120, 5000, 1500);
     currencyBox = addChoiceBox(this, currencyTexts(), QString(), 1680, 4960, 2000);
     currencyBox->setCurrentIndex(-1);
-    currencyLabel->hide();
     currencyBox->hide();
 
     QWidget *tabOrder[] = {titleBox, wordCombinationBox, excludedWordsBox, categoryBox, countryBox, lowestPriceBox,

@@ -34,7 +34,6 @@ public:
     QComboBox *sortOrderBox = nullptr;
     QComboBox *resultViewBox = nullptr;
     QComboBox *currencyBox = nullptr;
-    QLabel *currencyLabel = nullptr;
     QPushButton *searchButton = nullptr;
     QPushButton *cancelButton = nullptr;
 

@@ -4,35 +4,26 @@
 
 #include <QFileInfo>
 
-namespace {
-
-QString savedItemsName()
-{
-    return QStringLiteral("index.dat");
-}
-
-} // namespace
-
 DataLocation decideDataLocation(const DataFacts &facts)
 {
-    const QString besideProgram = programFilePath(facts.programFolder, savedItemsName());
+    const QString besideProgram = programFilePath(facts.programFolder, savedItemsFileName());
     if (facts.programFolderWritable)
         return {true, besideProgram, besideProgram, {facts.programFolder}};
 
-    const QString inDataFolder = programFilePath(facts.dataFolder, savedItemsName());
+    const QString inDataFolder = programFilePath(facts.dataFolder, savedItemsFileName());
     const bool readOld = facts.savedItemsBesideProgram && !facts.savedItemsInDataFolder;
     return {false, readOld ? besideProgram : inDataFolder, inDataFolder, {facts.configFolder, facts.programFolder}};
 }
 
 DataFacts gatherDataFacts(const QString &programFolder, const QString &dataFolder, const QString &configFolder)
 {
-    const QFileInfo besideProgram(programFilePath(programFolder, savedItemsName()));
+    const QFileInfo besideProgram(programFilePath(programFolder, savedItemsFileName()));
     return {programFolder,
             QFileInfo(programFolder).isWritable(),
             dataFolder,
             configFolder,
             besideProgram.isFile() && besideProgram.isReadable(),
-            QFileInfo::exists(programFilePath(dataFolder, savedItemsName()))};
+            QFileInfo::exists(programFilePath(dataFolder, savedItemsFileName()))};
 }
 
 QString settingsFilePath(const DataLocation &location, const QString &fileName)

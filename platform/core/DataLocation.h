@@ -11,6 +11,9 @@
 // INI files are looked for in the user's config folder first, then beside the
 // executable. An index.dat left beside an installed executable is read as long
 // as the data folder holds none, and saved to the data folder, so nothing is lost.
+// The saved items' file.
+inline QString savedItemsFileName() { return QStringLiteral("index.dat"); }
+
 struct DataFacts
 {
     QString programFolder;

@@ -43,7 +43,6 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     m_view->setPage(m_page);
     connect(new PageGuard(m_page), &PageGuard::newPageRequested, this,
             [this](const QUrl &url) { emit newPageRequested(url.toString()); });
-    connect(new FrameLoads(m_page), &FrameLoads::frameLoaded, this, &BrowserView::frameComplete);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
@@ -150,6 +149,14 @@ QString WebBrowserView::title() const
 QUrl WebBrowserView::address() const
 {
     return m_page->url();
+}
+
+void WebBrowserView::reportFrameLoads()
+{
+    if (!m_frameLoads) {
+        m_frameLoads = new FrameLoads(m_page);
+        connect(m_frameLoads, &FrameLoads::frameLoaded, this, &BrowserView::frameComplete);
+    }
 }
 
 bool WebBrowserView::showsFormAnswer() const

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <functional>
 
+class FrameLoads;
 class HangWatch;
 class PageElements;
 class QWebEngineLoadingInfo;
@@ -32,6 +33,7 @@ public:
     PageHealth health() const override { return m_health; }
     QString title() const override;
     QUrl address() const override;
+    void reportFrameLoads() override;
     void setElementAlertsEnabled(bool enabled) override;
     void stopWatchingElement() override;
     void stopReadingTimeLeft() override;
@@ -58,6 +60,7 @@ private:
     HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
     PageElements *m_elements;
+    FrameLoads *m_frameLoads = nullptr;
     QElapsedTimer m_loadClock;
     PageHealth m_health;
     bool m_alertsEnabled = false;

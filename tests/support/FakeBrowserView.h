@@ -31,6 +31,7 @@ public:
     PageHealth health() const override { return pageHealth; }
     QString title() const override { return pageTitle; }
     QUrl address() const override { return pageAddress; }
+    void reportFrameLoads() override {}
     void setElementAlertsEnabled(bool) override {}
     void stopWatchingElement() override { calls << QStringLiteral("stopWatchingElement"); }
     void stopReadingTimeLeft() override {}
