@@ -130,12 +130,20 @@ void MainWindow::storeWatchedItems()
                           tab->view()->timeLeftElement()});
     }
     m_services.settings->setWatchedItems(watchedItemsToText(items));
+    m_services.settings->setRefreshRate(m_rateBox->currentText());
 }
 
 void MainWindow::reopenWatchedItems()
 {
     if (!m_services.settings->reopensWatchedItems())
         return;
+    // The rate comes back with its timers: items watched at "5 Minutes" have
+    // no timer of their own and reload by the countdown.
+    const QString rate = m_services.settings->refreshRate();
+    if (refreshRateTexts().contains(rate)) {
+        m_rateBox->setCurrentText(rate);
+        applyTimerChanges(lookupRefreshRate(rate));
+    }
     QList<int> periods(kWatchTabCount, 0);
     for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount)) {
         m_watchTabs[item.tab]->watch(item.itemNumber, item.periodMs);

@@ -9,6 +9,7 @@ const QString kApplication = QStringLiteral("Gavrin");
 const QString kWinStateKey = QStringLiteral("Presets/WinState");
 const QString kNormalGeometryKey = QStringLiteral("Presets/NormalGeometry");
 const QString kWatchedItemsKey = QStringLiteral("Presets/WatchedItems");
+const QString kRefreshRateKey = QStringLiteral("Presets/RefreshRate");
 const QString kReopenWatchedItemsKey = QStringLiteral("Presets/ReopenWatchedItems");
 
 QVariant stored(const QString &key, const QVariant &otherwise)
@@ -53,6 +54,16 @@ QString QtSettingsStore::watchedItems() const
 void QtSettingsStore::setWatchedItems(const QString &value)
 {
     store(kWatchedItemsKey, value);
+}
+
+QString QtSettingsStore::refreshRate() const
+{
+    return stored(kRefreshRateKey, QString()).toString();
+}
+
+void QtSettingsStore::setRefreshRate(const QString &value)
+{
+    store(kRefreshRateKey, value);
 }
 
 bool QtSettingsStore::reopensWatchedItems() const

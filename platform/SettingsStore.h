@@ -18,13 +18,16 @@ public:
     // Empty when nothing is stored.
     virtual QString watchedItems() const = 0;
     virtual void setWatchedItems(const QString &value) = 0;
+    // The rate box's text the watched items were kept with; empty when nothing is stored.
+    virtual QString refreshRate() const = 0;
+    virtual void setRefreshRate(const QString &value) = 0;
     // True when nothing is stored.
     virtual bool reopensWatchedItems() const = 0;
     virtual void setReopensWatchedItems(bool value) = 0;
 };
 
 // Organisation and application "Gavrin", group "Presets", keys "WinState",
-// "NormalGeometry", "WatchedItems" and "ReopenWatchedItems".
+// "NormalGeometry", "WatchedItems", "RefreshRate" and "ReopenWatchedItems".
 class QtSettingsStore final : public SettingsStore
 {
 public:
@@ -34,6 +37,8 @@ public:
     void setNormalGeometry(const QRect &value) override;
     QString watchedItems() const override;
     void setWatchedItems(const QString &value) override;
+    QString refreshRate() const override;
+    void setRefreshRate(const QString &value) override;
     bool reopensWatchedItems() const override;
     void setReopensWatchedItems(bool value) override;
 };

@@ -46,6 +46,8 @@ private slots:
             f.watch("1");
             f.window->rateBox()->setCurrentText("30 Seconds");
             f.watch("2");
+            f.window->rateBox()->setCurrentText("5 Minutes");
+            f.watch("3");
             f.view(1)->followedSelectors = QStringList{"#price"};
             f.view(1)->timeLeftSelector = "#left";
             f.window->tabs()->setCurrent(0);
@@ -72,6 +74,9 @@ private slots:
             QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
             QCOMPARE(f.window->tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));
             QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), reopens ? 30000 : 0);
+            // Item 3 was watched at "5 Minutes": it reloads by the countdown, which comes back with the rate.
+            QCOMPARE(f.window->tabs()->caption(2), reopens ? QString("Item 3") : QString("Available"));
+            QCOMPARE(f.window->fiveMinuteCountdown()->isEnabled(), reopens);
             QCOMPARE(f.view(1)->followedSelectors, reopens ? QStringList{"#price"} : QStringList());
             QCOMPARE(f.view(1)->timeLeftSelector, reopens ? QString("#left") : QString());
             if (!reopens)

@@ -11,11 +11,14 @@ public:
     void setNormalGeometry(const QRect &value) override { geometry = value; }
     QString watchedItems() const override { return items; }
     void setWatchedItems(const QString &value) override { items = value; }
+    QString refreshRate() const override { return rate; }
+    void setRefreshRate(const QString &value) override { rate = value; }
     bool reopensWatchedItems() const override { return reopens; }
     void setReopensWatchedItems(bool value) override { reopens = value; }
 
     QString stored;   // the window state
     QRect geometry;
     QString items;
+    QString rate;
     bool reopens = true;
 };
