@@ -35,7 +35,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
 
     m_view->setElementAlertsEnabled(true);
     connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
-        m_followed.append({ElementWatch(text), text.simplified(), {}});
+        m_followed.append({ElementWatch(text), {}});
         m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
     });
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
@@ -110,7 +110,7 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
-    const QString finalValue = m_followed.isEmpty() ? QString() : m_followed.first().value;
+    const QString finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
     const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, finalValue, now);
     if (m_phase == EndPhase::Ended) {
         status.tooltip = end.tooltip;
@@ -143,7 +143,7 @@ WatchSummary WatchTab::summary(const QDateTime &now) const
                          watchStatus(health, m_phase == EndPhase::Ended, m_changed), m_changed,
                          m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute, {}};
     for (const FollowedElement &followed : m_followed) {
-        summary.values << followed.value;
+        summary.values << followed.history.lastValue();
         summary.histories << followed.history.entries();
     }
     // The phase was planned at the last read; the end may have come since.
@@ -156,7 +156,7 @@ void WatchTab::restoreElements(const QStringList &followed, const QString &timeL
 {
     m_view->restoreElements(followed, timeLeft);
     for (int i = 0; i < followed.size(); ++i)
-        m_followed.append({std::nullopt, QString(), {}});
+        m_followed.append({std::nullopt, {}});
 }
 
 void WatchTab::elementRead(int element, bool found, const QString &text)
@@ -165,8 +165,7 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
         return;
     FollowedElement &followed = m_followed[element];
     if (found) {
-        followed.value = text.simplified();
-        followed.history.record(followed.value, QDateTime::currentDateTime());
+        followed.history.record(text.simplified(), QDateTime::currentDateTime());
     }
     if (!followed.watch) {
         if (found)

@@ -74,8 +74,7 @@ private:
     struct FollowedElement
     {
         std::optional<ElementWatch> watch;   // none until a first text is read
-        QString value;              // the first one's is the final price once ended
-        ChangeHistory history;
+        ChangeHistory history;      // the first one's last value is the final price once ended
     };
     QList<FollowedElement> m_followed;
     int m_periodMs = 0;             // the tab's own rate

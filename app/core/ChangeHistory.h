@@ -26,6 +26,8 @@ public:
     // The last n entries (all when there are fewer), newest last.
     QList<Entry> lastFew(int n) const;
     const QList<Entry> &entries() const { return m_entries; }
+    // The text read last; empty before the first.
+    QString lastValue() const { return m_entries.isEmpty() ? QString() : m_entries.last().value; }
 
 private:
     QList<Entry> m_entries;

@@ -20,7 +20,6 @@ struct PageHealth
             && loadError == other.loadError && notResponding == other.notResponding
             && waitingForDialog == other.waitingForDialog && pageMessage == other.pageMessage;
     }
-    bool operator!=(const PageHealth &other) const { return !(*this == other); }
 };
 
 // How a tab's header shows its page's health at a glance.

@@ -52,7 +52,6 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     connect(m_elements, &PageElements::read, this, &BrowserView::elementRead);
     connect(m_elements, &PageElements::timeLeftRead, this, &BrowserView::timeLeftRead);
     connect(m_elements, &PageElements::stopAsked, this, &BrowserView::elementWatchStopped);
-    connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loadClock.start(); });
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebBrowserView::loadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserView::titleOrAddressChanged);
     connect(m_page, &QWebEnginePage::urlChanged, this, &BrowserView::titleOrAddressChanged);
@@ -100,6 +99,8 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
         break;
     }
     case QWebEngineLoadingInfo::LoadStartedStatus:
+        m_loadClock.start();
+        break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
         break;
     }
