@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Gavrin needs to build and test on Debian 12, then configures
-# and builds it into build/ (the program folder is build/bin). rsvg-convert
+# and builds it into build/ with Ninja (the program folder is build/bin). rsvg-convert
 # renders the icon; desktop-file-utils and appstream check the menu entry;
 # dpkg-dev finds the Debian package's dependencies; at-spi2-core, gir1.2-atspi-2.0
 # and python3-gi let the end-to-end tests read the tab bar over the accessibility bus.
@@ -22,5 +22,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Arguments go to CMake's configure step, e.g. -DGAVRIN_WARNINGS_AS_ERRORS=ON.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build build

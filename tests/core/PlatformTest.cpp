@@ -23,8 +23,9 @@ QString readBack(quint32 type, const QByteArray &data, const QString &name = "Na
     const bool ok = GetKeyValue(registry, Registry::LocalMachine, key, name, value);
     EXPECT_TRUE(registry.openKeys.isEmpty()) << "a key was left open";
     EXPECT_EQ(registry.accessAsked.last(), 0x20019u) << "more than read access (KEY_READ) asked for";
-    if (!ok)
+    if (!ok) {
         EXPECT_EQ(value, "");
+    }
     return ok ? value : "(false)";
 }
 

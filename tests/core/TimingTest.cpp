@@ -130,8 +130,9 @@ TEST(EndPhase, ATabFollowedToItsEndReloadsOnceAfterItThenStops)
         }
         EXPECT_EQ(timing.before, EndPhase::Ended) << startMs;
         EXPECT_EQ(notifications, 1) << startMs;
-        if (startMs == 7 * 60000)
+        if (startMs == 7 * 60000) {
             EXPECT_EQ(reloads.mid(0, 3), QList<qint64>({360000, 300000, 290000}));
+        }
         EXPECT_EQ(reloads.last(), -2000) << startMs;
         const qsizetype lastMinute = std::find_if(reloads.begin(), reloads.end(), [](qint64 ms) { return ms <= 60000; })
                                      - reloads.begin();

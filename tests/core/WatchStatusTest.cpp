@@ -80,6 +80,6 @@ TEST(ElementWatch, ReportsAGoneElementOnceUntilItComesBack)
 TEST(WatchedItems, ADamagedEntryIsLeftOutAndAPeriodOutOfRangeIsClamped)
 {
     EXPECT_EQ(watchedItemsFromText(R"([{"tab":7,"item":"1"},{"tab":1},{"tab":2,"item":"9","periodMs":99999}])", 5),
-              (QList<WatchedItem>{{2, "9", 65535}}));
+              (QList<WatchedItem>{{2, "9", 65535, {}, {}}}));
     EXPECT_TRUE(watchedItemsFromText("not json", 5).isEmpty());
 }
