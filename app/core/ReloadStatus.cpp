@@ -1,6 +1,7 @@
 #include "app/core/ReloadStatus.h"
 
 #include "app/core/Countdown.h"
+#include "platform/core/CrashBackoff.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -54,6 +55,10 @@ QString pageMessageLine(const PageHealth &health)
 QStringList healthLines(const PageHealth &health, const QDateTime &now)
 {
     QStringList lines;
+    if (health.stoppedAfterCrashes) {
+        lines << QStringLiteral("Stopped: the page crashed %1 times in a row; Reload starts it again")
+                     .arg(CrashBackoff::kCrashesToGiveUp);
+    }
     if (health.pausedForTyping)
         lines << QStringLiteral("Paused while you type into the page");
     if (health.waitingForDialog)
@@ -77,7 +82,9 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
 ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
                           const PageHealth &health, const QDateTime &now)
 {
-    ReloadStatus status = timerStatus(tab, countdownRunning, countdownText);
+    // A page that kept crashing is reloaded by no timer until the user asks.
+    const bool stopped = health.stoppedAfterCrashes;
+    ReloadStatus status = timerStatus(stopped ? ReloadTimerState{} : tab, countdownRunning && !stopped, countdownText);
     const QStringList lines = healthLines(health, now);
     if (!lines.isEmpty())
         status.tooltip += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
@@ -96,6 +103,8 @@ QString watchStatus(const PageHealth &health, bool ended, bool changed)
 {
     if (ended)
         return QStringLiteral("ended");
+    if (health.stoppedAfterCrashes)
+        return QStringLiteral("stopped");
     if (health.notResponding)
         return QStringLiteral("not responding");
     if (!health.loadError.isEmpty())
