@@ -56,7 +56,7 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
 {
     QStringList lines;
     if (health.stoppedAfterCrashes) {
-        lines << QStringLiteral("Stopped: the page crashed %1 times in a row; Reload starts it again")
+        lines << QStringLiteral("Stopped: the page crashed %1 times in a row; Refresh Current Tab (F5) starts it again")
                      .arg(CrashBackoff::kCrashesToGiveUp);
     }
     if (health.pausedForTyping)

@@ -131,7 +131,8 @@ TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAre
     EXPECT_TRUE(ignored[1].startsWith("MakerSite=javascript:alert(1): ")) << ignored[1].toStdString();
     // Names of sections and keys in any case, a file in UTF-16, and lines before [Site] are read.
     const QString utf16 = "[site]\r\nitemserver=utf16.test\r\n";
-    const QByteArray withBom = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
+    const QByteArray withBom =
+        QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
     const std::pair<QByteArray, QString> read[] = {
         {withBom, "utf16.test"},
         {"\xef\xbb\xbf\x01garbage\nnot=here\n[SITE]\nITEMSERVER = upper.test\n", "upper.test"},

@@ -50,7 +50,8 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     health = {};
     health.stoppedAfterCrashes = true;
     const ReloadStatus stopped = reloadStatus({true, 15000, 4000}, true, "120", health, kNow);
-    EXPECT_EQ(stopped.tooltip, "Not reloading\nStopped: the page crashed 3 times in a row; Reload starts it again");
+    EXPECT_EQ(stopped.tooltip,
+              "Not reloading\nStopped: the page crashed 3 times in a row; Refresh Current Tab (F5) starts it again");
     EXPECT_EQ(stopped.tone, HealthTone::Failing);
     EXPECT_EQ(watchStatus(health, false, true), "stopped");
 }

@@ -140,7 +140,8 @@ private slots:
         add(s.dialog, "42", "Lamp");
         QVERIFY(!writeSavedItems(s.path, decodeSavedItems(three + "777     Chair\r\n")));
         s.dialog->closeButton->click();
-        QCOMPARE(stateOf(s.path), QByteArray("42     Lamp\r\n555     Teapot\r\n777     Chair\r\n987654321     Old clock\r\n"));
+        QCOMPARE(stateOf(s.path),
+                 QByteArray("42     Lamp\r\n555     Teapot\r\n777     Chair\r\n987654321     Old clock\r\n"));
     }
 
     // Writing back what was read would drop the rest: the dialog says so once and writes nothing. In

@@ -178,8 +178,10 @@ private slots:
             ::kill(pid_t(page->renderProcessPid()), SIGKILL);
         };
         const QString item1 = f.itemPath("1");
+        QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
         killRenderer();
-        QTRY_COMPARE_WITH_TIMEOUT(f.requests.count(item1), 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.contains(QVariantList{true}), 10000);
+        QCOMPARE(f.requests.count(item1), 2);
         QVERIFY(f.openAndWait(0, [&] { f.tick(0); }));
         killRenderer();
         QTest::qWait(3000);
