@@ -49,16 +49,20 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
 
 QString pageMessageLine(const PageHealth &health)
 {
-    return health.pageMessage.isEmpty() ? QString() : QStringLiteral("The page said: %1").arg(health.pageMessage);
+    return QStringLiteral("The page said: %1").arg(health.pageMessage);
+}
+
+QString stoppedLine()
+{
+    return QStringLiteral("Stopped: the page crashed %1 times in a row; Refresh Current Tab (F5) starts it again")
+        .arg(CrashBackoff::kCrashesToGiveUp);
 }
 
 QStringList healthLines(const PageHealth &health, const QDateTime &now)
 {
     QStringList lines;
-    if (health.stoppedAfterCrashes) {
-        lines << QStringLiteral("Stopped: the page crashed %1 times in a row; Refresh Current Tab (F5) starts it again")
-                     .arg(CrashBackoff::kCrashesToGiveUp);
-    }
+    if (health.stoppedAfterCrashes)
+        lines << stoppedLine();
     if (health.pausedForTyping)
         lines << QStringLiteral("Paused while you type into the page");
     if (health.waitingForDialog)
@@ -94,8 +98,15 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
 
 ReloadStatus pageMessageStatus(const PageHealth &health)
 {
+    QStringList lines;
+    // The countdown reloads even an unwatched page in front, until it kept crashing.
+    if (health.stoppedAfterCrashes)
+        lines << stoppedLine();
+    if (!health.pageMessage.isEmpty())
+        lines << pageMessageLine(health);
     ReloadStatus status;
-    status.tooltip = pageMessageLine(health);
+    status.tooltip = lines.join(QLatin1Char('\n'));
+    status.tone = health.stoppedAfterCrashes ? HealthTone::Failing : HealthTone::Fine;
     return status;
 }
 

@@ -31,5 +31,6 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
 // responding", "not answering", "paused", "changed" or "live", the first that holds.
 QString watchStatus(const PageHealth &health, bool ended, bool changed);
 
-// A page that is not watched: its header tells only what the page said, if anything.
+// A page that is not watched: its header tells only what the page said, if
+// anything, and that it stopped after crashes.
 ReloadStatus pageMessageStatus(const PageHealth &health);

@@ -54,6 +54,10 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
               "Not reloading\nStopped: the page crashed 3 times in a row; Refresh Current Tab (F5) starts it again");
     EXPECT_EQ(stopped.tone, HealthTone::Failing);
     EXPECT_EQ(watchStatus(health, false, true), "stopped");
+    // So is an unwatched page that the countdown reloaded.
+    const ReloadStatus unwatched = pageMessageStatus(health);
+    EXPECT_EQ(unwatched.tooltip, stopped.tooltip.section('\n', 1));
+    EXPECT_EQ(unwatched.tone, HealthTone::Failing);
 }
 
 TEST(ChangeHistory, KeepsTheFirstValueAndTheLastTwentyChangesWithTheirTimes)
