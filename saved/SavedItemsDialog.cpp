@@ -226,12 +226,11 @@ void SavedItemsDialog::writeChanges()
     // Another copy of the program may have saved since the file was read;
     // what it saved stays beside this list's changes.
     const QString current = QFileInfo::exists(m_savePath) ? m_savePath : m_readPath;
-    SavedItemsRead now = readSavedItems(current);
+    const SavedItemsRead now = readSavedItems(current);
     if (now.partial) {
         tellReadFailure(now);
         return;
     }
-    sortEntries(now.entries);
     // A file gone meanwhile (the only failure that reads no part) holds nothing to keep.
     const QStringList merged = now.failure ? entries() : mergeEntries(m_readEntries, entries(), now.entries);
     // The user's data folder does not exist before the first save there.
