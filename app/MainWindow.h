@@ -48,7 +48,7 @@ struct MainWindowServices
     QString dataFolder;
     QString configFolder;
     SiteConfig site;
-    QStringList ignoredSiteKeys;  // "Key=value: why", told once at start-up
+    QStringList ignoredSiteKeys;  // "Key=value: why", or why the file gave none; told once at start-up
 };
 
 // The main window: five watch tabs and the services tab, the item entry, the

@@ -71,7 +71,7 @@ void MainWindow::tellIgnoredSiteKeys()
     if (m_services.ignoredSiteKeys.isEmpty())
         return;
     m_services.messages->show(this,
-                              QStringLiteral("%1: these keys of [Site] were ignored and keep their defaults:\n%2")
+                              QStringLiteral("%1: what was not taken keeps its built-in value:\n%2")
                                   .arg(siteConfigFileName(), m_services.ignoredSiteKeys.join(QLatin1Char('\n'))),
                               windowTitle(), MessageDialog::Icon::Exclamation);
 }

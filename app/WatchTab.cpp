@@ -10,6 +10,7 @@
 #include "platform/IntervalTimer.h"
 #include "platform/Notifier.h"
 #include "platform/TabStrip.h"
+#include "platform/core/CrashBackoff.h"
 
 #include <QDateTime>
 
@@ -43,6 +44,18 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
+    // A page that keeps killing its renderer is left alone, which the user hears of once.
+    connect(m_view, &BrowserView::healthChanged, this, [this] {
+        const bool stopped = m_view->health().stoppedAfterCrashes;
+        if (stopped && !m_stoppedAfterCrashes) {
+            m_notifier->notify(QStringLiteral("Gavrin"),
+                               QStringLiteral("%1: stopped, the page crashed %2 times in a row")
+                                   .arg(pageName())
+                                   .arg(CrashBackoff::kCrashesToGiveUp),
+                               m_index);
+        }
+        m_stoppedAfterCrashes = stopped;
+    });
     connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
         if (tab == m_index)
             m_changed = false;

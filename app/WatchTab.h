@@ -84,4 +84,5 @@ private:
     QDateTime m_lastRead;           // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
     bool m_changed = false;         // a followed element changed since the tab was last in front
+    bool m_stoppedAfterCrashes = false;   // as the view last said
 };

@@ -122,7 +122,14 @@ void SavedItemsDialog::start()
     SavedItemsRead read = readSavedItems(m_readPath);
     sortEntries(read.entries);
     itemList->addItems(read.entries);
+    m_readEntries = read.entries;
     m_fileReadInPart = read.partial;
+    tellReadFailure(read);
+    descriptionBox->setFocus();
+}
+
+void SavedItemsDialog::tellReadFailure(const SavedItemsRead &read)
+{
     if (read.partial && !read.failure) {
         m_messages.show(this,
                         QStringLiteral("%1 holds more than %2 items; changes are not saved")
@@ -135,7 +142,6 @@ void SavedItemsDialog::start()
                                        .arg(savedItemsFileName())
                                  : QString());
     }
-    descriptionBox->setFocus();
 }
 
 void SavedItemsDialog::updateSaveButton()
@@ -208,13 +214,29 @@ void SavedItemsDialog::removeSelectedItem()
 void SavedItemsDialog::writeAndClose()
 {
     // The user was told when the dialog opened that nothing would be saved.
-    if (!m_fileReadInPart) {
-        // The user's data folder does not exist before the first save there.
-        QDir().mkpath(QFileInfo(m_savePath).absolutePath());
-        if (const auto failure = writeSavedItems(m_savePath, entries()))
-            showFailure(*failure);
-    }
+    // An unchanged list is not written: that would undo what another copy of
+    // the program saved meanwhile.
+    if (!m_fileReadInPart && entries() != m_readEntries)
+        writeChanges();
     close();
+}
+
+void SavedItemsDialog::writeChanges()
+{
+    // Another copy of the program may have saved since the file was read;
+    // what it saved stays beside this list's changes.
+    const QString current = QFileInfo::exists(m_savePath) ? m_savePath : m_readPath;
+    const SavedItemsRead now = readSavedItems(current);
+    if (now.partial) {
+        tellReadFailure(now);
+        return;
+    }
+    // A file gone meanwhile (the only failure that reads no part) holds nothing to keep.
+    const QStringList merged = now.failure ? entries() : mergeEntries(m_readEntries, entries(), now.entries);
+    // The user's data folder does not exist before the first save there.
+    QDir().mkpath(QFileInfo(m_savePath).absolutePath());
+    if (const auto failure = writeSavedItems(m_savePath, merged))
+        showFailure(*failure);
 }
 
 void SavedItemsDialog::reject()

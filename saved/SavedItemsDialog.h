@@ -9,9 +9,11 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 struct FileFailure;
+struct SavedItemsRead;
 
 // "Saved Watch Items": the user's saved items, read from "index.dat" when the
-// dialog starts and written back only by "Cl&ose Me". An installed program
+// dialog starts and written back only by "Cl&ose Me", and only when changed,
+// keeping what another copy of the program saved meanwhile. An installed program
 // reads an old file beside the executable and saves to the user's data folder,
 // so the file read and the file written may differ. Not modal and without
 // owner, so it is used beside the main window; it asks for an item to be
@@ -63,6 +65,8 @@ private:
     void watchSelectedItem();
     void watchChosenItem();
     void writeAndClose();
+    void writeChanges();
+    void tellReadFailure(const SavedItemsRead &read);
     void showFailure(const FileFailure &failure, const QString &consequence = QString());
 
     QString m_readPath;
@@ -71,6 +75,8 @@ private:
     QGroupBox *m_frame = nullptr;
     // The item number of the entry selected last; it outlives the entry's removal.
     QString m_lastSelectedNumber;
+    // The list as read, in list order.
+    QStringList m_readEntries;
     // The file holds items the list does not: writing it back would cut them.
     bool m_fileReadInPart = false;
 };

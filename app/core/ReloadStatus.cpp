@@ -1,6 +1,7 @@
 #include "app/core/ReloadStatus.h"
 
 #include "app/core/Countdown.h"
+#include "platform/core/CrashBackoff.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -48,12 +49,20 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
 
 QString pageMessageLine(const PageHealth &health)
 {
-    return health.pageMessage.isEmpty() ? QString() : QStringLiteral("The page said: %1").arg(health.pageMessage);
+    return QStringLiteral("The page said: %1").arg(health.pageMessage);
+}
+
+QString stoppedLine()
+{
+    return QStringLiteral("Stopped: the page crashed %1 times in a row; Refresh Current Tab (F5) starts it again")
+        .arg(CrashBackoff::kCrashesToGiveUp);
 }
 
 QStringList healthLines(const PageHealth &health, const QDateTime &now)
 {
     QStringList lines;
+    if (health.stoppedAfterCrashes)
+        lines << stoppedLine();
     if (health.pausedForTyping)
         lines << QStringLiteral("Paused while you type into the page");
     if (health.waitingForDialog)
@@ -77,7 +86,9 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
 ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
                           const PageHealth &health, const QDateTime &now)
 {
-    ReloadStatus status = timerStatus(tab, countdownRunning, countdownText);
+    // A page that kept crashing is reloaded by no timer until the user asks.
+    const bool stopped = health.stoppedAfterCrashes;
+    ReloadStatus status = timerStatus(stopped ? ReloadTimerState{} : tab, countdownRunning && !stopped, countdownText);
     const QStringList lines = healthLines(health, now);
     if (!lines.isEmpty())
         status.tooltip += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
@@ -87,8 +98,15 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
 
 ReloadStatus pageMessageStatus(const PageHealth &health)
 {
+    QStringList lines;
+    // The countdown reloads even an unwatched page in front, until it kept crashing.
+    if (health.stoppedAfterCrashes)
+        lines << stoppedLine();
+    if (!health.pageMessage.isEmpty())
+        lines << pageMessageLine(health);
     ReloadStatus status;
-    status.tooltip = pageMessageLine(health);
+    status.tooltip = lines.join(QLatin1Char('\n'));
+    status.tone = health.stoppedAfterCrashes ? HealthTone::Failing : HealthTone::Fine;
     return status;
 }
 
@@ -96,6 +114,8 @@ QString watchStatus(const PageHealth &health, bool ended, bool changed)
 {
     if (ended)
         return QStringLiteral("ended");
+    if (health.stoppedAfterCrashes)
+        return QStringLiteral("stopped");
     if (health.notResponding)
         return QStringLiteral("not responding");
     if (!health.loadError.isEmpty())

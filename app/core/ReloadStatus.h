@@ -27,9 +27,10 @@ struct ReloadStatus
 ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
                           const PageHealth &health = {}, const QDateTime &now = {});
 
-// One word for an overview of the watched items: "ended", "not responding",
-// "not answering", "paused", "changed" or "live", the first that holds.
+// One word for an overview of the watched items: "ended", "stopped", "not
+// responding", "not answering", "paused", "changed" or "live", the first that holds.
 QString watchStatus(const PageHealth &health, bool ended, bool changed);
 
-// A page that is not watched: its header tells only what the page said, if anything.
+// A page that is not watched: its header tells only what the page said, if
+// anything, and that it stopped after crashes.
 ReloadStatus pageMessageStatus(const PageHealth &health);

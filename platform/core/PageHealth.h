@@ -13,12 +13,14 @@ struct PageHealth
     bool notResponding = false;
     bool waitingForDialog = false;
     QString pageMessage;          // what the page said in a dialog out of sight
+    bool stoppedAfterCrashes = false;   // its renderer died too often in a row; no timed reloads
 
     bool operator==(const PageHealth &other) const
     {
         return lastDrawn == other.lastDrawn && pausedForTyping == other.pausedForTyping
             && loadError == other.loadError && notResponding == other.notResponding
-            && waitingForDialog == other.waitingForDialog && pageMessage == other.pageMessage;
+            && waitingForDialog == other.waitingForDialog && pageMessage == other.pageMessage
+            && stoppedAfterCrashes == other.stoppedAfterCrashes;
     }
 };
 
@@ -26,12 +28,12 @@ struct PageHealth
 enum class HealthTone {
     Fine,
     Held,     // a reload waits for the user: typing, or a question of the page
-    Failing,  // the site does not answer, or the page does not respond
+    Failing,  // the site does not answer, the page does not respond, or it keeps crashing
 };
 
 inline HealthTone healthTone(const PageHealth &health)
 {
-    if (health.notResponding || !health.loadError.isEmpty())
+    if (health.notResponding || !health.loadError.isEmpty() || health.stoppedAfterCrashes)
         return HealthTone::Failing;
     if (health.pausedForTyping || health.waitingForDialog)
         return HealthTone::Held;

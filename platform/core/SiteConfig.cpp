@@ -1,10 +1,13 @@
 #include "platform/core/SiteConfig.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
+#include <QStringDecoder>
 #include <QUrl>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -50,16 +53,60 @@ bool isHttpAddress(const QString &value)
         && !url.host().isEmpty();
 }
 
-void readHost(const QSettings &ini, const char *key, QString &field, QStringList *ignored)
+bool sameName(QStringView a, QLatin1StringView b)
 {
-    if (!ini.contains(QLatin1String(key)))
-        return;
-    const QString value = ini.value(QLatin1String(key)).toString();
-    const QString problem = hostProblem(value);
-    if (problem.isEmpty())
-        field = value;
-    else if (ignored)
-        *ignored << QStringLiteral("%1=%2: %3").arg(QLatin1String(key), value, problem);
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Windows editors save "Unicode" as UTF-16 with a byte order mark, and "ANSI"
+// in the local code page, which is read as Latin-1 where it is no UTF-8.
+QString decodeIni(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringConverter::encodingForData(bytes, u'[').value_or(QStringConverter::Utf8));
+    const QString text = decoder(bytes);
+    return decoder.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+// A line "[Name]" opens a section, and so does one that ends in it after
+// stray bytes (left there by an editor), unless those hold a key's '='.
+std::optional<QStringView> sectionName(QStringView line)
+{
+    const qsizetype open = line.lastIndexOf(QLatin1Char('['));
+    if (!line.endsWith(QLatin1Char(']')) || open < 0 || line.first(open).contains(QLatin1Char('=')))
+        return std::nullopt;
+    return line.sliced(open + 1).chopped(1).trimmed();
+}
+
+QString unquoted(QStringView value)
+{
+    const bool quoted = value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'));
+    return (quoted ? value.sliced(1).chopped(1) : value).toString();
+}
+
+// Takes value for key of [Site], or says why not.
+QString takeKey(SiteConfig &config, QStringView key, const QString &value)
+{
+    const std::pair<const char *, QString SiteConfig::*> hosts[] = {
+        {"ItemServer", &SiteConfig::itemServer}, {"MainHost", &SiteConfig::mainHost},
+        {"PageHost", &SiteConfig::pageHost},     {"SecureHost", &SiteConfig::secureHost},
+        {"LoginHost", &SiteConfig::loginHost},   {"ComplaintHost", &SiteConfig::complaintHost},
+        {"SearchUS", &SiteConfig::searchUS},     {"SearchUK", &SiteConfig::searchUK},
+    };
+    for (const auto &[name, field] : hosts) {
+        if (!sameName(key, QLatin1String(name)))
+            continue;
+        const QString problem = hostProblem(value);
+        if (problem.isEmpty())
+            config.*field = value;
+        return problem;
+    }
+    if (sameName(key, QLatin1String("MakerSite"))) {
+        if (!isHttpAddress(value))
+            return QStringLiteral("not an http or https address");
+        config.makerSite = value.endsWith(QLatin1Char('/')) ? value.chopped(1) : value;
+        return QString();
+    }
+    return QStringLiteral("no such key");
 }
 
 } // namespace
@@ -91,26 +138,50 @@ QString hostProblem(const QString &value)
 SiteConfig loadSiteConfig(const QString &iniPath, QStringList *ignored)
 {
     SiteConfig config;
-    if (!QFileInfo(iniPath).isFile())
+    const auto told = [&config, ignored](const QString &why) {
+        if (ignored)
+            *ignored << why;
         return config;
-    QSettings ini(iniPath, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
+    };
+    const QFileInfo info(iniPath);
+    if (!info.exists())
         return config;
-    ini.beginGroup(QStringLiteral("Site"));
-    readHost(ini, "ItemServer", config.itemServer, ignored);
-    readHost(ini, "MainHost", config.mainHost, ignored);
-    readHost(ini, "PageHost", config.pageHost, ignored);
-    readHost(ini, "SecureHost", config.secureHost, ignored);
-    readHost(ini, "LoginHost", config.loginHost, ignored);
-    readHost(ini, "ComplaintHost", config.complaintHost, ignored);
-    readHost(ini, "SearchUS", config.searchUS, ignored);
-    readHost(ini, "SearchUK", config.searchUK, ignored);
-    if (ini.contains(QStringLiteral("MakerSite"))) {
-        const QString maker = ini.value(QStringLiteral("MakerSite")).toString();
-        if (isHttpAddress(maker))
-            config.makerSite = maker.endsWith(QLatin1Char('/')) ? maker.chopped(1) : maker;
-        else if (ignored)
-            *ignored << QStringLiteral("MakerSite=%1: not an http or https address").arg(maker);
+    // A named pipe would hold the start in the open.
+    if (!info.isFile())
+        return told(QStringLiteral("not a regular file"));
+    QFile file(iniPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return told(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+    const QString text = decodeIni(file.readAll());
+    if (text.contains(QChar(0)))
+        return told(QStringLiteral("not text; save it as UTF-8, or as UTF-16 with a byte order mark"));
+    QStringList notTaken;
+    bool inSite = false;
+    bool sawSite = false;
+    int taken = 0;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (const auto section = sectionName(line)) {
+            inSite = sameName(*section, QLatin1String("Site"));
+            sawSite = sawSite || inSite;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inSite || equals < 0)
+            continue;
+        const QStringView key = line.first(equals).trimmed();
+        const QString value = unquoted(line.sliced(equals + 1).trimmed());
+        const QString problem = takeKey(config, key, value);
+        if (problem.isEmpty())
+            ++taken;
+        else
+            notTaken << QStringLiteral("%1=%2: %3").arg(key.toString(), value, problem);
     }
+    if (!taken && notTaken.isEmpty())
+        notTaken << (sawSite ? QStringLiteral("no keys in [Site]") : QStringLiteral("no [Site] section"));
+    if (ignored)
+        *ignored << notTaken;
     return config;
 }

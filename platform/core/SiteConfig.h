@@ -21,9 +21,11 @@ struct SiteConfig
 
 QString siteConfigFileName();
 
-// A missing file or key, or a value that is not a host, keeps the default; a
-// file that cannot be parsed gives all defaults. Each key given a value that
-// was not taken is added to `ignored` as "Key=value: why".
+// A missing file or key, or a value that is not a host, keeps the default.
+// Section and key names are matched without regard to case; the file may be
+// UTF-8 or UTF-16 with a byte order mark. Each key given a value that was not
+// taken is added to `ignored` as "Key=value: why", and a file that is there
+// but gives no key at all adds why.
 SiteConfig loadSiteConfig(const QString &iniPath, QStringList *ignored = nullptr);
 
 // Why value cannot stand as the host (and port) part of an http address, or

@@ -6,6 +6,7 @@ RendererRecovery::RendererRecovery(QWebEngineView *view)
     : QObject(view)
     , m_view(view)
 {
+    m_clock.start();
     m_wait.setSingleShot(true);
     connect(&m_wait, &QTimer::timeout, this, &RendererRecovery::reload);
     QWebEnginePage *page = view->page();
@@ -26,7 +27,10 @@ void RendererRecovery::renderProcessTerminated(QWebEnginePage::RenderProcessTerm
         m_holdingFocus = true;
         m_view->setEnabled(false);
     }
-    m_wait.start(m_backoff.nextWaitMs());
+    if (const auto wait = m_backoff.rendererEnded(m_clock.elapsed()))
+        m_wait.start(*wait);
+    else
+        emit gaveUp();
     emit rendererLost();
 }
 
@@ -51,5 +55,5 @@ void RendererRecovery::loadFinished(bool ok)
         m_view->setEnabled(true);
     }
     if (ok)
-        m_backoff.pageLoaded();
+        m_backoff.pageLoaded(m_clock.elapsed());
 }

@@ -58,7 +58,13 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
 
     m_recovery = new RendererRecovery(m_view);
     connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
-    connect(m_recovery, &RendererRecovery::reloadDue, this, &WebBrowserView::reload);
+    // Not the user's reload: the crashes before it still count.
+    connect(m_recovery, &RendererRecovery::reloadDue, this, [this] {
+        m_page->setTimedNavigation(false);
+        fetchAgain();
+    });
+    connect(m_recovery, &RendererRecovery::gaveUp, this,
+            [this] { updateHealth([](PageHealth &health) { health.stoppedAfterCrashes = true; }); });
 
     m_hangWatch = new HangWatch(m_page);
     connect(m_hangWatch, &HangWatch::notRespondingChanged, this,
@@ -109,7 +115,11 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
 void WebBrowserView::userNavigates()
 {
     m_page->setTimedNavigation(false);
-    updateHealth([](PageHealth &health) { health.pausedForTyping = false; });
+    m_recovery->startOver();
+    updateHealth([](PageHealth &health) {
+        health.pausedForTyping = false;
+        health.stoppedAfterCrashes = false;
+    });
 }
 
 void WebBrowserView::open(const QString &text)
@@ -191,8 +201,10 @@ bool WebBrowserView::forward()
 
 void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
+    m_recovery->setPeriodMs(reload.periodMs);
     // The tab says why it is not reloaded: its health tells.
-    if (m_typingCheckPending || m_page->isWaitingForUser() || m_hangWatch->notResponding())
+    if (m_typingCheckPending || m_page->isWaitingForUser() || m_hangWatch->notResponding()
+        || m_health.stoppedAfterCrashes)
         return;
     if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs))
         return;

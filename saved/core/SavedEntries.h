@@ -20,6 +20,12 @@ bool entryLess(const QString &a, const QString &b);
 // Sorts into list order; entries equal but for case keep their order.
 void sortEntries(QStringList &entries);
 
+// The list to write back over a file that may have changed since it was
+// read (another copy of the program saved to it): each change, this list's
+// since `read` and the file's since `read`, made once; a change both made
+// counts once. Comes in list order.
+QStringList mergeEntries(const QStringList &read, const QStringList &edited, const QStringList &onDisk);
+
 // Where entry goes in a list of count entries already in list order, read
 // through entryAt(position): after any equal ones. A binary search, so a
 // full list still takes an entry at once.

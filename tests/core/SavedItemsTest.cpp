@@ -75,3 +75,14 @@ TEST(SavedEntries, OrderIsTextIgnoringCaseAndAnAddedEntryGoesAfterEqualOnes)
     EXPECT_EQ(sortedInsertPosition(int(entries.size()), at, ""), 0);
     EXPECT_EQ(sortedInsertPosition(int(entries.size()), at, "a"), 40);
 }
+
+TEST(SavedEntries, AListWrittenOverAChangedFileKeepsTheChangesOfBoth)
+{
+    const QStringList read{"1     a", "2     b", "3     c", "3     c"};
+    // This list: 2 and one 3 removed, two 4 added. The file: 1 and one 3 removed, a 4 and a 5 added;
+    // what both did counts once.
+    const QStringList edited{"1     a", "3     c", "4     d", "4     d"};
+    EXPECT_EQ(mergeEntries(read, edited, read), edited);
+    EXPECT_EQ(mergeEntries(read, edited, {"2     b", "3     c", "4     d", "5     e"}),
+              (QStringList{"3     c", "4     d", "4     d", "5     e"}));
+}

@@ -179,15 +179,34 @@ TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
     }
 }
 
-TEST(CrashBackoff, DoublesFromOneSecondUpToAMinuteAndALoadedPageStartsOver)
+TEST(CrashBackoff, APageThatKeepsKillingItsRendererIsFetchedEverLessOftenAndAtItsRateAtMost)
 {
+    // Not reloaded on a timer: a crash within a minute of the page's load is one in a row.
     CrashBackoff backoff;
     QList<int> waits;
-    for (int i = 0; i < 8; ++i)
-        waits << backoff.nextWaitMs();
+    qint64 now = 0;
+    for (int i = 0; i < 8; ++i) {
+        backoff.pageLoaded(now);
+        now += CrashBackoff::kLongestWaitMs - 1;
+        waits << backoff.rendererEnded(now).value_or(-1);
+    }
     EXPECT_EQ(waits, QList<int>({1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000}));
-    backoff.pageLoaded();
-    EXPECT_EQ(backoff.nextWaitMs(), 1000);
+    backoff.pageLoaded(now);
+    EXPECT_EQ(backoff.rendererEnded(now + CrashBackoff::kLongestWaitMs), 1000);
+
+    // At a 15 s rate: a period at least, a page up for a whole period starts over, and the third
+    // crash in a row gives up until the user asks for a page.
+    backoff.setPeriodMs(15000);
+    for (int round = 0; round < 2; ++round) {
+        waits.clear();
+        for (int i = 0; i < 4; ++i) {
+            backoff.pageLoaded(now);
+            now += i == 0 ? 15000 : 14999;
+            waits << backoff.rendererEnded(now).value_or(-1);
+        }
+        EXPECT_EQ(waits, QList<int>({15000, 15000, -1, -1}));
+        backoff.startOver();
+    }
 }
 
 TEST(PagePatience, LoadsTypingAndSilentRenderersAreWaitedForOnlySoLong)

@@ -45,6 +45,19 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
                               "Site not answering: Connection refused\nLast drawn at 13:58:30, 1 min 30 s ago");
     // Failing wins over waiting: the page will not come back by itself.
     EXPECT_EQ(status.tone, HealthTone::Failing);
+
+    // A page that kept crashing is reloaded by no timer.
+    health = {};
+    health.stoppedAfterCrashes = true;
+    const ReloadStatus stopped = reloadStatus({true, 15000, 4000}, true, "120", health, kNow);
+    EXPECT_EQ(stopped.tooltip,
+              "Not reloading\nStopped: the page crashed 3 times in a row; Refresh Current Tab (F5) starts it again");
+    EXPECT_EQ(stopped.tone, HealthTone::Failing);
+    EXPECT_EQ(watchStatus(health, false, true), "stopped");
+    // So is an unwatched page that the countdown reloaded.
+    const ReloadStatus unwatched = pageMessageStatus(health);
+    EXPECT_EQ(unwatched.tooltip, stopped.tooltip.section('\n', 1));
+    EXPECT_EQ(unwatched.tone, HealthTone::Failing);
 }
 
 TEST(ChangeHistory, KeepsTheFirstValueAndTheLastTwentyChangesWithTheirTimes)

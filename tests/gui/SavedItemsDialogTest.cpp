@@ -101,7 +101,7 @@ private slots:
     }
 
     // Failures are told as "<code> <description>": a write that runs out of room, which leaves the old
-    // file and no other, then a missing file, which Close Me makes.
+    // file and no other, then a missing file, which Close Me makes with what was added.
     void aFailureIsToldWithTheSystemsReasonAndTheOldFileStays()
     {
         Saved s;
@@ -118,9 +118,30 @@ private slots:
         QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"index.dat"});
 
         QVERIFY(QFile::remove(s.path));
-        s.open()->closeButton->click();
+        add(s.open(), "7", "");
+        s.dialog->closeButton->click();
         QCOMPARE(s.messages.shown.size(), 2);
-        QCOMPARE(stateOf(s.path), QByteArray());
+        QCOMPARE(stateOf(s.path), QByteArray("7     \r\n"));
+    }
+
+    // Another copy of the program saves while the dialog is open: Close Me without a change writes
+    // nothing, and with changes keeps the other copy's items beside its own.
+    void closeMeKeepsWhatAnotherCopySavedMeanwhile()
+    {
+        Saved s;
+        s.open();
+        const QByteArray three("12345     Blue vase\r\n555     Teapot\r\n987654321     Old clock\r\n");
+        QVERIFY(!writeSavedItems(s.path, decodeSavedItems(three)));
+        s.dialog->closeButton->click();
+        QCOMPARE(stateOf(s.path), three);
+
+        s.open()->itemList->setCurrentRow(0);
+        s.dialog->removeButton->click();
+        add(s.dialog, "42", "Lamp");
+        QVERIFY(!writeSavedItems(s.path, decodeSavedItems(three + "777     Chair\r\n")));
+        s.dialog->closeButton->click();
+        QCOMPARE(stateOf(s.path),
+                 QByteArray("42     Lamp\r\n555     Teapot\r\n777     Chair\r\n987654321     Old clock\r\n"));
     }
 
     // Writing back what was read would drop the rest: the dialog says so once and writes nothing. In

@@ -116,7 +116,8 @@ private slots:
         QCOMPARE(f.view(0)->calls.last(), QString("resendForm"));
     }
 
-    // A tab whose page does not update, or is not the item's, says so on its header.
+    // A tab whose page does not update, or is not the item's, says so on its header; one whose page
+    // kept crashing also tells the user, once.
     void aStaleOrStrayTabSaysSo()
     {
         MainWindowFixture f({"1", "2"});
@@ -128,6 +129,13 @@ private slots:
         f.view(1)->showPage("Penny Black", QUrl("http://items.test.example.org/item=2"));
         QVERIFY(f.window->tabs()->isTabOffSite(1));
         QVERIFY(tooltip(f, 1).endsWith("\nNot on the auction site: http://items.test.example.org/item=2"));
+
+        f.view(1)->pageHealth.stoppedAfterCrashes = true;
+        emit f.view(1)->healthChanged();
+        emit f.view(1)->healthChanged();
+        QVERIFY(tooltip(f, 1).startsWith("Not reloading\nStopped: the page crashed 3 times in a row"));
+        QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Failing);
+        QCOMPARE(f.notifier.messages, QStringList{"Penny Black: stopped, the page crashed 3 times in a row"});
     }
 
     void nearItsEndATabReloadsFasterThenOnceMoreAfterItAndEnds()
