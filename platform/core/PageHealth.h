@@ -11,21 +11,20 @@ struct PageHealth
     bool pausedForTyping = false;
     QString loadError;            // why the last load failed; empty: it did not
     bool notResponding = false;
-    bool waitingForDialog = false;
     QString pageMessage;          // what the page said in a dialog out of sight
 
     bool operator==(const PageHealth &other) const
     {
         return lastDrawn == other.lastDrawn && pausedForTyping == other.pausedForTyping
             && loadError == other.loadError && notResponding == other.notResponding
-            && waitingForDialog == other.waitingForDialog && pageMessage == other.pageMessage;
+            && pageMessage == other.pageMessage;
     }
 };
 
 // How a tab's header shows its page's health at a glance.
 enum class HealthTone {
     Fine,
-    Held,     // a reload waits for the user: typing, or a question of the page
+    Held,     // a reload waits while the user types into the page
     Failing,  // the site does not answer, or the page does not respond
 };
 
@@ -33,7 +32,7 @@ inline HealthTone healthTone(const PageHealth &health)
 {
     if (health.notResponding || !health.loadError.isEmpty())
         return HealthTone::Failing;
-    if (health.pausedForTyping || health.waitingForDialog)
+    if (health.pausedForTyping)
         return HealthTone::Held;
     return HealthTone::Fine;
 }

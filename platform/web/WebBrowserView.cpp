@@ -10,6 +10,7 @@
 #include "platform/web/RendererRecovery.h"
 #include "platform/web/WebPage.h"
 
+#include <QChildEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -40,6 +41,8 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     markEdits.setWorldId(kWorld);
     markEdits.setRunsOnSubFrames(true);
     m_page->scripts().insert(markEdits);
+    // The page's input goes to a widget the view makes, again for each renderer.
+    m_view->installEventFilter(this);
     m_view->setPage(m_page);
     connect(new PageGuard(m_page), &PageGuard::newPageRequested, this,
             [this](const QUrl &url) { emit newPageRequested(url.toString()); });
@@ -63,10 +66,6 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     m_hangWatch = new HangWatch(m_page);
     connect(m_hangWatch, &HangWatch::notRespondingChanged, this,
             [this](bool hung) { updateHealth([hung](PageHealth &health) { health.notResponding = hung; }); });
-    connect(m_page, &WebPage::waitingForUserChanged, this, [this](bool waiting) {
-        m_hangWatch->setPaused(waiting);
-        updateHealth([waiting](PageHealth &health) { health.waitingForDialog = waiting; });
-    });
     connect(m_page, &WebPage::dialogRefused, this, [this](const QString &text) {
         updateHealth([&text](PageHealth &health) { health.pageMessage = text; });
         emit dialogRefused(text);
@@ -108,7 +107,7 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
 
 void WebBrowserView::userNavigates()
 {
-    m_page->setTimedNavigation(false);
+    m_page->setProgramNavigation(true);
     updateHealth([](PageHealth &health) { health.pausedForTyping = false; });
 }
 
@@ -192,7 +191,7 @@ bool WebBrowserView::forward()
 void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
     // The tab says why it is not reloaded: its health tells.
-    if (m_typingCheckPending || m_page->isWaitingForUser() || m_hangWatch->notResponding())
+    if (m_typingCheckPending || m_hangWatch->notResponding())
         return;
     if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs))
         return;
@@ -222,11 +221,11 @@ void WebBrowserView::reloadNow(const TimedReload &reload)
     if (m_page->showsFormAnswer()) {
         if (reload.formAnswerReplacement.isEmpty())
             return;
-        m_page->setTimedNavigation(true);
+        m_page->setProgramNavigation(true);
         m_view->setUrl(QUrl::fromUserInput(reload.formAnswerReplacement));
         return;
     }
-    m_page->setTimedNavigation(true);
+    m_page->setProgramNavigation(true);
     // A load still on its way gets here only once it has taken too long.
     fetchAgain();
 }
@@ -253,6 +252,23 @@ void WebBrowserView::showContextMenu(const QPoint &position)
     if (m_alertsEnabled)
         m_elements->addMenuEntries(menu, position);
     menu->popup(m_view->mapToGlobal(position));
+}
+
+bool WebBrowserView::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        if (watched == m_view)
+            static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+        m_page->noteUserInput();
+        break;
+    default:
+        break;
+    }
+    return BrowserView::eventFilter(watched, event);
 }
 
 void WebBrowserView::resizeEvent(QResizeEvent *event)
