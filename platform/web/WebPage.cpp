@@ -42,6 +42,11 @@ WebPage::WebPage(QWebEngineProfile *profile, QWidget *owner)
 {
     setUrlRequestInterceptor(new FormPostGuard(this));
     connect(this, &QWebEnginePage::loadFinished, this, [this] { m_programNavigation = false; });
+    // A question is of the page that asked it; reloads of that page leave it up.
+    connect(this, &QWebEnginePage::urlChanged, this, [this] {
+        if (m_question)
+            m_question->close();
+    });
 }
 
 void WebPage::mainFrameRequest(QWebEngineUrlRequestInfo &info)
