@@ -39,6 +39,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
         m_followed.append({ElementWatch(text), {}});
         m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
     });
+    connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
     connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
     connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
@@ -76,12 +77,21 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
 
 void WatchTab::release(const QString &blankPage)
 {
-    m_itemNumber.reset();
+    m_releasedTo = QUrl::fromUserInput(blankPage);
     m_view->open(blankPage);
     m_reloadTimer->setEnabled(false);
-    m_tabs->setCaption(m_index, availableCaption());
     stopAlert();
     forgetEnd();
+}
+
+void WatchTab::pageLoaded()
+{
+    // A page may stay when asked to leave: the tab is free once it has been left.
+    if (m_releasedTo.isEmpty() || m_view->address() != m_releasedTo)
+        return;
+    m_releasedTo.clear();
+    m_itemNumber.reset();
+    m_tabs->setCaption(m_index, availableCaption());
 }
 
 void WatchTab::rearm(int periodMs, int firstWaitMs)

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QUrl>
 #include <optional>
 
 class BrowserView;
@@ -39,7 +40,8 @@ public:
     // Points again at the elements a watch of an earlier run followed; the
     // first text read of each is where its alerts start from.
     void restoreElements(const QStringList &followed, const QString &timeLeft);
-    // Shows the blank page, stops reloading and alerting, and is free again.
+    // Shows the blank page and stops reloading and alerting; the tab is free
+    // again once its page has been left for the blank one.
     void release(const QString &blankPage);
     // A rate picked anew: the first reload comes after firstWaitMs, then one a period.
     void rearm(int periodMs, int firstWaitMs);
@@ -54,6 +56,7 @@ public:
     WatchSummary summary(const QDateTime &now) const;
 
 private:
+    void pageLoaded();
     void elementRead(int element, bool found, const QString &text);
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
@@ -71,6 +74,7 @@ private:
     Notifier *m_notifier;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
+    QUrl m_releasedTo;              // the blank page a release waits for; empty: none
     struct FollowedElement
     {
         std::optional<ElementWatch> watch;   // none until a first text is read

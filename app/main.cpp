@@ -11,7 +11,6 @@
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
@@ -66,9 +65,7 @@ int main(int argc, char *argv[])
     services.createView = [&profile](QWidget *parent) { return new WebBrowserView(&profile, parent); };
 
     MainWindow window(services);
-    new Downloads(&profile, [&window](const QString &suggested) {
-        return QFileDialog::getSaveFileName(&window, QStringLiteral("Save As"), suggested);
-    }, &notifier);
+    new Downloads(&profile, &notifier);
     QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
     window.start();
     return app.exec();

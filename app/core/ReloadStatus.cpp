@@ -65,8 +65,6 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
         lines << stoppedLine();
     if (health.pausedForTyping)
         lines << QStringLiteral("Paused while you type into the page");
-    if (health.waitingForDialog)
-        lines << QStringLiteral("Waiting for your answer to the page's question");
     if (health.notResponding)
         lines << QStringLiteral("Page not responding");
     if (!health.loadError.isEmpty())
@@ -120,7 +118,7 @@ QString watchStatus(const PageHealth &health, bool ended, bool changed)
         return QStringLiteral("not responding");
     if (!health.loadError.isEmpty())
         return QStringLiteral("not answering");
-    if (health.pausedForTyping || health.waitingForDialog)
+    if (health.pausedForTyping)
         return QStringLiteral("paused");
     return changed ? QStringLiteral("changed") : QStringLiteral("live");
 }

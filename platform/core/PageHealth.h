@@ -11,7 +11,6 @@ struct PageHealth
     bool pausedForTyping = false;
     QString loadError;            // why the last load failed; empty: it did not
     bool notResponding = false;
-    bool waitingForDialog = false;
     QString pageMessage;          // what the page said in a dialog out of sight
     bool stoppedAfterCrashes = false;   // its renderer died too often in a row; no timed reloads
 
@@ -19,15 +18,14 @@ struct PageHealth
     {
         return lastDrawn == other.lastDrawn && pausedForTyping == other.pausedForTyping
             && loadError == other.loadError && notResponding == other.notResponding
-            && waitingForDialog == other.waitingForDialog && pageMessage == other.pageMessage
-            && stoppedAfterCrashes == other.stoppedAfterCrashes;
+            && pageMessage == other.pageMessage && stoppedAfterCrashes == other.stoppedAfterCrashes;
     }
 };
 
 // How a tab's header shows its page's health at a glance.
 enum class HealthTone {
     Fine,
-    Held,     // a reload waits for the user: typing, or a question of the page
+    Held,     // a reload waits while the user types into the page
     Failing,  // the site does not answer, the page does not respond, or it keeps crashing
 };
 
@@ -35,7 +33,7 @@ inline HealthTone healthTone(const PageHealth &health)
 {
     if (health.notResponding || !health.loadError.isEmpty() || health.stoppedAfterCrashes)
         return HealthTone::Failing;
-    if (health.pausedForTyping || health.waitingForDialog)
+    if (health.pausedForTyping)
         return HealthTone::Held;
     return HealthTone::Fine;
 }

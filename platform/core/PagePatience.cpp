@@ -12,8 +12,9 @@ bool typingHoldsReload(bool typedText, bool inFront, qint64 msSinceLastKey)
     return typedText && (inFront || msSinceLastKey < kTypingHoldOutOfSightMs);
 }
 
-Responsiveness responsiveness(qint64 msWithoutAnswer)
+Responsiveness responsiveness(qint64 askedAtMs, qint64 anyPageHeardAtMs)
 {
+    const qint64 msWithoutAnswer = anyPageHeardAtMs - askedAtMs;
     if (msWithoutAnswer >= kGiveUpAfterMs)
         return Responsiveness::GiveUp;
     if (msWithoutAnswer >= kNotRespondingAfterMs)

@@ -16,7 +16,10 @@ bool typingHoldsReload(bool typedText, bool inFront, qint64 msSinceLastKey);
 
 // A page whose renderer does not answer is said to be not responding after
 // 15 s; after 30 s its renderer is ended so that the page can come back.
+// Its silence counts from when it was asked up to the last answer heard from
+// any page: while no page is heard, the program itself is held (its UI thread
+// busy, or the engine's work stopped), and that is no page's fault.
 enum class Responsiveness { Answering, NotResponding, GiveUp };
 constexpr qint64 kNotRespondingAfterMs = 15000;
 constexpr qint64 kGiveUpAfterMs = 30000;
-Responsiveness responsiveness(qint64 msWithoutAnswer);
+Responsiveness responsiveness(qint64 askedAtMs, qint64 anyPageHeardAtMs);

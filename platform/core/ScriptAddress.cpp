@@ -12,6 +12,8 @@ bool isScriptAddress(const QString &text)
             continue;
         bare += c;
     }
+    const QString scheme = QUrl::fromUserInput(text).scheme();
     return bare.startsWith(QStringLiteral("javascript:"), Qt::CaseInsensitive)
-           || QUrl::fromUserInput(text).scheme() == QStringLiteral("javascript");
+           || bare.startsWith(QStringLiteral("data:"), Qt::CaseInsensitive)
+           || scheme == QStringLiteral("javascript") || scheme == QStringLiteral("data");
 }

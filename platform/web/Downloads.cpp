@@ -1,15 +1,14 @@
 #include "platform/web/Downloads.h"
 
 #include "platform/Notifier.h"
+#include "platform/web/WebPage.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 
-Downloads::Downloads(QWebEngineProfile *profile, AskWhere askWhere, Notifier *notifier)
+Downloads::Downloads(QWebEngineProfile *profile, Notifier *notifier)
     : QObject(profile)
-    , m_askWhere(std::move(askWhere))
     , m_notifier(notifier)
 {
     connect(profile, &QWebEngineProfile::downloadRequested, this, &Downloads::downloadRequested);
@@ -17,14 +16,12 @@ Downloads::Downloads(QWebEngineProfile *profile, AskWhere askWhere, Notifier *no
 
 void Downloads::downloadRequested(QWebEngineDownloadRequest *download)
 {
-    const QString suggested = QDir(download->downloadDirectory()).filePath(download->downloadFileName());
-    const QString chosen = m_askWhere(suggested);
     // Not accepted here, the download is cancelled.
-    if (chosen.isEmpty())
+    const auto *page = qobject_cast<const WebPage *>(download->page());
+    if (!page || !page->mayDownload())
         return;
-    const QFileInfo target(chosen);
-    download->setDownloadDirectory(target.absolutePath());
-    download->setDownloadFileName(target.fileName());
+    // A new home may have no Downloads folder yet.
+    QDir().mkpath(download->downloadDirectory());
     connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download] { finished(download); });
     download->accept();
 }

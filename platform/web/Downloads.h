@@ -1,30 +1,26 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class Notifier;
 class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 
-// Saves what the user asks to download from a page (a link, an image, the page
-// itself): asks where, offering the profile's download folder, and says when
-// the file is saved or could not be.
+// Saves what the user downloads from a page (a link, an image, the page
+// itself) into the profile's download folder, without asking where: the engine
+// decides on a download while every page waits. Says when the file is saved or
+// could not be. A page that starts a download by itself, or out of sight,
+// saves nothing.
 class Downloads final : public QObject
 {
     Q_OBJECT
 
 public:
-    // Given the suggested full path, gives the chosen one, or nothing when the
-    // user declines.
-    using AskWhere = std::function<QString(const QString &suggestedPath)>;
-
-    Downloads(QWebEngineProfile *profile, AskWhere askWhere, Notifier *notifier);
+    Downloads(QWebEngineProfile *profile, Notifier *notifier);
 
 private:
     void downloadRequested(QWebEngineDownloadRequest *download);
     void finished(QWebEngineDownloadRequest *download);
 
-    AskWhere m_askWhere;
     Notifier *m_notifier;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/core/PagePatience.h"
 
+#include <QElapsedTimer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 
@@ -15,6 +16,17 @@
 namespace {
 
 constexpr int kCheckEveryMs = 2500;
+
+// One clock for the pages of the program, and when any of them last answered.
+qint64 nowMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+qint64 anyPageHeardAtMs = 0;
 
 void endRenderProcess(qint64 pid)
 {
@@ -44,12 +56,6 @@ HangWatch::HangWatch(QWebEnginePage *page)
     connect(page, &QWebEnginePage::renderProcessTerminated, this, &HangWatch::forget);
 }
 
-void HangWatch::setPaused(bool paused)
-{
-    m_paused = paused;
-    forget();
-}
-
 void HangWatch::forget()
 {
     m_waiting = false;
@@ -59,17 +65,17 @@ void HangWatch::forget()
 
 void HangWatch::check()
 {
-    if (m_paused || m_page->renderProcessPid() <= 0)
+    if (m_page->renderProcessPid() <= 0)
         return;
     if (!m_waiting) {
         m_waiting = true;
-        m_asked.start();
+        m_askedAtMs = nowMs();
         const quint64 probe = ++m_probe;
         m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
                               [this, probe](const QVariant &) { answered(probe); });
         return;
     }
-    switch (responsiveness(m_asked.elapsed())) {
+    switch (responsiveness(m_askedAtMs, anyPageHeardAtMs)) {
     case Responsiveness::Answering:
         break;
     case Responsiveness::NotResponding:
@@ -84,6 +90,7 @@ void HangWatch::check()
 
 void HangWatch::answered(quint64 probe)
 {
+    anyPageHeardAtMs = nowMs();
     if (probe == m_probe)
         forget();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
 class QWebEnginePage;
 
 // Asks a page's renderer every few seconds whether it still answers. One
-// that does not is said to be not responding after a while, and later its
-// render process is ended, so that the page can come back by itself.
+// that does not, while other pages do, is said to be not responding after a
+// while, and later its render process is ended, so that the page can come
+// back by itself.
 class HangWatch final : public QObject
 {
     Q_OBJECT
@@ -17,8 +17,6 @@ public:
     explicit HangWatch(QWebEnginePage *page);
 
     bool notResponding() const { return m_notResponding; }
-    // A page waiting for the user's answer to its dialog is silent on purpose.
-    void setPaused(bool paused);
 
 signals:
     void notRespondingChanged(bool notResponding);
@@ -31,9 +29,8 @@ private:
 
     QWebEnginePage *m_page;
     QTimer m_checks;
-    QElapsedTimer m_asked;
+    qint64 m_askedAtMs = 0;
     quint64 m_probe = 0;
     bool m_waiting = false;
-    bool m_paused = false;
     bool m_notResponding = false;
 };

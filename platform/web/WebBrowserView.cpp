@@ -10,6 +10,7 @@
 #include "platform/web/RendererRecovery.h"
 #include "platform/web/WebPage.h"
 
+#include <QChildEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -40,6 +41,8 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     markEdits.setWorldId(kWorld);
     markEdits.setRunsOnSubFrames(true);
     m_page->scripts().insert(markEdits);
+    // The page's input goes to a widget the view makes, again for each renderer.
+    m_view->installEventFilter(this);
     m_view->setPage(m_page);
     connect(new PageGuard(m_page), &PageGuard::newPageRequested, this,
             [this](const QUrl &url) { emit newPageRequested(url.toString()); });
@@ -60,7 +63,7 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     connect(m_recovery, &RendererRecovery::rendererLost, this, &BrowserView::documentComplete);
     // Not the user's reload: the crashes before it still count.
     connect(m_recovery, &RendererRecovery::reloadDue, this, [this] {
-        m_page->setTimedNavigation(false);
+        m_page->setProgramNavigation(true);
         fetchAgain();
     });
     connect(m_recovery, &RendererRecovery::gaveUp, this,
@@ -69,10 +72,6 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     m_hangWatch = new HangWatch(m_page);
     connect(m_hangWatch, &HangWatch::notRespondingChanged, this,
             [this](bool hung) { updateHealth([hung](PageHealth &health) { health.notResponding = hung; }); });
-    connect(m_page, &WebPage::waitingForUserChanged, this, [this](bool waiting) {
-        m_hangWatch->setPaused(waiting);
-        updateHealth([waiting](PageHealth &health) { health.waitingForDialog = waiting; });
-    });
     connect(m_page, &WebPage::dialogRefused, this, [this](const QString &text) {
         updateHealth([&text](PageHealth &health) { health.pageMessage = text; });
         emit dialogRefused(text);
@@ -114,7 +113,7 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
 
 void WebBrowserView::userNavigates()
 {
-    m_page->setTimedNavigation(false);
+    m_page->setProgramNavigation(true);
     m_recovery->startOver();
     updateHealth([](PageHealth &health) {
         health.pausedForTyping = false;
@@ -203,8 +202,7 @@ void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
     m_recovery->setPeriodMs(reload.periodMs);
     // The tab says why it is not reloaded: its health tells.
-    if (m_typingCheckPending || m_page->isWaitingForUser() || m_hangWatch->notResponding()
-        || m_health.stoppedAfterCrashes)
+    if (m_typingCheckPending || m_hangWatch->notResponding() || m_health.stoppedAfterCrashes)
         return;
     if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs))
         return;
@@ -234,11 +232,11 @@ void WebBrowserView::reloadNow(const TimedReload &reload)
     if (m_page->showsFormAnswer()) {
         if (reload.formAnswerReplacement.isEmpty())
             return;
-        m_page->setTimedNavigation(true);
+        m_page->setProgramNavigation(true);
         m_view->setUrl(QUrl::fromUserInput(reload.formAnswerReplacement));
         return;
     }
-    m_page->setTimedNavigation(true);
+    m_page->setProgramNavigation(true);
     // A load still on its way gets here only once it has taken too long.
     fetchAgain();
 }
@@ -265,6 +263,23 @@ void WebBrowserView::showContextMenu(const QPoint &position)
     if (m_alertsEnabled)
         m_elements->addMenuEntries(menu, position);
     menu->popup(m_view->mapToGlobal(position));
+}
+
+bool WebBrowserView::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        if (watched == m_view)
+            static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+        m_page->noteUserInput();
+        break;
+    default:
+        break;
+    }
+    return BrowserView::eventFilter(watched, event);
 }
 
 void WebBrowserView::resizeEvent(QResizeEvent *event)

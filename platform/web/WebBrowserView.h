@@ -44,6 +44,7 @@ public:
     QWebEngineView *view() const { return m_view; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QWebEngineUrlRequestInfo>
@@ -42,7 +41,12 @@ WebPage::WebPage(QWebEngineProfile *profile, QWidget *owner)
     , m_owner(owner)
 {
     setUrlRequestInterceptor(new FormPostGuard(this));
-    connect(this, &QWebEnginePage::loadFinished, this, [this] { m_timedNavigation = false; });
+    connect(this, &QWebEnginePage::loadFinished, this, [this] { m_programNavigation = false; });
+    // A question is of the page that asked it; reloads of that page leave it up.
+    connect(this, &QWebEnginePage::urlChanged, this, [this] {
+        if (m_question)
+            m_question->close();
+    });
 }
 
 void WebPage::mainFrameRequest(QWebEngineUrlRequestInfo &info)
@@ -68,10 +72,15 @@ bool WebPage::inFront() const
     return m_owner->isVisible() && !m_owner->window()->isMinimized();
 }
 
+bool WebPage::mayDownload() const
+{
+    return pageMayDownload(inFront(), m_userInput.isValid() ? m_userInput.elapsed() : -1);
+}
+
 PageDialogAnswer WebPage::answerFor(PageDialogKind kind, const QString &msg)
 {
     const bool throttled = m_throttle.throttles(QDateTime::currentMSecsSinceEpoch());
-    const PageDialogAnswer answer = pageDialogAnswer(kind, inFront(), m_timedNavigation, throttled);
+    const PageDialogAnswer answer = pageDialogAnswer(kind, inFront(), m_programNavigation, throttled);
     if (answer == PageDialogAnswer::RefuseQuietly)
         emit dialogRefused(msg);
     return answer;
@@ -99,18 +108,59 @@ void WebPage::showNotice(const QUrl &securityOrigin, const QString &msg)
     m_notice->raise();
 }
 
-void WebPage::askUser(QDialog *dialog)
+std::optional<QString> WebPage::answerQuestion(PageDialogKind kind, const QUrl &securityOrigin, const QString &msg,
+                                               const QString &defaultValue)
 {
-    dialog->setWindowModality(Qt::NonModal);
-    QEventLoop answered;
-    connect(dialog, &QDialog::finished, &answered, &QEventLoop::quit);
-    m_waitingForUser = true;
-    emit waitingForUserChanged(true);
-    dialog->show();
-    dialog->raise();
-    answered.exec();
-    m_waitingForUser = false;
-    emit waitingForUserChanged(false);
+    if (std::optional<QString> kept = m_kept.take(kind, msg, QDateTime::currentMSecsSinceEpoch()))
+        return kept;
+    // One question a page; the same question asked again at a reload leaves
+    // the box, and what the user is typing into it, as it is.
+    if (!m_question || m_question->property("question") != msg) {
+        if (m_question)
+            m_question->close();
+        m_question = questionBox(kind, msg, defaultValue);
+        m_question->setProperty("question", msg);
+        m_question->setWindowTitle(dialogTitle(securityOrigin));
+        m_question->setAttribute(Qt::WA_DeleteOnClose);
+        m_question->setWindowModality(Qt::NonModal);
+        m_question->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    m_question->show();
+    m_question->raise();
+    return std::nullopt;
+}
+
+QDialog *WebPage::questionBox(PageDialogKind kind, const QString &msg, const QString &defaultValue)
+{
+    const auto keep = [this, kind, msg](const QString &value) {
+        m_kept.keep(kind, msg, value, QDateTime::currentMSecsSinceEpoch());
+    };
+    const QString redo = QStringLiteral("do again on the page what made it ask.");
+    if (kind == PageDialogKind::Prompt) {
+        auto *input = new QInputDialog(m_owner->window());
+        input->setLabelText(QStringLiteral("%1\n\nThe page heard Cancel, so that no tab waits. To answer it, give "
+                                           "your answer here, then %2").arg(msg, redo));
+        input->setTextValue(defaultValue);
+        connect(input, &QInputDialog::textValueSelected, this, keep);
+        return input;
+    }
+    const bool leaving = kind == PageDialogKind::LeavePage;
+    auto *box = new QMessageBox(QMessageBox::Question, QString(), msg, QMessageBox::Ok | QMessageBox::Cancel,
+                                m_owner->window());
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setInformativeText(leaving ? QStringLiteral("The page stayed, so that no tab waits. To leave it, press "
+                                                     "Leave, then %1").arg(redo)
+                                    : QStringLiteral("The page heard Cancel, so that no tab waits. To answer OK, "
+                                                     "press OK, then %1").arg(redo));
+    if (leaving) {
+        box->button(QMessageBox::Ok)->setText(QStringLiteral("Leave"));
+        box->button(QMessageBox::Cancel)->setText(QStringLiteral("Stay"));
+    }
+    connect(box, &QMessageBox::buttonClicked, this, [box, keep](QAbstractButton *button) {
+        if (button == box->button(QMessageBox::Ok))
+            keep(QString());
+    });
+    return box;
 }
 
 void WebPage::javaScriptAlert(const QUrl &securityOrigin, const QString &msg)
@@ -121,21 +171,12 @@ void WebPage::javaScriptAlert(const QUrl &securityOrigin, const QString &msg)
 
 bool WebPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &msg)
 {
-    const bool leaving = msg == leavePageQuestion();
-    switch (answerFor(leaving ? PageDialogKind::LeavePage : PageDialogKind::Confirm, msg)) {
+    const PageDialogKind kind = msg == leavePageQuestion() ? PageDialogKind::LeavePage : PageDialogKind::Confirm;
+    switch (answerFor(kind, msg)) {
     case PageDialogAnswer::LeaveQuietly:
         return true;
-    case PageDialogAnswer::AskUser: {
-        QMessageBox box(QMessageBox::Question, dialogTitle(securityOrigin), msg,
-                        QMessageBox::Ok | QMessageBox::Cancel, m_owner->window());
-        box.setDefaultButton(QMessageBox::Cancel);
-        if (leaving) {
-            box.button(QMessageBox::Ok)->setText(QStringLiteral("Leave"));
-            box.button(QMessageBox::Cancel)->setText(QStringLiteral("Stay"));
-        }
-        askUser(&box);
-        return box.clickedButton() == box.button(QMessageBox::Ok);
-    }
+    case PageDialogAnswer::ShowQuestion:
+        return answerQuestion(kind, securityOrigin, msg, QString()).has_value();
     case PageDialogAnswer::ShowNotice:
     case PageDialogAnswer::RefuseQuietly:
         break;
@@ -146,15 +187,10 @@ bool WebPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &msg)
 bool WebPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue,
                                QString *result)
 {
-    if (answerFor(PageDialogKind::Prompt, msg) != PageDialogAnswer::AskUser)
+    if (answerFor(PageDialogKind::Prompt, msg) != PageDialogAnswer::ShowQuestion)
         return false;
-    QInputDialog input(m_owner->window());
-    input.setWindowTitle(dialogTitle(securityOrigin));
-    input.setLabelText(msg);
-    input.setTextValue(defaultValue);
-    askUser(&input);
-    if (input.result() != QDialog::Accepted)
-        return false;
-    *result = input.textValue();
-    return true;
+    const std::optional<QString> answer = answerQuestion(PageDialogKind::Prompt, securityOrigin, msg, defaultValue);
+    if (answer)
+        *result = *answer;
+    return answer.has_value();
 }

@@ -56,26 +56,45 @@ TEST(ScriptAddress, ScriptsAreKnownHoweverTheyAreWritten)
         {"jav\r\nascript:alert(1)", true},           {"https://example.com/?q=javascript:", false},
         {"file:///tmp/javascript.html", false},      {"javascripts.example.com", false},
         {"C:\\Gavrin\\temp.html", false},            {"about:blank", false},
+        // A data: address is a page of its own, whose script may make requests.
+        {"data:text/html,<script>fetch('/x')</script>", true}, {" DATA:text/html;base64,PHNjcmlwdD4=", true},
+        {"da\tta:text/html,x", true},                 {"metadata.example.com", false},
+        {"https://example.com/?data:", false},
     };
     for (const auto &[text, script] : rows)
         EXPECT_EQ(isScriptAddress(QString::fromLatin1(text)), script) << text;
 }
 
-TEST(PageDialogs, OnlyTheTabInFrontAsksAndATimedReloadNeverWaits)
+TEST(PageDialogs, OnlyTheTabInFrontAsksAndAPageTheProgramNavigatesIsLeft)
 {
     using K = PageDialogKind;
     using A = PageDialogAnswer;
-    // kind, in front, during a timed reload, throttled: answer
+    // kind, in front, during a navigation of the program, throttled: answer
     const std::tuple<K, bool, bool, bool, A> rows[] = {
-        {K::Alert, true, false, false, A::ShowNotice},     {K::LeavePage, true, false, false, A::AskUser},
+        {K::Alert, true, false, false, A::ShowNotice},     {K::LeavePage, true, false, false, A::ShowQuestion},
         {K::Confirm, false, false, false, A::RefuseQuietly}, {K::LeavePage, true, true, false, A::LeaveQuietly},
         {K::LeavePage, false, true, true, A::LeaveQuietly}, {K::Alert, true, false, true, A::RefuseQuietly},
-        // A page's own question during a timed reload is no leave question.
-        {K::Confirm, true, true, false, A::AskUser},
+        // A page's own question during a navigation of the program is no leave question.
+        {K::Confirm, true, true, false, A::ShowQuestion},
     };
-    for (const auto &[kind, inFront, timed, throttled, answer] : rows)
-        EXPECT_EQ(pageDialogAnswer(kind, inFront, timed, throttled), answer)
-            << int(kind) << inFront << timed << throttled;
+    for (const auto &[kind, inFront, navigating, throttled, answer] : rows)
+        EXPECT_EQ(pageDialogAnswer(kind, inFront, navigating, throttled), answer)
+            << int(kind) << inFront << navigating << throttled;
+
+    // The user's answer in the box goes to the same question asked again, once, within a minute.
+    KeptAnswer kept;
+    kept.keep(K::Prompt, "Your max bid?", "12", 1000);
+    EXPECT_EQ(kept.take(K::Confirm, "Your max bid?", 2000), std::nullopt);
+    EXPECT_EQ(kept.take(K::Prompt, "Your max bid?", 2000), QString("12"));
+    EXPECT_EQ(kept.take(K::Prompt, "Your max bid?", 3000), std::nullopt);
+    kept.keep(K::Confirm, "Raise your bid?", QString(), 1000);
+    EXPECT_EQ(kept.take(K::Confirm, "Raise your bid?", 1000 + KeptAnswer::kKeptMs), std::nullopt);
+
+    // A page saves a file only from the tab in front, just after the user's input in it.
+    EXPECT_TRUE(pageMayDownload(true, 0));
+    EXPECT_FALSE(pageMayDownload(true, kDownloadAfterInputMs));
+    EXPECT_FALSE(pageMayDownload(true, -1));  // no input since the view was made
+    EXPECT_FALSE(pageMayDownload(false, 0));
 }
 
 TEST(SearchRequest, TypedTextIsEscapedOnlyWhereItWouldChangeTheRequestsStructure)

@@ -194,6 +194,71 @@ class HostilePages(E2ETestCase):
         self.assertTrue(self.app.close(), "the program did not end")
 
 
+def renderers(root):
+    # The render processes below root.
+    def command(pid):
+        try:
+            with open("/proc/%d/cmdline" % pid, "rb") as line:
+                return line.read()
+        except OSError:
+            return b""
+    return [pid for pid in process_tree(root) if b"--type=renderer" in command(pid)]
+
+
+class PageBoxes(E2ETestCase):
+    # Beside two calm pages, a page that asks for a bid in the tab in front and asks before it is
+    # left, one that asks again and again out of sight, and one that starts a download by itself at
+    # every load: no box holds up a tab or gets its renderer ended, and a release leaves the page.
+
+    def test_no_question_or_download_of_a_page_holds_up_the_other_tabs(self):
+        calm = [item_page(number) for number in ("9101", "9102")]
+        downloads, asks, bids = (item_page(number) for number in ("9103", "9104", "9105"))
+        self.server.pages[downloads] = page(
+            script="var a = document.createElement('a'); a.href = '/auto.txt'; a.download = 'auto.txt'; a.click();")
+        self.server.pages[asks] = page(script="(function ask() { confirm('Still bidding?'); setTimeout(ask, 300); })();")
+        # The whole page is a link to a report, which the user clicks.
+        self.server.pages[bids] = page(
+            body="<a href='/report.txt' download style='position:absolute;left:0;top:0;width:100%;height:3000px'>"
+                 "Report</a>",
+            script="onbeforeunload = function (e) { e.preventDefault(); e.returnValue = 'Leave?'; };"
+                   "setTimeout(function () { prompt('your max bid?', '10'); }, 1500);")
+        self.app.set_rate_text("15 Seconds")
+        for number in ("9101", "9102", "9103", "9104", "9105"):
+            self.app.watch(number)
+        self.assertRequested(rendered(bids))
+        self.assertTrue(self.app.find_window("^127.0.0.1 says$"), "the page's question was not shown")
+
+        alive = len(renderers(self.app.process.pid))
+        start, fewest = time.time(), alive
+        while time.time() < start + 40:
+            fewest = min(fewest, len(renderers(self.app.process.pid)))
+            time.sleep(0.5)
+        self.assertGreaterEqual(fewest, alive)
+        self.assertTrue(self.app.windows("^127.0.0.1 says$"), "the page's question is gone")
+        for path in calm:
+            drawn = self.server.times(rendered(path))
+            gaps = [later - earlier for earlier, later in zip(drawn, drawn[1:] + [time.time()])]
+            self.assertTrue(len(drawn) >= 3 and max(gaps) < 25, (path, drawn))
+        self.assertGreaterEqual(self.server.seen(rendered(downloads)), 3)
+        self.assertGreaterEqual(self.server.seen(rendered(asks)), 3)
+
+        # Nothing was asked where to save; only the user's click saves, into the Downloads folder.
+        folder = os.path.join(self.app.home, "Downloads")
+        self.assertFalse(self.app.windows("Save"))
+        subprocess.run(["xdotool", "mousemove", "--window", self.app.window, "15", "250", "click", "1"], check=True)
+        self.assertTrue(wait_until(lambda: os.path.exists(os.path.join(folder, "report.txt")), timeout=10),
+                        self.server.timeline)
+        self.assertEqual(os.listdir(folder), ["report.txt"])
+
+        # Released, the page that asks before it is left is left: its tab is free for the next item.
+        self.app.focus(self.app.window)
+        self.app.menu("alt+n", "s")
+        time.sleep(2)
+        self.app.key("ctrl+l")
+        self.app.watch("9106")
+        self.assertRequested(item_page("9106"), timeout=10)
+
+
 def net_wm_state(window):
     return subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"], capture_output=True, text=True).stdout
 

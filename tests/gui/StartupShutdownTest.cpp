@@ -50,8 +50,7 @@ private slots:
             f.watch("3");
             f.view(1)->followedSelectors = QStringList{"#price"};
             f.view(1)->timeLeftSelector = "#left";
-            f.window->tabs()->setCurrent(0);
-            f.window->releaseTab();
+            f.release(0);
             f.menuEntry("&Reopen Watched Items at Start")->trigger();
             QVERIFY(!kept.reopens);
             f.window->showMaximized();

@@ -43,6 +43,12 @@ public:
         timeLeftSelector = timeLeft;
     }
 
+    // The page last opened has loaded.
+    void finishLoad()
+    {
+        showPage(pageTitle, QUrl::fromUserInput(shown));
+        emit documentComplete();
+    }
     void showPage(const QString &title, const QUrl &address)
     {
         pageTitle = title;

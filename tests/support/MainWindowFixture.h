@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
 #include "platform/Shell.h"
+#include "platform/TabStrip.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,6 +79,13 @@ struct MainWindowFixture
     {
         window->itemBox()->setText(itemNumber);
         window->watchItem();
+    }
+    // Gives the tab back through the release command; its page is left at once.
+    void release(int tab)
+    {
+        window->tabs()->setCurrent(tab);
+        window->releaseTab();
+        view(tab)->finishLoad();
     }
     QAction *menuEntry(const QString &caption) const
     {

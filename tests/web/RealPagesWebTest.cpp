@@ -1,8 +1,6 @@
 // The main window on real web views against a local HTTP server: what the
 // watch tabs do with a real item page, and what any page may do in the views.
-#include "MemorySettingsStore.h"
-#include "RecordingMessageDialog.h"
-#include "RecordingNotifier.h"
+#include "MainWindowFixture.h"
 #include "app/ItemBox.h"
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
@@ -13,8 +11,10 @@
 #include "platform/TextBox.h"
 #include "platform/web/WebBrowserView.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -236,6 +236,30 @@ private slots:
         f.tick(0);
         QTRY_COMPARE_WITH_TIMEOUT(read.size(), 1, 15000);
         QCOMPARE(read[0][2].toString(), QString("US $45.00"));
+
+        // A question of the page in front is answered "cancel" at once and
+        // shown in a box that holds nothing up; the answer given there is the
+        // page's when it asks again.
+        f.window->tabs()->setCurrent(1);
+        QVERIFY(f.openAndWait(1, [&] { f.tick(1); }));
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("no"), 10000);
+        const QList<QMessageBox *> boxes = openWindows<QMessageBox>();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0]->text(), QString("Raise your bid?"));
+        boxes[0]->button(QMessageBox::Ok)->click();
+        QVERIFY(f.openAndWait(1, [&] { f.tick(1); }));
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("yes"), 10000);
+
+        // Released, the page that asks before it is left is left, and only then is its tab free.
+        f.window->tabs()->setCurrent(0);
+        QVERIFY(f.clickUntil(0, {300, 300}, [&] {
+            return f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool();
+        }));
+        f.window->releaseTab();
+        QCOMPARE(f.window->tabs()->caption(0), QString("Item 1"));
+        QTRY_VERIFY_WITH_TIMEOUT(f.webView(0)->url().isLocalFile(), 10000);
+        QTRY_COMPARE(f.window->tabs()->caption(0), QString("Available"));
+        QCOMPARE(openWindows<QMessageBox>().size(), 0);
     }
 
     void pagesAndTheProgramsOwnPagesInTheViews()
