@@ -304,7 +304,7 @@ void WatchTab::noticeOutage(const PageHealth &health, const QDateTime &now)
     const bool held = health.pausedForTyping || health.waitingForDialog || m_signedOut;
     switch (m_outage.check(health.lastDrawn, m_reloadingSince, periodMs, held, now)) {
     case OutageWatch::News::Down: {
-        const QDateTime since = health.lastDrawn.isValid() ? std::max(health.lastDrawn, m_reloadingSince) : m_reloadingSince;
+        const QDateTime since = undrawnSince(health.lastDrawn, m_reloadingSince);
         QString message = QStringLiteral("%1: not updated since %2").arg(pageName(), since.toString(QStringLiteral("HH:mm")));
         if (!health.loadError.isEmpty())
             message += QStringLiteral(" (%1)").arg(health.loadError);

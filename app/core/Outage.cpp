@@ -7,6 +7,11 @@ qint64 outageAfterMs(int periodMs)
     return std::max<qint64>(3 * qint64(periodMs), 120000);
 }
 
+QDateTime undrawnSince(const QDateTime &lastDrawn, const QDateTime &reloadingSince)
+{
+    return lastDrawn.isValid() ? std::max(lastDrawn, reloadingSince) : reloadingSince;
+}
+
 OutageWatch::News OutageWatch::check(const QDateTime &lastDrawn, const QDateTime &reloadingSince, int periodMs,
                                      bool heldByUser, const QDateTime &now)
 {
@@ -18,8 +23,7 @@ OutageWatch::News OutageWatch::check(const QDateTime &lastDrawn, const QDateTime
     }
     if (periodMs <= 0 || heldByUser || !reloadingSince.isValid())
         return News::None;
-    const QDateTime since = lastDrawn.isValid() ? std::max(lastDrawn, reloadingSince) : reloadingSince;
-    if (since.msecsTo(now) < outageAfterMs(periodMs))
+    if (undrawnSince(lastDrawn, reloadingSince).msecsTo(now) < outageAfterMs(periodMs))
         return News::None;
     m_down = true;
     m_drawnBefore = lastDrawn;

@@ -22,3 +22,5 @@ private:
 };
 
 qint64 outageAfterMs(int periodMs);
+// Since when the page has gone undrawn, counted from the arming for a page drawn before it.
+QDateTime undrawnSince(const QDateTime &lastDrawn, const QDateTime &reloadingSince);

@@ -280,8 +280,12 @@ void WebBrowserView::reloadOnTimer(const TimedReload &reload)
     // The tab says why it is not reloaded: its health tells.
     if (m_typingCheckPending || m_page->isWaitingForUser() || m_hangWatch->notResponding())
         return;
-    if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs))
+    if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs)) {
+        // The load goes on, but a page not drawn for a whole period is stale, and says so.
+        if (m_loadClock.elapsed() >= reload.periodMs)
+            updateHealth([](PageHealth &health) { health.loadError = QStringLiteral("no answer"); });
         return;
+    }
     checkTyping([this, reload](qint64 holdLeftMs) {
         if (holdLeftMs > 0)
             holdReload(reload, holdLeftMs);

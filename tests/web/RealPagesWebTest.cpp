@@ -243,6 +243,13 @@ private slots:
         QCOMPARE(f.requests.count(busy), 2);
         f.window->updateReloadStatus();
         QVERIFY(f.window->tabs()->tabBar()->tabToolTip(2).contains("\nThe site asked to wait 120 s"));
+        // A site that does not answer for a whole period is said so; its load goes on.
+        f.window->view(3)->open(f.address("/hang"));
+        QTRY_COMPARE(f.requests.count("/hang"), 1);
+        QTest::qWait(1000);
+        f.window->view(3)->reloadOnTimer({QString(), 1000});
+        QCOMPARE(f.window->view(3)->health().loadError, QString("no answer"));
+        QCOMPARE(f.requests.count("/hang"), 1);
     }
 
     void pagesAndTheProgramsOwnPagesInTheViews()
