@@ -203,6 +203,14 @@ private slots:
         // Ended while asleep: reloaded at once, once more after the end.
         QCOMPARE(timer(f, 2)->remainingTime(), 0);
         QTRY_COMPARE(f.view(2)->calls.filter("reloadOnTimer").size(), 2);
+        // At "5 Minutes" the countdown's next tick reloads the tab in front and starts over.
+        f.window->rateBox()->setCurrentText("5 Minutes");
+        f.window->applyPickedRate();
+        f.window->tabs()->setCurrent(0);
+        f.window->tickStatus(now.addSecs(1200));
+        f.window->tickCountdown();
+        QCOMPARE(f.window->countdown(), QString("300"));
+        QVERIFY(f.view(0)->calls.last().startsWith("reloadOnTimer 300000"));
     }
 
     void nearItsEndATabReloadsFasterThenOnceMoreAfterItAndEnds()
