@@ -18,6 +18,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QDateTime>
 #include <QTimer>
 #include <QToolButton>
 
@@ -230,6 +231,6 @@ void MainWindow::setupTimers()
 
     m_statusTimer = new QTimer(this);
     m_statusTimer->setInterval(500);
-    connect(m_statusTimer, &QTimer::timeout, this, &MainWindow::updateReloadStatus);
+    connect(m_statusTimer, &QTimer::timeout, this, [this] { tickStatus(QDateTime::currentDateTime()); });
     m_statusTimer->start();
 }

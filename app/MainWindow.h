@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/SiteAddresses.h"
 #include "platform/BrowserViewFactory.h"
@@ -73,6 +74,9 @@ public:
     void setEndingSoonLead(int minutes);
     void tickCountdown();
     void updateReloadStatus();
+    // Every half second: the tabs' status, and after a tick far later than
+    // planned (the machine slept) the watched tabs wake.
+    void tickStatus(const QDateTime &now);
     // Brings the window forward with a watch tab in front, as a click on its
     // notification or its row of the overview asks.
     void showWatchTab(int tab);
@@ -173,6 +177,7 @@ private:
     IntervalTimer *m_fiveMinuteCountdown = nullptr;
     QString m_countdown;
     QTimer *m_statusTimer = nullptr;
+    LateTicks m_lateStatusTicks;
 
     QLabel *m_topBar = nullptr;
     QLabel *m_lowerBar = nullptr;

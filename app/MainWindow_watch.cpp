@@ -120,6 +120,20 @@ void MainWindow::updateReloadStatus()
                                tabToolTip(status.tooltip, services->title(), services->address(), true), status.tone);
 }
 
+void MainWindow::tickStatus(const QDateTime &now)
+{
+    if (m_lateStatusTicks.late(now, m_statusTimer->interval())) {
+        // Every tab's plan is out of date: the watched tabs reload within a
+        // few seconds, a second apart, and at "5 Minutes" the countdown's next
+        // tick reloads the tab in front and starts over.
+        for (int i = 0; i < kWatchTabCount; ++i)
+            m_watchTabs[i]->wake(now, i * 1000);
+        if (m_fiveMinuteCountdown->isRunning())
+            m_countdown = QStringLiteral("1");
+    }
+    updateReloadStatus();
+}
+
 void MainWindow::storeWatchedItems()
 {
     QList<WatchedItem> items;

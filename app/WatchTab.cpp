@@ -11,13 +11,16 @@
 #include "platform/Notifier.h"
 #include "platform/TabStrip.h"
 #include "platform/core/CrashBackoff.h"
+#include "platform/core/PagePatience.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 namespace {
 
 // The tooltip has room for the last few changes of each followed element.
 constexpr int kChangesInToolTip = 3;
+const QString kSignedOut = QStringLiteral("Signed out: sign in on the services tab");
 
 } // namespace
 
@@ -43,6 +46,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
     connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
     connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
+    connect(m_view, &BrowserView::documentComplete, this, &WatchTab::noticeSignIn);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
     // A page that keeps killing its renderer is left alone, which the user hears of once.
@@ -67,6 +71,9 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
 {
     m_itemNumber = itemNumber;
     m_periodMs = periodMs;
+    m_reloadingSince = QDateTime::currentDateTime();
+    m_outage.reset();
+    m_signedOut = false;
     forgetEnd();
     m_view->open(itemPageAddress(m_site, itemNumber));
     m_tabs->setCaption(m_index, itemCaption(itemNumber));
@@ -78,6 +85,8 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
 void WatchTab::release(const QString &blankPage)
 {
     m_releasedTo = QUrl::fromUserInput(blankPage);
+    m_outage.reset();
+    m_signedOut = false;
     m_view->open(blankPage);
     m_reloadTimer->setEnabled(false);
     stopAlert();
@@ -97,6 +106,7 @@ void WatchTab::pageLoaded()
 void WatchTab::rearm(int periodMs, int firstWaitMs)
 {
     m_periodMs = periodMs;
+    m_reloadingSince = QDateTime::currentDateTime();
     if (m_end) {
         planReloads(QDateTime::currentDateTime());
         return;
@@ -122,10 +132,17 @@ void WatchTab::stopReloading()
 
 void WatchTab::reloadOnTimer(int periodMs)
 {
+    // The sign-in page is left for the item's page, which shows whether the user has signed in since.
+    if (m_itemNumber && onSignInPage()) {
+        m_view->open(itemPageAddress(m_site, *m_itemNumber));
+        return;
+    }
     TimedReload reload;
     reload.periodMs = periodMs;
     if (m_itemNumber)
         reload.formAnswerReplacement = itemPageAddress(m_site, *m_itemNumber);
+    if (m_end)
+        reload.typingHoldMs = typingHoldMs(QDateTime::currentDateTime().msecsTo(*m_end));
     m_view->reloadOnTimer(reload);
 }
 
@@ -146,6 +163,11 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     } else {
         status = pageMessageStatus(health);
     }
+    if (m_signedOut) {
+        status.tooltip.prepend(kSignedOut + QLatin1Char('\n'));
+        status.tone = HealthTone::Held;
+    }
+    noticeOutage(health, now);
     for (const FollowedElement &followed : m_followed) {
         const QString changes = recentChanges(followed.history, kChangesInToolTip);
         if (!changes.isEmpty())
@@ -153,7 +175,7 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
-    m_tabs->setHeaderNote(m_index, m_itemNumber ? end.header : QString());
+    m_tabs->setHeaderNote(m_index, !m_itemNumber ? QString() : m_signedOut ? QStringLiteral("Signed out") : end.header);
     m_tabs->setTabReloadStatus(m_index, status.fractionLeft,
                                tabToolTip(status.tooltip, m_view->title(), m_view->address(), onSite), status.tone);
     m_tabs->setTabOffSite(m_index, !onSite);
@@ -186,6 +208,9 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
 {
     if (element < 0 || element >= m_followed.size())
         return;
+    // The sign-in page shows none of the item: nothing changed.
+    if (onSignInPage())
+        return;
     FollowedElement &followed = m_followed[element];
     if (found) {
         followed.history.record(text.simplified(), QDateTime::currentDateTime());
@@ -211,7 +236,7 @@ QString WatchTab::pageName() const
 
 void WatchTab::timeLeftRead(bool found, const QString &text)
 {
-    if (!m_itemNumber || m_phase == EndPhase::Ended)
+    if (!m_itemNumber || m_phase == EndPhase::Ended || onSignInPage())
         return;
     const QDateTime now = QDateTime::currentDateTime();
     // A text that cannot be read leaves the end known before, if any: an
@@ -274,4 +299,58 @@ void WatchTab::markUnlessInFront()
 {
     if (m_tabs->current() != m_index)
         m_tabs->setTabMarked(m_index, true);
+}
+
+bool WatchTab::onSignInPage() const
+{
+    return isSignInPage(m_site, m_view->address());
+}
+
+void WatchTab::noticeSignIn()
+{
+    if (!m_itemNumber)
+        return;
+    const bool signedOut = onSignInPage();
+    if (signedOut && !m_signedOut) {
+        markUnlessInFront();
+        m_notifier->notify(QStringLiteral("Gavrin"), QStringLiteral("%1: %2").arg(itemCaption(*m_itemNumber), kSignedOut),
+                           m_index);
+    }
+    m_signedOut = signedOut;
+}
+
+void WatchTab::noticeOutage(const PageHealth &health, const QDateTime &now)
+{
+    if (!m_itemNumber)
+        return;
+    const int periodMs = m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0;
+    const bool held = health.pausedForTyping || m_signedOut;
+    switch (m_outage.check(health.lastDrawn, m_reloadingSince, periodMs, held, now)) {
+    case OutageWatch::News::Down: {
+        const QDateTime since = undrawnSince(health.lastDrawn, m_reloadingSince);
+        QString message = QStringLiteral("%1: not updated since %2").arg(pageName(), since.toString(QStringLiteral("HH:mm")));
+        if (!health.loadError.isEmpty())
+            message += QStringLiteral(" (%1)").arg(health.loadError);
+        m_notifier->notify(QStringLiteral("Gavrin"), message, m_index);
+        break;
+    }
+    case OutageWatch::News::Back:
+        m_notifier->notify(QStringLiteral("Gavrin"), QStringLiteral("%1: updated again").arg(pageName()), m_index);
+        break;
+    case OutageWatch::News::None:
+        break;
+    }
+}
+
+void WatchTab::wake(const QDateTime &now, int firstWaitMs)
+{
+    if (!m_itemNumber || m_phase == EndPhase::Ended)
+        return;
+    if (m_end)
+        planReloads(now);
+    // A tab at "No Refresh" or "5 Minutes" has no period of its own and is not reloaded by waking.
+    if (m_reloadTimer->isEnabled() && m_reloadTimer->interval() > 0) {
+        const int left = m_reloadTimer->remainingTime();
+        m_reloadTimer->setFirstWait(left < 0 ? firstWaitMs : std::min(left, firstWaitMs));
+    }
 }

@@ -3,7 +3,9 @@
 #include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
 #include "app/core/EndPhase.h"
+#include "app/core/Outage.h"
 #include "app/core/WatchSummary.h"
+#include "platform/core/PageHealth.h"
 #include "platform/core/SiteConfig.h"
 
 #include <QDateTime>
@@ -54,6 +56,10 @@ public:
     void showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now);
     // What an overview of the watched items shows of this tab at now.
     WatchSummary summary(const QDateTime &now) const;
+    // The machine woke, or the program went on after a stop: the end phase is
+    // planned again from the clock, and a tab reloading on its timer reloads
+    // within firstWaitMs.
+    void wake(const QDateTime &now, int firstWaitMs);
 
 private:
     void pageLoaded();
@@ -65,6 +71,10 @@ private:
     void forgetEnd();
     void stopAlert();
     void markUnlessInFront();
+    // The site sent the item's page to its sign-in page: the user is signed out.
+    bool onSignInPage() const;
+    void noticeSignIn();
+    void noticeOutage(const PageHealth &health, const QDateTime &now);
 
     int m_index;
     TabStrip *m_tabs;
@@ -89,4 +99,7 @@ private:
     EndPhase m_phase = EndPhase::Normal;
     bool m_changed = false;         // a followed element changed since the tab was last in front
     bool m_stoppedAfterCrashes = false;   // as the view last said
+    bool m_signedOut = false;       // told the user so
+    OutageWatch m_outage;
+    QDateTime m_reloadingSince;     // when the tab was last armed at a rate
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/PageHealth.h"
+#include "platform/core/PagePatience.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -13,6 +14,8 @@ struct TimedReload
     QString formAnswerReplacement;
     // How often the timer asks; a load on its way is given time by it.
     int periodMs = 0;
+    // How long after the last keystroke typed text holds the reload.
+    qint64 typingHoldMs = kTypingHoldMs;
 };
 
 // An embedded web view as the windows use it. Every call returns at once; the
@@ -37,8 +40,10 @@ public:
     virtual bool back() = 0;
     virtual bool forward() = 0;
 
-    // Never sends a form again, waits for a load on its way, and holds while
-    // the user is typing into the page; health() says when it held.
+    // Never sends a form again, waits for a load on its way, holds while the
+    // user is typing into the page (then reloads when the hold ends, and puts
+    // the typed text back), and waits as long as the site asked; health()
+    // says when it held.
     virtual void reloadOnTimer(const TimedReload &reload) = 0;
     virtual PageHealth health() const = 0;
     // The page shown: its title and where it really is.

@@ -67,13 +67,17 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
         lines << QStringLiteral("Paused while you type into the page");
     if (health.notResponding)
         lines << QStringLiteral("Page not responding");
-    if (!health.loadError.isEmpty())
-        lines << QStringLiteral("Site not answering: %1").arg(health.loadError);
-    if (health.lastDrawn.isValid()) {
+    if (!health.loadError.isEmpty()) {
+        lines << (health.lastDrawn.isValid() ? QStringLiteral("Not updated since %1 (%2)")
+                                                   .arg(health.lastDrawn.toString(QStringLiteral("HH:mm")), health.loadError)
+                                             : QStringLiteral("Not updated yet (%1)").arg(health.loadError));
+    } else if (health.lastDrawn.isValid()) {
         const qint64 age = qMax<qint64>(0, health.lastDrawn.secsTo(now));
         lines << QStringLiteral("Last drawn at %1, %2 ago")
                      .arg(health.lastDrawn.toString(QStringLiteral("HH:mm:ss")), duration(int(qMin<qint64>(age, 1 << 30))));
     }
+    if (health.siteWaitUntil.isValid() && now < health.siteWaitUntil)
+        lines << QStringLiteral("The site asked to wait %1 s").arg(health.siteAskedWaitS);
     if (!health.pageMessage.isEmpty())
         lines << pageMessageLine(health);
     return lines;

@@ -23,7 +23,8 @@ struct ReloadStatus
 // tab: the tab's own reload timer; countdownRunning and countdownText: the
 // five-minute countdown and its count of seconds left; health: what the view
 // says of its page, read at now. A reload that did not happen, or did not
-// succeed, is said so beside the time the page was last drawn.
+// succeed, is said so beside the time the page was last drawn; so is a wait
+// the site asked for.
 ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
                           const PageHealth &health = {}, const QDateTime &now = {});
 

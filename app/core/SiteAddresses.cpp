@@ -68,3 +68,11 @@ bool isOnSite(const SiteConfig &site, const QUrl &address)
     }
     return false;
 }
+
+bool isSignInPage(const SiteConfig &site, const QUrl &address)
+{
+    const QUrl signIn(sitePageAddress(site, SitePage::MyEbay));
+    const QString command = address.query().section(QLatin1Char('&'), 0, 0);
+    return address.authority().compare(signIn.authority(), Qt::CaseInsensitive) == 0
+        && address.path() == signIn.path() && command.compare(signIn.query(), Qt::CaseInsensitive) == 0;
+}

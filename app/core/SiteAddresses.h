@@ -30,3 +30,8 @@ QString sitePageAddress(const SiteConfig &site, SitePage page);
 // local page, or is empty: a watched tab showing anything else says so, so a
 // look-alike page cannot pass for the item.
 bool isOnSite(const SiteConfig &site, const QUrl &address);
+
+// The site's sign-in page, where it sends a page it shows only to a signed-in
+// user: the sign-in host and the My eBay sign-in's path and command, whatever
+// the address adds after the command (where to go back to).
+bool isSignInPage(const SiteConfig &site, const QUrl &address);

@@ -10,6 +10,8 @@ struct PageHealth
     QDateTime lastDrawn;          // invalid: not drawn since the view was made
     bool pausedForTyping = false;
     QString loadError;            // why the last load failed; empty: it did not
+    QDateTime siteWaitUntil;      // the site asked not to be reloaded before then
+    int siteAskedWaitS = 0;       // how long it asked to wait, in seconds
     bool notResponding = false;
     QString pageMessage;          // what the page said in a dialog out of sight
     bool stoppedAfterCrashes = false;   // its renderer died too often in a row; no timed reloads
@@ -17,7 +19,8 @@ struct PageHealth
     bool operator==(const PageHealth &other) const
     {
         return lastDrawn == other.lastDrawn && pausedForTyping == other.pausedForTyping
-            && loadError == other.loadError && notResponding == other.notResponding
+            && loadError == other.loadError && siteWaitUntil == other.siteWaitUntil
+            && siteAskedWaitS == other.siteAskedWaitS && notResponding == other.notResponding
             && pageMessage == other.pageMessage && stoppedAfterCrashes == other.stoppedAfterCrashes;
     }
 };

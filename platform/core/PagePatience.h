@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <optional>
 
 // How long a view waits on its page before it does something about it.
 
@@ -8,11 +9,16 @@
 // its way this long: a slow site is drawn, a stuck load starts over.
 qint64 loadPatienceMs(int reloadPeriodMs);
 
-// Typed text that a reload would throw away holds the reload while its tab is
-// in front; once the user has left the tab, for two minutes after the last
-// keystroke at most, so a forgotten field cannot stop a tab for good.
-constexpr qint64 kTypingHoldOutOfSightMs = 120000;
-bool typingHoldsReload(bool typedText, bool inFront, qint64 msSinceLastKey);
+// Typed text that a reload would throw away holds the reload for two minutes
+// after the last keystroke, and for ten seconds in an auction's last ten
+// minutes, wherever the focus is: a forgotten field never stops a tab for long.
+constexpr qint64 kTypingHoldMs = 120000;
+constexpr qint64 kTypingHoldNearEndMs = 10000;
+// msToEnd: to the auction's end, none while it is not known.
+qint64 typingHoldMs(const std::optional<qint64> &msToEnd);
+// How much longer the typing holds a reload; 0: it does not. msSinceLastKey
+// is negative when there is no typed text.
+qint64 typingHoldLeftMs(qint64 msSinceLastKey, qint64 holdMs);
 
 // A page whose renderer does not answer is said to be not responding after
 // 15 s; after 30 s its renderer is ended so that the page can come back.

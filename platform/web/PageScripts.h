@@ -3,21 +3,42 @@
 // Scripts the browser view runs in the page, in a world of its own so the
 // page's scripts neither see nor disturb them.
 
-// Marks an element with the time the user last typed into it.
+// Marks an element with the time the user last typed into it, and finds the
+// text fields whose typed text a reload would lose, by the place that finds
+// them again in the page loaded anew: their form and their name or id.
+// Password fields are never among them.
 inline const char *kMarkEditsScript = R"JS(
 document.addEventListener('input', function (e) { if (e.target) e.target.__gavrinEditedAt = Date.now(); }, true);
+window.__gavrinTextFields = function () {
+  var kept = ['text', 'search', 'email', 'number', 'tel', 'url', 'textarea'];
+  return Array.prototype.filter.call(document.querySelectorAll('input, textarea'), function (el) {
+    return kept.indexOf(el.type) >= 0;
+  });
+};
+window.__gavrinFieldPlace = function (el) {
+  var form = el.form, key = el.getAttribute('name') || el.getAttribute('id');
+  if (!key) return null;
+  var formKey = !form ? '' : form.getAttribute('id') || form.getAttribute('name')
+      || '#' + Array.prototype.indexOf.call(document.forms, form);
+  return [formKey, key];
+};
 )JS";
 
-// The milliseconds since the user last typed into the focused text field,
-// text area or editable element, when it holds text the user changed since the
-// page loaded; -1 otherwise.
-inline const char *kTypedTextAgeScript = R"JS(
+// {age, fields}: age is the milliseconds since the user last typed into the
+// focused text field, text area or editable element, when it holds text the
+// user changed since the page loaded, else -1; fields are [form, name, value]
+// of each text field of the page holding text typed or put back.
+inline const char *kTypedTextScript = R"JS(
 (function () {
+  if (typeof __gavrinTextFields !== 'function') return {age: -1, fields: []};
+  var fields = __gavrinTextFields().filter(function (el) {
+    return (el.__gavrinEditedAt || el.__gavrinPutBack) && el.value !== el.defaultValue && __gavrinFieldPlace(el);
+  }).map(function (el) { return __gavrinFieldPlace(el).concat([el.value]); });
   var a = document.activeElement;
   while (a && (a.tagName === 'IFRAME' || a.tagName === 'FRAME')) {
-    try { a = a.contentDocument.activeElement; } catch (e) { return -1; }
+    try { a = a.contentDocument.activeElement; } catch (e) { return {age: -1, fields: fields}; }
   }
-  if (!a || !a.__gavrinEditedAt) return -1;
+  if (!a || !a.__gavrinEditedAt) return {age: -1, fields: fields};
   var textTypes = ['', 'text', 'search', 'email', 'number', 'tel', 'url', 'password'];
   var changed = false;
   if (a.tagName === 'TEXTAREA' ||
@@ -25,8 +46,38 @@ inline const char *kTypedTextAgeScript = R"JS(
     changed = a.value !== a.defaultValue;
   else
     changed = !!a.isContentEditable;
-  return changed ? Math.max(0, Date.now() - a.__gavrinEditedAt) : -1;
+  return {age: changed ? Math.max(0, Date.now() - a.__gavrinEditedAt) : -1, fields: fields};
 })()
+)JS";
+
+// Puts the typed text back, given as a JSON array of [form, name, value], into
+// the fields found at the same places.
+inline const char *kPutBackTypedTextScript = R"JS(
+(function (fields) {
+  if (typeof __gavrinTextFields !== 'function') return;
+  __gavrinTextFields().forEach(function (el) {
+    var place = __gavrinFieldPlace(el);
+    fields.forEach(function (f) {
+      if (place && f[0] === place[0] && f[1] === place[1]) { el.value = f[2]; el.__gavrinPutBack = true; }
+    });
+  });
+})(%1)
+)JS";
+
+// Asks the site once, with a HEAD of the page's own address, how long it
+// wants to be left alone; the answer is kept for kRetryAfterAnswerScript.
+inline const char *kAskRetryAfterScript = R"JS(
+(function () {
+  window.__gavrinRetryAfter = undefined;
+  fetch(location.href, {method: 'HEAD', cache: 'no-store', credentials: 'same-origin', redirect: 'manual'})
+    .then(function (r) { window.__gavrinRetryAfter = r.headers.get('Retry-After') || ''; },
+          function () { window.__gavrinRetryAfter = ''; });
+})()
+)JS";
+
+// The Retry-After the site answered ('' when none), or null while it has not answered.
+inline const char *kRetryAfterAnswerScript = R"JS(
+window.__gavrinRetryAfter === undefined ? null : window.__gavrinRetryAfter
 )JS";
 
 // [selector, text] of the element at (%1, %2) in page pixels, or null. The

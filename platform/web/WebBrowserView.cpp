@@ -2,6 +2,7 @@
 
 #include "platform/core/PagePatience.h"
 #include "platform/core/ScriptAddress.h"
+#include "platform/core/SiteAnswers.h"
 #include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
 #include "platform/web/PageElements.h"
@@ -11,6 +12,8 @@
 #include "platform/web/WebPage.h"
 
 #include <QChildEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -20,6 +23,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -27,6 +32,16 @@ namespace {
 constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
 // A page that does not say within this time whether the user is typing is reloaded.
 constexpr int kTypingCheckTimeoutMs = 1000;
+// Long enough after a keystroke for the page to have taken it.
+constexpr int kAfterKeyMs = 300;
+// How often, and how many times, the page is asked whether the site told how long to wait.
+constexpr int kRetryAfterPollMs = 250;
+constexpr int kRetryAfterPolls = 20;
+
+int timerMs(qint64 ms)
+{
+    return int(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max()));
+}
 
 } // namespace
 
@@ -34,15 +49,25 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     : BrowserView(parent)
     , m_view(new QWebEngineView(this))
     , m_page(new WebPage(profile, this))
+    , m_holdEnd(new QTimer(this))
+    , m_keyCheck(new QTimer(this))
 {
+    m_holdEnd->setSingleShot(true);
+    connect(m_holdEnd, &QTimer::timeout, this, &WebBrowserView::endHold);
+    // The pause for typing shows as the user types, not at the next reload.
+    m_keyCheck->setSingleShot(true);
+    m_keyCheck->setInterval(kAfterKeyMs);
+    connect(m_keyCheck, &QTimer::timeout, this, &WebBrowserView::checkTypingAfterKey);
+    m_view->installEventFilter(this);
+    for (QWidget *child : m_view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+
     QWebEngineScript markEdits;
     markEdits.setSourceCode(QString::fromLatin1(kMarkEditsScript));
     markEdits.setInjectionPoint(QWebEngineScript::DocumentCreation);
     markEdits.setWorldId(kWorld);
     markEdits.setRunsOnSubFrames(true);
     m_page->scripts().insert(markEdits);
-    // The page's input goes to a widget the view makes, again for each renderer.
-    m_view->installEventFilter(this);
     m_view->setPage(m_page);
     connect(new PageGuard(m_page), &PageGuard::newPageRequested, this,
             [this](const QUrl &url) { emit newPageRequested(url.toString()); });
@@ -90,17 +115,28 @@ void WebBrowserView::updateHealth(const std::function<void(PageHealth &)> &chang
 
 void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
 {
+    const int httpStatus = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain ? info.errorCode() : 0;
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadSucceededStatus:
-        updateHealth([](PageHealth &health) {
-            health.lastDrawn = QDateTime::currentDateTime();
-            health.loadError.clear();
-        });
-        break;
+        if (httpStatus < 400) {
+            if (!m_typedFields.isEmpty() && info.url() == m_typedAddress)
+                putBackTypedText();
+            m_typedFields.clear();
+            m_siteWaitGuessMs = 0;
+            updateHealth([](PageHealth &health) {
+                health.lastDrawn = QDateTime::currentDateTime();
+                health.loadError.clear();
+            });
+            break;
+        }
+        Q_FALLTHROUGH();
     case QWebEngineLoadingInfo::LoadFailedStatus: {
-        const QString error = info.errorString().isEmpty() ? QStringLiteral("error %1").arg(info.errorCode())
-                                                           : info.errorString();
+        const QString engineText =
+            info.errorString().isEmpty() ? QStringLiteral("error %1").arg(info.errorCode()) : info.errorString();
+        const QString error = loadErrorText(engineText, httpStatus);
         updateHealth([&error](PageHealth &health) { health.loadError = error; });
+        if (mayAskToWait(httpStatus))
+            askHowLongToWait(httpStatus);
         break;
     }
     case QWebEngineLoadingInfo::LoadStartedStatus:
@@ -111,10 +147,51 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
     }
 }
 
+void WebBrowserView::askHowLongToWait(int httpStatus)
+{
+    // The answer's headers are out of the engine's reach; the page itself may
+    // ask its own address once more, and read them.
+    m_page->runJavaScript(QString::fromLatin1(kAskRetryAfterScript), kWorld);
+    readRetryAfter(httpStatus, 0);
+}
+
+void WebBrowserView::readRetryAfter(int httpStatus, int polls)
+{
+    QTimer::singleShot(kRetryAfterPollMs, this, [this, httpStatus, polls] {
+        m_page->runJavaScript(
+            QString::fromLatin1(kRetryAfterAnswerScript), kWorld, [this, httpStatus, polls](const QVariant &answer) {
+                if (!answer.isValid() && polls + 1 < kRetryAfterPolls) {
+                    readRetryAfter(httpStatus, polls + 1);
+                    return;
+                }
+                const QDateTime now = QDateTime::currentDateTime();
+                const std::optional<qint64> asked =
+                    answer.isValid() ? retryAfterMs(answer.toString(), now) : std::nullopt;
+                const std::optional<qint64> wait = siteWaitMs(httpStatus, asked, m_siteWaitGuessMs);
+                if (!wait)
+                    return;
+                if (!asked)
+                    m_siteWaitGuessMs = *wait;
+                updateHealth([&](PageHealth &health) {
+                    health.siteWaitUntil = now.addMSecs(*wait);
+                    health.siteAskedWaitS = int((*wait + 999) / 1000);
+                });
+            });
+    });
+}
+
+qint64 WebBrowserView::siteWaitLeftMs() const
+{
+    return m_health.siteWaitUntil.isValid() ? QDateTime::currentDateTime().msecsTo(m_health.siteWaitUntil) : 0;
+}
+
 void WebBrowserView::userNavigates()
 {
     m_page->setProgramNavigation(true);
     m_recovery->startOver();
+    m_heldReload.reset();
+    m_holdEnd->stop();
+    m_typedFields.clear();
     updateHealth([](PageHealth &health) {
         health.pausedForTyping = false;
         health.stoppedAfterCrashes = false;
@@ -201,30 +278,89 @@ bool WebBrowserView::forward()
 void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
     m_recovery->setPeriodMs(reload.periodMs);
+    m_typingHoldMs = reload.typingHoldMs;
+    // A site that asked to be left alone is not asked again before it said.
+    if (const qint64 wait = siteWaitLeftMs(); wait > 0) {
+        holdReload(reload, wait);
+        return;
+    }
     // The tab says why it is not reloaded: its health tells.
     if (m_typingCheckPending || m_hangWatch->notResponding() || m_health.stoppedAfterCrashes)
         return;
-    if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs))
+    if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs)) {
+        // The load goes on, but a page not drawn for a whole period is stale, and says so.
+        if (m_loadClock.elapsed() >= reload.periodMs)
+            updateHealth([](PageHealth &health) { health.loadError = QStringLiteral("no answer"); });
         return;
+    }
+    checkTyping([this, reload](qint64 holdLeftMs) {
+        if (holdLeftMs > 0)
+            holdReload(reload, holdLeftMs);
+        else
+            reloadNow(reload);
+    });
+}
+
+void WebBrowserView::checkTyping(const std::function<void(qint64)> &decided)
+{
     m_typingCheckPending = true;
     // Whichever comes first, the page's answer or the time-out, decides.
-    auto decided = std::make_shared<bool>(false);
-    auto decide = [this, decided, reload](qint64 msSinceTyped) {
-        if (*decided)
+    auto done = std::make_shared<bool>(false);
+    auto decide = [this, done, decided](qint64 msSinceTyped) {
+        if (*done)
             return;
-        *decided = true;
+        *done = true;
         m_typingCheckPending = false;
-        const bool held = typingHoldsReload(msSinceTyped >= 0, m_page->inFront(), msSinceTyped);
-        updateHealth([held](PageHealth &health) { health.pausedForTyping = held; });
-        if (!held)
-            reloadNow(reload);
+        const qint64 holdLeftMs = typingHoldLeftMs(msSinceTyped, m_typingHoldMs);
+        updateHealth([holdLeftMs](PageHealth &health) { health.pausedForTyping = holdLeftMs > 0; });
+        decided(holdLeftMs);
     };
-    m_page->runJavaScript(QString::fromLatin1(kTypedTextAgeScript), kWorld, [decide](const QVariant &answer) {
+    const QUrl address = m_page->url();
+    m_page->runJavaScript(QString::fromLatin1(kTypedTextScript), kWorld, [this, decide, address](const QVariant &answer) {
+        const QVariantMap typed = answer.toMap();
+        if (m_page->url() == address) {
+            m_typedFields = typed.value(QStringLiteral("fields")).toList();
+            m_typedAddress = address;
+        }
         bool isNumber = false;
-        const qint64 age = answer.toLongLong(&isNumber);
+        const qint64 age = typed.value(QStringLiteral("age")).toLongLong(&isNumber);
         decide(isNumber ? age : -1);
     });
     QTimer::singleShot(kTypingCheckTimeoutMs, this, [decide] { decide(-1); });
+}
+
+void WebBrowserView::checkTypingAfterKey()
+{
+    if (m_typingCheckPending)
+        return;
+    checkTyping([this](qint64 holdLeftMs) {
+        // The pause ends on time though no reload waits on it.
+        if (holdLeftMs > 0 && !m_heldReload)
+            m_holdEnd->start(timerMs(holdLeftMs));
+    });
+}
+
+void WebBrowserView::holdReload(const TimedReload &reload, qint64 waitMs)
+{
+    m_heldReload = reload;
+    m_holdEnd->start(timerMs(waitMs));
+}
+
+void WebBrowserView::endHold()
+{
+    if (!m_heldReload) {
+        checkTypingAfterKey();
+        return;
+    }
+    const TimedReload reload = *m_heldReload;
+    m_heldReload.reset();
+    reloadOnTimer(reload);
+}
+
+void WebBrowserView::putBackTypedText()
+{
+    const QByteArray fields = QJsonDocument(QJsonArray::fromVariantList(m_typedFields)).toJson(QJsonDocument::Compact);
+    m_page->runJavaScript(QString::fromLatin1(kPutBackTypedTextScript).arg(QString::fromUtf8(fields)), kWorld);
 }
 
 void WebBrowserView::reloadNow(const TimedReload &reload)
@@ -265,27 +401,36 @@ void WebBrowserView::showContextMenu(const QPoint &position)
     menu->popup(m_view->mapToGlobal(position));
 }
 
+void WebBrowserView::resizeEvent(QResizeEvent *event)
+{
+    BrowserView::resizeEvent(event);
+    m_view->resize(size());
+}
+
 bool WebBrowserView::eventFilter(QObject *watched, QEvent *event)
 {
+    // The engine draws the page, and takes its input, in a child widget of the
+    // view that it may replace; each is watched for clicks and keystrokes.
     switch (event->type()) {
     case QEvent::ChildAdded:
-        if (watched == m_view)
-            static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+        if (watched == m_view) {
+            QObject *child = static_cast<QChildEvent *>(event)->child();
+            if (child->isWidgetType())
+                child->installEventFilter(this);
+        }
         break;
     case QEvent::MouseButtonPress:
+        m_page->noteUserInput();
+        break;
     case QEvent::KeyPress:
         m_page->noteUserInput();
+        if (watched != m_view)
+            m_keyCheck->start();
         break;
     default:
         break;
     }
     return BrowserView::eventFilter(watched, event);
-}
-
-void WebBrowserView::resizeEvent(QResizeEvent *event)
-{
-    BrowserView::resizeEvent(event);
-    m_view->resize(size());
 }
 
 void WebBrowserView::showEvent(QShowEvent *event)

@@ -3,13 +3,16 @@
 #include "platform/BrowserView.h"
 
 #include <QElapsedTimer>
+#include <QVariantList>
 #include <functional>
+#include <optional>
 
 class FrameLoads;
 class HangWatch;
 class PageElements;
 class QWebEngineLoadingInfo;
 class QWebEngineProfile;
+class QTimer;
 class QWebEngineView;
 class RendererRecovery;
 class WebPage;
@@ -52,6 +55,17 @@ private:
     void userNavigates();
     void reloadNow(const TimedReload &reload);
     void fetchAgain();
+    // Asks the page whether the user is typing; holdLeftMs is how much longer
+    // that holds a reload (0: it does not). The typed text is kept to be put back.
+    void checkTyping(const std::function<void(qint64 holdLeftMs)> &decided);
+    void checkTypingAfterKey();
+    // The reload comes once the wait is over, unless something holds it then.
+    void holdReload(const TimedReload &reload, qint64 waitMs);
+    void endHold();
+    void putBackTypedText();
+    qint64 siteWaitLeftMs() const;
+    void askHowLongToWait(int httpStatus);
+    void readRetryAfter(int httpStatus, int polls);
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
@@ -66,4 +80,11 @@ private:
     PageHealth m_health;
     bool m_alertsEnabled = false;
     bool m_typingCheckPending = false;
+    qint64 m_typingHoldMs = kTypingHoldMs;   // as the last timed reload told
+    std::optional<TimedReload> m_heldReload;
+    QTimer *m_holdEnd;
+    QTimer *m_keyCheck;                    // a moment after a keystroke in the page
+    QVariantList m_typedFields;            // to be put back into the page loaded anew from m_typedAddress
+    QUrl m_typedAddress;
+    qint64 m_siteWaitGuessMs = 0;          // the last wait chosen for a site that asked without saying how long
 };

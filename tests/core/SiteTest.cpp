@@ -47,6 +47,17 @@ TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
     };
     for (const auto &[address, expected] : onSite)
         EXPECT_EQ(isOnSite(site, QUrl(address)), expected) << address;
+    // An item page sent to sign in, where the item server and the sign-in host may be one.
+    site.loginHost = site.itemServer;
+    const std::pair<const char *, bool> signIn[] = {
+        {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?MyEbayLogin&ru=%2Fitem", true},
+        {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?myebaylogin", true},
+        {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
+        {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?MyEbayLogin", false},
+        {"http://127.0.0.1:8080/signin/eBayISAPI.dll?MyEbayLogin", false},
+    };
+    for (const auto &[address, expected] : signIn)
+        EXPECT_EQ(isSignInPage(site, QUrl(address)), expected) << address;
 }
 
 TEST(ScriptAddress, ScriptsAreKnownHoweverTheyAreWritten)

@@ -1,9 +1,11 @@
 #include "app/core/EndPhase.h"
+#include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/TimeLeft.h"
 #include "platform/core/CrashBackoff.h"
 #include "platform/core/PagePatience.h"
+#include "platform/core/SiteAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -213,15 +215,50 @@ TEST(PagePatience, LoadsTypingAndSilentRenderersAreWaitedForOnlySoLong)
 {
     EXPECT_EQ(loadPatienceMs(15000), 60000);
     EXPECT_EQ(loadPatienceMs(45000), 90000);
-    // Typed text holds a tab in front, and one out of sight for two minutes at most.
-    EXPECT_TRUE(typingHoldsReload(true, true, 3600000));
-    EXPECT_TRUE(typingHoldsReload(true, false, 119999));
-    EXPECT_FALSE(typingHoldsReload(true, false, 120000));
-    EXPECT_FALSE(typingHoldsReload(false, true, 0));
+    // Typed text holds a reload two minutes after the last key, ten seconds in
+    // the auction's last ten minutes, whether or not the user is looking.
+    EXPECT_EQ(typingHoldMs(std::nullopt), 120000);
+    EXPECT_EQ(typingHoldMs(10 * 60000 + 1), 120000);
+    EXPECT_EQ(typingHoldMs(10 * 60000), 10000);
+    EXPECT_EQ(typingHoldMs(-5000), 10000);
+    EXPECT_EQ(typingHoldLeftMs(30000, 120000), 90000);
+    EXPECT_EQ(typingHoldLeftMs(3600000, 120000), 0);
+    EXPECT_EQ(typingHoldLeftMs(0, 10000), 10000);
+    EXPECT_EQ(typingHoldLeftMs(-1, 120000), 0);
     // Asked at 1000 ms: silent for as long as other pages were heard since.
     EXPECT_EQ(responsiveness(1000, 15999), Responsiveness::Answering);
     EXPECT_EQ(responsiveness(1000, 16000), Responsiveness::NotResponding);
     EXPECT_EQ(responsiveness(1000, 31000), Responsiveness::GiveUp);
     // No page heard since it was asked, however long ago: the program was held, not the page.
     EXPECT_EQ(responsiveness(1000, 900), Responsiveness::Answering);
+}
+
+TEST(SiteAnswers, AFailedLoadIsToldInAFewWordsAndASiteIsLeftAloneAsLongAsItAsks)
+{
+    EXPECT_EQ(loadErrorText("net::ERR_CONNECTION_REFUSED", 0), "connection refused");
+    EXPECT_EQ(loadErrorText("ERR_INTERNET_DISCONNECTED", 0), "internet disconnected");
+    EXPECT_EQ(loadErrorText("Service Unavailable", 503), "HTTP 503");
+    EXPECT_TRUE(mayAskToWait(429) && mayAskToWait(503) && !mayAskToWait(500));
+
+    EXPECT_EQ(retryAfterMs(" 120 ", kNow), 120000);
+    EXPECT_EQ(retryAfterMs("Tue, 01 Dec 2026 10:02:30 GMT", kNow), 150000);
+    EXPECT_EQ(retryAfterMs("Tue, 01 Dec 2026 09:00:00 GMT", kNow), 0);
+    for (const char *unreadable : {"", "-5", "soon", "2026-12-01 10:02"})
+        EXPECT_EQ(retryAfterMs(unreadable, kNow), std::nullopt) << unreadable;
+
+    // Asked: as asked, however long. Not said: a 429 doubles from a minute to half an hour; a 503 is a site down.
+    EXPECT_EQ(siteWaitMs(503, 7200000, 0), 7200000);
+    EXPECT_EQ(siteWaitMs(429, std::nullopt, 0), 60000);
+    EXPECT_EQ(siteWaitMs(429, std::nullopt, 60000), 120000);
+    EXPECT_EQ(siteWaitMs(429, std::nullopt, 1200000), 1800000);
+    EXPECT_EQ(siteWaitMs(503, std::nullopt, 60000), std::nullopt);
+}
+
+TEST(LateTicks, ATickFarLaterThanPlannedIsLateAndTheNextOnTimeIsNot)
+{
+    LateTicks ticks;
+    EXPECT_FALSE(ticks.late(kNow, 500));
+    EXPECT_FALSE(ticks.late(kNow.addMSecs(10500), 500));
+    EXPECT_TRUE(ticks.late(kNow.addMSecs(21001), 500));
+    EXPECT_FALSE(ticks.late(kNow.addMSecs(21501), 500));
 }

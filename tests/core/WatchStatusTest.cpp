@@ -1,5 +1,6 @@
 #include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
+#include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/WatchedItems.h"
 
@@ -39,10 +40,12 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     PageHealth health;
     health.lastDrawn = at(-90);
     health.pausedForTyping = true;
-    health.loadError = "Connection refused";
+    health.loadError = "HTTP 429";
+    health.siteWaitUntil = at(100);
+    health.siteAskedWaitS = 120;
     const ReloadStatus status = reloadStatus({true, 15000, 4000}, false, "300", health, kNow);
     EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPaused while you type into the page\n"
-                              "Site not answering: Connection refused\nLast drawn at 13:58:30, 1 min 30 s ago");
+                              "Not updated since 13:58 (HTTP 429)\nThe site asked to wait 120 s");
     // Failing wins over waiting: the page will not come back by itself.
     EXPECT_EQ(status.tone, HealthTone::Failing);
 
@@ -58,6 +61,30 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     const ReloadStatus unwatched = pageMessageStatus(health);
     EXPECT_EQ(unwatched.tooltip, stopped.tooltip.section('\n', 1));
     EXPECT_EQ(unwatched.tone, HealthTone::Failing);
+    health = {};
+    health.loadError = "connection refused";
+    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, "300", health, kNow).tooltip.endsWith("\nNot updated yet (connection refused)"));
+    health.lastDrawn = at(-90);
+    health.loadError.clear();
+    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, "300", health, kNow).tooltip.endsWith("\nLast drawn at 13:58:30, 1 min 30 s ago"));
+}
+
+TEST(OutageWatch, TellsOnceAfterThreePeriodsOrTwoMinutesUndrawnAndOnceWhenDrawnAgain)
+{
+    using News = OutageWatch::News;
+    OutageWatch watch;
+    // At 15 s a tab is down after two minutes; at 60 s after three; a tab not on a timer, or held by the user, never.
+    EXPECT_EQ(watch.check(at(-119), at(-600), 15000, false, kNow), News::None);
+    EXPECT_EQ(watch.check(at(-179), at(-600), 60000, false, kNow), News::None);
+    EXPECT_EQ(watch.check(at(-600), at(-600), 0, false, kNow), News::None);
+    EXPECT_EQ(watch.check(at(-600), at(-600), 15000, true, kNow), News::None);
+    // Counted from the arming, for a page drawn long before it.
+    EXPECT_EQ(watch.check(at(-3600), at(-60), 15000, false, kNow), News::None);
+    EXPECT_EQ(watch.check(QDateTime(), at(-120), 15000, false, kNow), News::Down);
+    EXPECT_EQ(watch.check(QDateTime(), at(-120), 15000, false, at(60)), News::None);
+    EXPECT_EQ(watch.check(at(70), at(-120), 15000, false, at(70)), News::Back);
+    EXPECT_EQ(watch.check(at(70), at(-120), 15000, false, at(71)), News::None);
+    EXPECT_EQ(watch.check(at(70), at(-120), 15000, false, at(190)), News::Down);
 }
 
 TEST(ChangeHistory, KeepsTheFirstValueAndTheLastTwentyChangesWithTheirTimes)

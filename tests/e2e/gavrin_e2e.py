@@ -64,10 +64,11 @@ class SiteServer:
     # or hangs unanswered. What it records is only appended to, which needs no lock in CPython.
 
     def __init__(self, port=0):
-        self.timeline = []  # (time.time(), path) of each GET
+        self.timeline = []  # (time.time(), path) of each GET, and of each HEAD as "HEAD <path>"
         self.arrived = {}  # path: time.monotonic() of its first GET, which the benches time loads by
         self.posts = []  # (path, body)
         self.pages, self.statuses, self.delays, self.hanging = {}, {}, {}, set()
+        self.headers = {}  # path: {name: value} sent besides the usual ones
         self.open_hangs = 0
         server = self
 
@@ -80,19 +81,26 @@ class SiteServer:
                 time.sleep(server.delays.get(self.path, 0))
                 self.answer(server.pages.get(self.path, "ok" if self.path.startswith("/rendered") else page()))
 
+            def do_HEAD(self):
+                server.timeline.append((time.time(), "HEAD " + self.path))
+                self.answer("", body_too=False)
+
             def do_POST(self):
                 body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
                 server.posts.append((self.path, body.decode(errors="replace")))
                 self.answer(page())
 
-            def answer(self, body):
+            def answer(self, body, body_too=True):
                 body = body.encode("utf-8")
                 self.send_response(server.statuses.get(self.path, 200))
                 self.send_header("Content-Type", "text/html; charset=utf-8")
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", "no-store")
+                for name, value in server.headers.get(self.path, {}).items():
+                    self.send_header(name, value)
                 self.end_headers()
-                self.wfile.write(body)
+                if body_too:
+                    self.wfile.write(body)
 
             def hang(self):
                 # Holds the connection, unanswered, until the browser gives up on it.

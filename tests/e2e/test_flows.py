@@ -313,21 +313,27 @@ class WindowState(E2ETestCase):
         self.assertIn("_NET_WM_STATE_HIDDEN", net_wm_state(self.app.windows("^Gavrin$", visible=False)[-1]))
 
 
-def tab_texts(node=None):
-    # The texts of the tabs below an accessible node, by default the desktop of the test's own
+def page_tabs(node=None):
+    # (text, tooltip) of the tabs below an accessible node, by default the desktop of the test's own
     # accessibility bus, where the program is the one application.
     from gi.repository import Atspi
     node = node or Atspi.get_desktop(0)
-    own = [node.get_name()] if node.get_role() == Atspi.Role.PAGE_TAB else []
+    own = [(node.get_name(), node.get_description())] if node.get_role() == Atspi.Role.PAGE_TAB else []
     children = filter(None, map(node.get_child_at_index, range(node.get_child_count())))
-    return own + [text for child in children for text in tab_texts(child)]
+    return own + [tab for child in children for tab in page_tabs(child)]
 
 
-class AuctionEnd(E2ETestCase):
-    # An auction that ends while it is watched: pointed at its time left through the page's
-    # context menu, the tab reloads 10 s later, keeps reloading up to the end, once just after it and
-    # never again, and its tab says that the auction has ended. The tab's text is read over the
-    # accessibility bus, on a session bus that the test's command gives.
+def tab_texts():
+    return [text for text, _ in page_tabs()]
+
+
+def tab_tips():
+    return [tip for _, tip in page_tabs()]
+
+
+class ReadsTabs(E2ETestCase):
+    # Reads the tabs' texts and tooltips over the accessibility bus, on a session bus that the
+    # test's command gives.
 
     def setUp(self):
         sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-gi, whichever python3 runs this
@@ -338,6 +344,12 @@ class AuctionEnd(E2ETestCase):
         os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         Atspi.get_desktop(0)
         super().setUp()
+
+
+class AuctionEnd(ReadsTabs):
+    # An auction that ends while it is watched: pointed at its time left through the page's
+    # context menu, the tab reloads 10 s later, keeps reloading up to the end, once just after it and
+    # never again, and its tab says that the auction has ended.
 
     def ending_page(self, end):
         # The time left to end (by time.time()), as a site's script writes it.
@@ -371,6 +383,68 @@ class AuctionEnd(E2ETestCase):
         self.assertTrue(8 <= min(t for t in self.server.times(page_path) if t > pointed) - pointed <= 13, times)
         self.assertGreaterEqual(len([t for t in times if -55 < t < 0]), 10, times)
         self.assertTrue(len([t for t in times if t > 0]) == 1 and 0 < times[-1] < 3, times)
+
+
+class DayOfWatching(ReadsTabs):
+    # A site that goes down and comes back, asks to be left alone, or sends an item to sign in,
+    # and a program stopped as a sleeping machine stops it: each tab says the truth and comes back.
+    site_keys = ("ItemServer", "LoginHost")
+
+    def watch_all(self, rate, items):
+        self.app.set_rate_text(rate)
+        for item in items:
+            self.app.watch(item)
+            self.assertRequested(rendered(item_page(item)))
+
+    def test_a_site_down_turns_every_tab_red_and_each_comes_back_within_a_period(self):
+        items = ("6101", "6102")
+        self.watch_all("15 Seconds", items)
+        port = self.server.httpd.server_address[1]
+        self.server.close()
+        down = lambda: len([tip for tip in tab_tips() if "Not updated since" in tip and "(connection refused)" in tip])
+        self.assertTrue(wait_until(lambda: down() == 2, timeout=20), tab_tips())
+        time.sleep(10)
+        back = SiteServer(port=port)
+        self.addCleanup(back.close)
+        self.assertTrue(wait_until(lambda: all(back.seen(rendered(item_page(item))) for item in items), timeout=20),
+                        back.timeline)
+        self.assertTrue(wait_until(lambda: down() == 0, timeout=5), tab_tips())
+
+    def test_a_site_asking_to_wait_is_left_alone_and_a_sign_out_is_said(self):
+        busy, guarded = item_page("6201"), item_page("6202")
+        self.watch_all("15 Seconds", ("6201", "6202"))
+        self.server.statuses[busy] = 429
+        self.server.headers[busy] = {"Retry-After": "30"}
+        self.server.statuses[guarded] = 302
+        self.server.headers[guarded] = {"Location": "http://%s%s&ru=6202" % (self.server.host, MY_EBAY)}
+
+        self.assertTrue(wait_until(lambda: "Item 6202 \u00b7 Signed out" in tab_texts(), timeout=20), tab_texts())
+        # The site is asked once how long to wait, and not again before then.
+        self.assertRequested("HEAD " + busy)
+        refused = self.server.times(busy)[-1]
+        self.assertTrue(wait_until(lambda: any("The site asked to wait 30 s" in tip for tip in tab_tips()), timeout=5),
+                        tab_tips())
+        self.server.statuses[busy] = 200
+        self.assertRequested(busy, times=3, timeout=50)
+        self.assertTrue(refused + 29 <= self.server.times(busy)[2] <= refused + 47, self.server.timeline)
+        self.assertEqual(self.server.seen("HEAD " + busy), 1)
+
+    def test_after_a_stop_every_watched_tab_reloads_within_seconds(self):
+        items = ("6301", "6302")
+        self.watch_all("1 Minute", items)
+        tree = process_tree(self.app.process.pid)
+        for sent in (signal.SIGSTOP, signal.SIGCONT):
+            for pid in tree:
+                try:
+                    os.kill(pid, sent)
+                except ProcessLookupError:  # a helper process that has ended since
+                    pass
+            if sent == signal.SIGSTOP:
+                time.sleep(20)
+        # The tabs' next reloads were half a minute away and more.
+        self.assertTrue(wait_until(lambda: all(self.server.seen(rendered(item_page(item))) >= 2 for item in items),
+                                   timeout=8),
+                        self.server.timeline)
 
 
 if __name__ == "__main__":

@@ -143,6 +143,89 @@ private slots:
         QCOMPARE(f.notifier.messages, QStringList{"Penny Black: stopped, the page crashed 3 times in a row"});
     }
 
+    // A site down, or an item page sent to the sign-in page, is said on the
+    // tab's header and told once; the sign-in page is no change of the item.
+    void anOutageOrASignOutIsToldOnceAndIsNoChange()
+    {
+        MainWindowFixture f({"1", "2"});
+        FakeBrowserView *view = f.view(0);
+        WatchTab *tab = f.window->watchTab(0);
+        const QDateTime now = QDateTime::currentDateTime();
+        view->pageHealth.lastDrawn = now;
+        view->pageHealth.loadError = "connection refused";
+        QVERIFY(tooltip(f, 0).contains("\nNot updated since " + now.toString("HH:mm") + " (connection refused)"));
+        QCOMPARE(f.window->tabs()->tabBar()->tabTone(0), HealthTone::Failing);
+        // Three periods of a minute undrawn, then drawn again.
+        tab->showStatus(false, "300", now.addSecs(179));
+        QVERIFY(f.notifier.messages.isEmpty());
+        for (int second : {181, 182})
+            tab->showStatus(false, "300", now.addSecs(second));
+        QCOMPARE(f.notifier.messages, QStringList{"Item 1: not updated since " + now.toString("HH:mm") + " (connection refused)"});
+        view->pageHealth = {};
+        view->pageHealth.lastDrawn = now.addSecs(185);
+        for (int second : {186, 187})
+            tab->showStatus(false, "300", now.addSecs(second));
+        QCOMPARE(f.notifier.messages.size(), 2);
+        QCOMPARE(f.notifier.messages.last(), QString("Item 1: updated again"));
+        f.notifier.messages.clear();
+
+        FakeBrowserView *other = f.view(1);
+        const QUrl itemPage("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2");
+        other->showPage("Penny Black", itemPage);
+        emit other->elementChosen("US $180.00");
+        for (int load = 0; load < 2; ++load) {
+            other->showPage("Sign in", QUrl("http://signin.ebay.com/aw-cgi/eBayISAPI.dll?MyEbayLogin&ru=item2"));
+            emit other->documentComplete();
+            emit other->elementRead(0, false, QString());
+        }
+        QCOMPARE(f.notifier.messages, QStringList{"Item 2: Signed out: sign in on the services tab"});
+        QVERIFY(tooltip(f, 1).startsWith("Signed out: sign in on the services tab\n"));
+        QCOMPARE(f.window->tabs()->tabBar()->tabText(1), QString("Item 2 \u00b7 Signed out"));
+        // A timed reload asks for the item's page again, which comes back once the user has signed in.
+        emit timer(f, 1)->timeout();
+        QCOMPARE(other->calls.last(), "open " + itemPage.toString());
+        other->showPage("Penny Black", itemPage);
+        emit other->documentComplete();
+        emit other->elementRead(0, true, "US $180.00");
+        QVERIFY(!tooltip(f, 1).contains("Signed out"));
+        QCOMPARE(f.notifier.messages.size(), 1);
+    }
+
+    // A tick far later than planned: the machine slept. Every watched tab
+    // reloads within seconds, its end phase planned again from the clock.
+    void aTickFarLaterThanPlannedWakesTheWatchedTabs()
+    {
+        MainWindowFixture f({"1", "2", "3"});
+        const QDateTime now = QDateTime::currentDateTime();
+        emit f.view(1)->timeLeftRead(true, "12m 0s");
+        emit f.view(2)->timeLeftRead(true, now.toUTC().addSecs(20).toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+        // Typed text holds a reload ten seconds only in the auction's last ten minutes.
+        for (int tab : {1, 2})
+            f.window->watchTab(tab)->reloadOnTimer(60000);
+        QCOMPARE(f.view(1)->lastTimedReload.typingHoldMs, 120000);
+        QCOMPARE(f.view(2)->lastTimedReload.typingHoldMs, 10000);
+
+        f.window->tickStatus(now);
+        f.window->tickStatus(now.addMSecs(600));
+        QVERIFY(timer(f, 0)->remainingTime() > 50000);
+        f.window->tickStatus(now.addSecs(600));
+        QCOMPARE(timer(f, 0)->remainingTime(), 0);
+        QVERIFY(timer(f, 1)->remainingTime() <= 1000);
+        QCOMPARE(timer(f, 1)->interval(), 10000);
+        QVERIFY(f.notifier.messages.last().startsWith("Item 2: ending soon, "));
+        // Ended while asleep: reloaded at once, once more after the end.
+        QCOMPARE(timer(f, 2)->remainingTime(), 0);
+        QTRY_COMPARE(f.view(2)->calls.filter("reloadOnTimer").size(), 2);
+        // At "5 Minutes" the countdown's next tick reloads the tab in front and starts over.
+        f.window->rateBox()->setCurrentText("5 Minutes");
+        f.window->applyPickedRate();
+        f.window->tabs()->setCurrent(0);
+        f.window->tickStatus(now.addSecs(1200));
+        f.window->tickCountdown();
+        QCOMPARE(f.window->countdown(), QString("300"));
+        QVERIFY(f.view(0)->calls.last().startsWith("reloadOnTimer 300000"));
+    }
+
     void nearItsEndATabReloadsFasterThenOnceMoreAfterItAndEnds()
     {
         MainWindowFixture f({"1", "2"});

@@ -27,6 +27,7 @@ public:
     void reloadOnTimer(const TimedReload &reload) override
     {
         calls << QStringLiteral("reloadOnTimer %1 %2").arg(reload.periodMs).arg(reload.formAnswerReplacement);
+        lastTimedReload = reload;
     }
     PageHealth health() const override { return pageHealth; }
     QString title() const override { return pageTitle; }
@@ -57,6 +58,7 @@ public:
     }
 
     QStringList calls;
+    TimedReload lastTimedReload;
     QString shown;   // the text last opened
     bool formAnswer = false;
     PageHealth pageHealth;

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTcpServer>
@@ -36,18 +37,21 @@ QByteArray itemPage(const char *price)
 {
     return QByteArrayLiteral("<!DOCTYPE html><html><body style='margin:0;font-size:30px'>"
                              "<input id='bid' style='position:absolute;left:10px;top:10px;width:200px;height:30px'>"
+                             "<input id='pin' type='password' style='position:absolute;left:300px;top:10px'>"
                              "<span id='price' style='position:absolute;left:10px;top:60px'>")
         + price
         + "</span><span style='position:absolute;left:10px;top:110px'>Time left: 2h 3m</span><script>"
           "if (location.search.indexOf('item=1') >= 0)"
           "  window.onbeforeunload = function (e) { e.preventDefault(); e.returnValue = 'Leave?'; };"
-          "else setTimeout(function () { document.title = confirm('Raise your bid?') ? 'yes' : 'no'; }, 1500);"
+          "else if (location.search.indexOf('item=2') >= 0)"
+          "  setTimeout(function () { document.title = confirm('Raise your bid?') ? 'yes' : 'no'; }, 1500);"
           "</script></body></html>";
 }
 
 // The main window on real web views. Its item server is a small HTTP server on
 // 127.0.0.1: it answers each request with the page set for its path, an empty
-// page for any other, and records the requests; it never answers a request for /hang.
+// page for any other, with the status line and headers set for its path, and
+// records the requests; it never answers a request for /hang.
 struct WebWindow
 {
     WebWindow()
@@ -82,9 +86,12 @@ struct WebWindow
         requests << path;
         if (path == "/hang")
             return;
-        const QByteArray body = pages.value(path.section('?', 0, 0), QByteArrayLiteral("<html></html>"));
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
-                      "Connection: close\r\nContent-Length: "
+        const QByteArray body = request.startsWith("HEAD")
+            ? QByteArray()
+            : pages.value(path.section('?', 0, 0), QByteArrayLiteral("<html></html>"));
+        socket->write("HTTP/1.1 " + heads.value(path, "200 OK")
+                      + "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+                        "Connection: close\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
@@ -147,6 +154,7 @@ struct WebWindow
 
     QTcpServer server;
     QHash<QString, QByteArray> pages;   // by path without the query
+    QHash<QString, QByteArray> heads;   // by path: the status, then any headers
     QStringList requests;
     QTemporaryDir folder;
     RecordingMessageDialog messages;
@@ -197,21 +205,30 @@ private slots:
         QVERIFY(f.openAndWait(0, [&] { f.window->reloadTab(); }));
         QVERIFY(!f.window->view(0)->health().stoppedAfterCrashes);
 
-        // A timed reload leaves what the user is typing.
+        // A timed reload leaves what the user is typing: the pause shows as the user types.
+        QVERIFY(f.clickUntil(0, {320, 20},
+                             [&] { return f.evaluate(0, "document.activeElement.id").toString() == "pin"; }));
+        QTest::keyClicks(f.input(0), "77");
         QVERIFY(f.clickUntil(0, {60, 25},
                              [&] { return f.evaluate(0, "document.activeElement.id").toString() == "bid"; }));
         QTest::keyClicks(f.input(0), "45");
-        QTRY_COMPARE(f.evaluate(0, "bid.value").toString(), QString("45"));
+        QTRY_COMPARE(f.evaluate(0, "bid.value + pin.value").toString(), QString("4577"));
+        QTRY_VERIFY(f.window->view(0)->health().pausedForTyping);
         f.tick(0);
         QTest::qWait(1500);
         QCOMPARE(f.requests.count(item1), 5);
-        // Once the field is left it reloads, and the page's question before
+        // The hold ends at its bound, here 3 s after the last key, without a
+        // tick though the field keeps the focus; the page's question before
         // it is left, which the engine asks of a page the user touched, is
-        // answered "leave".
+        // answered "leave", and the typed text is put back, a password never.
         QVERIFY(f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool());
-        f.evaluate(0, "document.activeElement.blur()");
-        QVERIFY(f.openAndWait(0, [&] { f.tick(0); }));
+        QElapsedTimer held;
+        held.start();
+        QVERIFY(f.openAndWait(0, [&] { f.window->view(0)->reloadOnTimer({QString(), 60000, 3000}); }));
+        QVERIFY(held.elapsed() < 4000);
         QCOMPARE(f.requests.count(item1), 6);
+        QTRY_COMPARE(f.evaluate(0, "bid.value + '|' + pin.value").toString(), QString("45|"));
+        QVERIFY(!f.window->view(0)->health().pausedForTyping);
 
         // A question of a page out of sight is answered "cancel" unseen and marks its tab.
         QVERIFY(f.watch("2", 1));
@@ -236,6 +253,25 @@ private slots:
         f.tick(0);
         QTRY_COMPARE_WITH_TIMEOUT(read.size(), 1, 15000);
         QCOMPARE(read[0][2].toString(), QString("US $45.00"));
+
+        // A site that asks to be left alone is asked once how long, and not again before then.
+        const QString busy = f.itemPath("3");
+        f.heads[busy] = "429 Too Many Requests\r\nRetry-After: 120";
+        QVERIFY(f.watch("3", 2));
+        QTRY_COMPARE(f.window->view(2)->health().siteAskedWaitS, 120);
+        QCOMPARE(f.window->view(2)->health().loadError, QString("HTTP 429"));
+        f.tick(2);
+        QTest::qWait(1500);
+        QCOMPARE(f.requests.count(busy), 2);
+        f.window->updateReloadStatus();
+        QVERIFY(f.window->tabs()->tabBar()->tabToolTip(2).contains("\nThe site asked to wait 120 s"));
+        // A site that does not answer for a whole period is said so; its load goes on.
+        f.window->view(3)->open(f.address("/hang"));
+        QTRY_COMPARE(f.requests.count("/hang"), 1);
+        QTest::qWait(1000);
+        f.window->view(3)->reloadOnTimer({QString(), 1000});
+        QCOMPARE(f.window->view(3)->health().loadError, QString("no answer"));
+        QCOMPARE(f.requests.count("/hang"), 1);
 
         // A question of the page in front is answered "cancel" at once and
         // shown in a box that holds nothing up; the answer given there is the
