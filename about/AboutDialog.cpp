@@ -58,12 +58,14 @@ AboutDialog::AboutDialog(const QString &makerSite, Shell &shell, Registry &regis
 
 void AboutDialog::setupPictures()
 {
-    iconPicture = new PictureBox(this);
+    auto *iconPicture = new PictureBox(this);
+    iconPicture->setObjectName("iconPicture");
     iconPicture->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(64, 64));
     iconPicture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeInTwips(iconPicture, 120, 120, 1065, 2205);
 
-    cornerPicture = new PictureBox(this);
+    auto *cornerPicture = new PictureBox(this);
+    cornerPicture->setObjectName("cornerPicture");
     cornerPicture->setPixmap(
         style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(kCornerIconPixels, kCornerIconPixels));
     cornerPicture->setGeometry(width() - kCornerIconPixels - twipsToPixelsX(this, 90), twipsToPixelsY(this, 90),
@@ -78,10 +80,12 @@ void AboutDialog::setupPictures()
 void AboutDialog::setupTexts()
 {
     setWindowTitle(QStringLiteral("About ") + applicationTitle());
-    titleLabel = new QLabel(applicationTitle(), this);
+    auto *titleLabel = new QLabel(applicationTitle(), this);
+    titleLabel->setObjectName("titleLabel");
     makeBoldBlue(titleLabel, 1.6);
     placeInTwips(titleLabel, 1320, 120, 3690, 480);
-    versionLabel = new QLabel(programVersionLine(), this);
+    auto *versionLabel = new QLabel(programVersionLine(), this);
+    versionLabel->setObjectName("versionLabel");
     makeBoldBlue(versionLabel, 1.0);
     placeInTwips(versionLabel, 1320, 600, 3690, 300);
 
@@ -98,10 +102,11 @@ void AboutDialog::setupTexts()
         "to their owners; Gavrin only shows them and is not made or endorsed by the site."));
 }
 
-QPushButton *AboutDialog::addButton(const QString &caption, const QString &tooltip, double left, double top,
-                                    double width)
+QPushButton *AboutDialog::addButton(const char *name, const QString &caption, const QString &tooltip, double left,
+                                    double top, double width)
 {
     auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
     button->setToolTip(tooltip);
     placeInTwips(button, left, top, width, 375);
     return button;
@@ -109,12 +114,14 @@ QPushButton *AboutDialog::addButton(const QString &caption, const QString &toolt
 
 void AboutDialog::setupButtons()
 {
-    mailingListButton = addButton(QStringLiteral("&Join the Belvax mailing list"),
-                                  QStringLiteral("Join our mailing list"), 1320, 2085, 2700);
-    makerButton = addButton(QStringLiteral("&Belvax"), QStringLiteral("Visit Belvax"), 4140, 2085, 1470);
-    closeButton = addButton(QStringLiteral("Clos&e"), QStringLiteral("Close this window"), 4140, 2580, 1470);
-    systemInfoButton =
-        addButton(QStringLiteral("&System Info"), QStringLiteral("Info about your computer"), 4140, 3495, 1470);
+    QPushButton *mailingListButton = addButton("mailingListButton", QStringLiteral("&Join the Belvax mailing list"),
+                                               QStringLiteral("Join our mailing list"), 1320, 2085, 2700);
+    QPushButton *makerButton =
+        addButton("makerButton", QStringLiteral("&Belvax"), QStringLiteral("Visit Belvax"), 4140, 2085, 1470);
+    QPushButton *closeButton =
+        addButton("closeButton", QStringLiteral("Clos&e"), QStringLiteral("Close this window"), 4140, 2580, 1470);
+    QPushButton *systemInfoButton = addButton("systemInfoButton", QStringLiteral("&System Info"),
+                                              QStringLiteral("Info about your computer"), 4140, 3495, 1470);
     for (QPushButton *link : {mailingListButton, makerButton})
         link->setCursor(Qt::PointingHandCursor);
     setTabOrder(mailingListButton, makerButton);

@@ -3,8 +3,6 @@
 #include <QWidget>
 
 class MessageDialog;
-class PictureBox;
-class QLabel;
 class QPushButton;
 class Registry;
 class Shell;
@@ -19,15 +17,6 @@ class AboutDialog final : public QWidget
 public:
     AboutDialog(const QString &makerSite, Shell &shell, Registry &registry, MessageDialog &messages);
 
-    PictureBox *iconPicture = nullptr;
-    PictureBox *cornerPicture = nullptr;
-    QLabel *titleLabel = nullptr;
-    QLabel *versionLabel = nullptr;
-    QPushButton *mailingListButton = nullptr;
-    QPushButton *makerButton = nullptr;
-    QPushButton *closeButton = nullptr;
-    QPushButton *systemInfoButton = nullptr;
-
 private:
     void joinMailingList();
     void visitMakerSite();
@@ -36,7 +25,8 @@ private:
     void setupPictures();
     void setupTexts();
     void setupButtons();
-    QPushButton *addButton(const QString &caption, const QString &tooltip, double left, double top, double width);
+    QPushButton *addButton(const char *name, const QString &caption, const QString &tooltip, double left, double top,
+                           double width);
 
     QString m_makerSite;
     Shell &m_shell;

@@ -1,6 +1,7 @@
 // Times a full saved-items list: the file layer alone, then the dialog
 // opening (read, sort, fill the list) and "Cl&ose Me" writing it back.
 #include "MainWindowFixture.h"
+#include "WidgetNamed.h"
 
 #include "saved/SavedItemsDialog.h"
 #include "saved/SavedItemsFile.h"
@@ -62,11 +63,11 @@ int main(int argc, char *argv[])
     f.window->showSavedItems();
     SavedItemsDialog *dialog = f.window->savedItemsDialog();
     report("open the dialog (read, sort, fill the list)", timer);
-    if (dialog->itemList->count() != kMaxSavedItems)
+    if (widgetNamed<QListWidget>(dialog, "itemList")->count() != kMaxSavedItems)
         return 1;
 
     timer.start();
-    dialog->closeButton->click();
+    widgetNamed<QPushButton>(dialog, "closeButton")->click();
     report("Close Me (write the list)", timer);
     return 0;
 }

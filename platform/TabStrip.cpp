@@ -10,12 +10,11 @@ namespace {
 // A header keeps to a sensible width: a longer caption is shown cut.
 constexpr int kLongestShownCaption = 24;
 
-// The tab bar reads "&" as an access key; the caption shows it as written.
-QString displayText(QString caption)
+QString shownCaption(const QString &caption)
 {
     if (caption.size() > kLongestShownCaption)
-        caption = caption.left(kLongestShownCaption - 1) + QChar(0x2026);
-    return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        return caption.left(kLongestShownCaption - 1) + QChar(0x2026);
+    return caption;
 }
 
 } // namespace
@@ -76,8 +75,12 @@ void TabStrip::setHeaderNote(int index, const QString &note)
 
 void TabStrip::showHeaderText(int index)
 {
-    const QString text = displayText(m_captions[index]);
-    m_bar->setTabText(index, m_notes[index].isEmpty() ? text : text + QStringLiteral(" \u00b7 ") + m_notes[index]);
+    QString text = shownCaption(m_captions[index]);
+    if (!m_notes[index].isEmpty())
+        text += QStringLiteral(" \u00b7 ") + m_notes[index];
+    // The tab bar reads "&" as an access key; the caption and the note (a
+    // page's text) show it as written.
+    m_bar->setTabText(index, text.replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
 bool TabStrip::isCaptionCut(int index) const

@@ -45,30 +45,33 @@ void SavedItemsDialog::setupControls()
 
     addLabel(QStringLiteral("Item Number"), 240, 1575);
     addLabel(QStringLiteral("Item Desription"), 2160, 1815);
-    numberBox = addTextBox(QStringLiteral("Item Watch Number"), 240);
-    descriptionBox = addTextBox(QStringLiteral("Enter a brief description"), 2160);
+    m_numberBox = addTextBox("numberBox", QStringLiteral("Item Watch Number"), 240);
+    m_descriptionBox = addTextBox("descriptionBox", QStringLiteral("Enter a brief description"), 2160);
 
-    itemList = new QListWidget(m_frame);
-    itemList->setToolTip(QStringLiteral("Double click to add item to watch"));
-    itemList->setSelectionMode(QAbstractItemView::SingleSelection);
-    itemList->setUniformItemSizes(true);
-    placeInTwips(itemList, 240, 960, 3735, 1980);
+    m_itemList = new QListWidget(m_frame);
+    m_itemList->setObjectName("itemList");
+    m_itemList->setToolTip(QStringLiteral("Double click to add item to watch"));
+    m_itemList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_itemList->setUniformItemSizes(true);
+    placeInTwips(m_itemList, 240, 960, 3735, 1980);
 
-    saveButton = addButton(QStringLiteral("&Save"), QStringLiteral("Save this item"), 585);
-    removeButton = addButton(QStringLiteral("&Remove"), QStringLiteral("Remove selected item"), 1095);
-    watchButton = addButton(QStringLiteral("&Watch"), QStringLiteral("Add selected item to Watch"), 1605);
-    cancelButton = addButton(QStringLiteral("&Cancel"), QStringLiteral("Cancel all"), 2130);
-    closeButton = addButton(QStringLiteral("Cl&ose Me"), QStringLiteral("Close this window"), 2640);
+    m_saveButton = addButton("saveButton", QStringLiteral("&Save"), QStringLiteral("Save this item"), 585);
+    m_removeButton =
+        addButton("removeButton", QStringLiteral("&Remove"), QStringLiteral("Remove selected item"), 1095);
+    m_watchButton =
+        addButton("watchButton", QStringLiteral("&Watch"), QStringLiteral("Add selected item to Watch"), 1605);
+    m_cancelButton = addButton("cancelButton", QStringLiteral("&Cancel"), QStringLiteral("Cancel all"), 2130);
+    m_closeButton = addButton("closeButton", QStringLiteral("Cl&ose Me"), QStringLiteral("Close this window"), 2640);
 
-    connect(numberBox, &QLineEdit::textChanged, this, &SavedItemsDialog::updateSaveButton);
-    connect(descriptionBox, &QLineEdit::textChanged, this, &SavedItemsDialog::updateSaveButton);
-    connect(itemList, &QListWidget::itemSelectionChanged, this, &SavedItemsDialog::selectionChanged);
-    connect(itemList, &QListWidget::itemDoubleClicked, this, &SavedItemsDialog::watchSelectedItem);
-    connect(saveButton, &QPushButton::clicked, this, &SavedItemsDialog::saveTypedItem);
-    connect(removeButton, &QPushButton::clicked, this, &SavedItemsDialog::removeSelectedItem);
-    connect(watchButton, &QPushButton::clicked, this, &SavedItemsDialog::watchChosenItem);
-    connect(cancelButton, &QPushButton::clicked, this, &SavedItemsDialog::close);
-    connect(closeButton, &QPushButton::clicked, this, &SavedItemsDialog::writeAndClose);
+    connect(m_numberBox, &QLineEdit::textChanged, this, &SavedItemsDialog::updateSaveButton);
+    connect(m_descriptionBox, &QLineEdit::textChanged, this, &SavedItemsDialog::updateSaveButton);
+    connect(m_itemList, &QListWidget::itemSelectionChanged, this, &SavedItemsDialog::selectionChanged);
+    connect(m_itemList, &QListWidget::itemDoubleClicked, this, &SavedItemsDialog::watchSelectedItem);
+    connect(m_saveButton, &QPushButton::clicked, this, &SavedItemsDialog::saveTypedItem);
+    connect(m_removeButton, &QPushButton::clicked, this, &SavedItemsDialog::removeSelectedItem);
+    connect(m_watchButton, &QPushButton::clicked, this, &SavedItemsDialog::watchChosenItem);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SavedItemsDialog::close);
+    connect(m_closeButton, &QPushButton::clicked, this, &SavedItemsDialog::writeAndClose);
 }
 
 QLabel *SavedItemsDialog::addLabel(const QString &caption, double left, double width)
@@ -80,17 +83,20 @@ QLabel *SavedItemsDialog::addLabel(const QString &caption, double left, double w
     return label;
 }
 
-QLineEdit *SavedItemsDialog::addTextBox(const QString &tooltip, double left)
+QLineEdit *SavedItemsDialog::addTextBox(const char *name, const QString &tooltip, double left)
 {
     auto *box = new QLineEdit(m_frame);
+    box->setObjectName(name);
     box->setToolTip(tooltip);
     placeInTwips(box, left, 600, 1815, 285);
     return box;
 }
 
-QPushButton *SavedItemsDialog::addButton(const QString &caption, const QString &tooltip, double top)
+QPushButton *SavedItemsDialog::addButton(const char *name, const QString &caption, const QString &tooltip,
+                                         double top)
 {
     auto *button = new QPushButton(caption, m_frame);
+    button->setObjectName(name);
     button->setToolTip(tooltip);
     placeInTwips(button, 4080, top, 1000, 325);
     return button;
@@ -99,9 +105,9 @@ QPushButton *SavedItemsDialog::addButton(const QString &caption, const QString &
 QStringList SavedItemsDialog::entries() const
 {
     QStringList shown;
-    shown.reserve(itemList->count());
-    for (int row = 0; row < itemList->count(); ++row)
-        shown << itemList->item(row)->text();
+    shown.reserve(m_itemList->count());
+    for (int row = 0; row < m_itemList->count(); ++row)
+        shown << m_itemList->item(row)->text();
     return shown;
 }
 
@@ -114,18 +120,18 @@ void SavedItemsDialog::showFailure(const FileFailure &failure, const QString &co
 void SavedItemsDialog::start()
 {
     show();
-    saveButton->setEnabled(false);
-    removeButton->setEnabled(false);
-    watchButton->setEnabled(false);
-    closeButton->setDefault(true);
+    m_saveButton->setEnabled(false);
+    m_removeButton->setEnabled(false);
+    m_watchButton->setEnabled(false);
+    m_closeButton->setDefault(true);
 
     SavedItemsRead read = readSavedItems(m_readPath);
     sortEntries(read.entries);
-    itemList->addItems(read.entries);
+    m_itemList->addItems(read.entries);
     m_readEntries = read.entries;
     m_fileReadInPart = read.partial;
     tellReadFailure(read);
-    descriptionBox->setFocus();
+    m_descriptionBox->setFocus();
 }
 
 void SavedItemsDialog::tellReadFailure(const SavedItemsRead &read)
@@ -146,34 +152,34 @@ void SavedItemsDialog::tellReadFailure(const SavedItemsRead &read)
 
 void SavedItemsDialog::updateSaveButton()
 {
-    const bool typed = !numberBox->text().isEmpty() || !descriptionBox->text().isEmpty();
-    saveButton->setEnabled(typed);
-    (typed ? saveButton : closeButton)->setDefault(true);
+    const bool typed = !m_numberBox->text().isEmpty() || !m_descriptionBox->text().isEmpty();
+    m_saveButton->setEnabled(typed);
+    (typed ? m_saveButton : m_closeButton)->setDefault(true);
 }
 
 void SavedItemsDialog::setItemNumber(const QString &itemNumber)
 {
-    numberBox->setText(itemNumber);
+    m_numberBox->setText(itemNumber);
 }
 
 void SavedItemsDialog::saveTypedItem()
 {
     // A full list takes no more; the typed text stays in the boxes.
-    if (itemList->count() >= kMaxSavedItems)
+    if (m_itemList->count() >= kMaxSavedItems)
         return;
-    const QString entry = composeEntry(numberBox->text(), descriptionBox->text());
+    const QString entry = composeEntry(m_numberBox->text(), m_descriptionBox->text());
     const int row =
-        sortedInsertPosition(itemList->count(), [this](int at) { return itemList->item(at)->text(); }, entry);
-    itemList->insertItem(row, entry);
-    numberBox->clear();
-    descriptionBox->clear();
+        sortedInsertPosition(m_itemList->count(), [this](int at) { return m_itemList->item(at)->text(); }, entry);
+    m_itemList->insertItem(row, entry);
+    m_numberBox->clear();
+    m_descriptionBox->clear();
 }
 
 void SavedItemsDialog::selectionChanged()
 {
-    const QList<QListWidgetItem *> selected = itemList->selectedItems();
-    removeButton->setEnabled(!selected.isEmpty());
-    watchButton->setEnabled(!selected.isEmpty());
+    const QList<QListWidgetItem *> selected = m_itemList->selectedItems();
+    m_removeButton->setEnabled(!selected.isEmpty());
+    m_watchButton->setEnabled(!selected.isEmpty());
     if (!selected.isEmpty())
         m_lastSelectedNumber = itemNumberOfEntry(selected.first()->text());
 }
@@ -185,30 +191,30 @@ void SavedItemsDialog::watchSelectedItem()
 
 void SavedItemsDialog::watchChosenItem()
 {
-    if (!itemList->selectedItems().isEmpty()) {
+    if (!m_itemList->selectedItems().isEmpty()) {
         watchSelectedItem();
         return;
     }
     m_messages.show(this, QStringLiteral("Select An Item To Watch!"), QStringLiteral("Nothing Selected"),
                     MessageDialog::Icon::None);
-    itemList->setCurrentRow(-1);
+    m_itemList->setCurrentRow(-1);
 }
 
 void SavedItemsDialog::removeSelectedItem()
 {
-    removeButton->setEnabled(false);
-    const QList<QListWidgetItem *> selected = itemList->selectedItems();
+    m_removeButton->setEnabled(false);
+    const QList<QListWidgetItem *> selected = m_itemList->selectedItems();
     if (selected.isEmpty()) {
         m_messages.show(this, QStringLiteral("Select An Item To Remove!"), QStringLiteral("Nothing Selected"),
                         MessageDialog::Icon::None);
-        itemList->setCurrentRow(-1);
+        m_itemList->setCurrentRow(-1);
         return;
     }
     // Removing leaves nothing selected without counting as a change of the
     // selection: Watch stays enabled and then tells the user to select one.
-    const QSignalBlocker quiet(itemList);
-    delete itemList->takeItem(itemList->row(selected.first()));
-    itemList->setCurrentRow(-1);
+    const QSignalBlocker quiet(m_itemList);
+    delete m_itemList->takeItem(m_itemList->row(selected.first()));
+    m_itemList->setCurrentRow(-1);
 }
 
 void SavedItemsDialog::writeAndClose()
@@ -241,7 +247,7 @@ void SavedItemsDialog::writeChanges()
 
 void SavedItemsDialog::reject()
 {
-    cancelButton->click();
+    m_cancelButton->click();
 }
 
 void SavedItemsDialog::closeEvent(QCloseEvent *event)

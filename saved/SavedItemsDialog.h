@@ -31,19 +31,6 @@ public:
     void setItemNumber(const QString &itemNumber);
     // Goes without its closing steps, so nothing is written: the program has ended.
     void discard();
-    // "&Remove": the selected entry goes; with none selected the user is told to select one.
-    void removeSelectedItem();
-
-    QStringList entries() const;
-
-    QLineEdit *numberBox = nullptr;
-    QLineEdit *descriptionBox = nullptr;
-    QListWidget *itemList = nullptr;
-    QPushButton *saveButton = nullptr;
-    QPushButton *removeButton = nullptr;
-    QPushButton *watchButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-    QPushButton *closeButton = nullptr;
 
 signals:
     void watchRequested(const QString &itemNumber);
@@ -57,13 +44,16 @@ protected:
 private:
     void setupControls();
     QLabel *addLabel(const QString &caption, double left, double width);
-    QLineEdit *addTextBox(const QString &tooltip, double left);
-    QPushButton *addButton(const QString &caption, const QString &tooltip, double top);
+    QLineEdit *addTextBox(const char *name, const QString &tooltip, double left);
+    QPushButton *addButton(const char *name, const QString &caption, const QString &tooltip, double top);
+    QStringList entries() const;
     void updateSaveButton();
     void saveTypedItem();
     void selectionChanged();
     void watchSelectedItem();
     void watchChosenItem();
+    // "&Remove": the selected entry goes; with none selected the user is told to select one.
+    void removeSelectedItem();
     void writeAndClose();
     void writeChanges();
     void tellReadFailure(const SavedItemsRead &read);
@@ -73,6 +63,14 @@ private:
     QString m_savePath;
     MessageDialog &m_messages;
     QGroupBox *m_frame = nullptr;
+    QLineEdit *m_numberBox = nullptr;
+    QLineEdit *m_descriptionBox = nullptr;
+    QListWidget *m_itemList = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QPushButton *m_watchButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
     // The item number of the entry selected last; it outlives the entry's removal.
     QString m_lastSelectedNumber;
     // The list as read, in list order.

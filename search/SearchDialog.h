@@ -21,22 +21,6 @@ class SearchDialog final : public QDialog
 public:
     explicit SearchDialog(const SiteConfig &site);
 
-    void search();
-    SearchFields fields() const;
-
-    QLineEdit *titleBox = nullptr;
-    QComboBox *wordCombinationBox = nullptr;
-    QLineEdit *excludedWordsBox = nullptr;
-    QComboBox *categoryBox = nullptr;
-    QComboBox *countryBox = nullptr;
-    QLineEdit *lowestPriceBox = nullptr;
-    QLineEdit *highestPriceBox = nullptr;
-    QComboBox *sortOrderBox = nullptr;
-    QComboBox *resultViewBox = nullptr;
-    QComboBox *currencyBox = nullptr;
-    QPushButton *searchButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-
 signals:
     void searchRequested(const QString &address);
 
@@ -47,10 +31,24 @@ private:
     void setupFields();
     void setupButtons();
     QLabel *addLabel(QWidget *parent, const QString &caption, double left, double top, double width);
-    QLineEdit *addTextBox(double left, double top, double width);
-    QComboBox *addChoiceBox(QWidget *parent, const QStringList &entries, const QString &text, double left,
-                            double top, double width);
+    QLineEdit *addTextBox(const char *name, double left, double top, double width);
+    QComboBox *addChoiceBox(QWidget *parent, const char *name, const QStringList &entries, const QString &text,
+                            double left, double top, double width);
+    SearchFields fields() const;
+    void search();
 
     SiteConfig m_site;
     QGroupBox *m_frame = nullptr;
+    QLineEdit *m_titleBox = nullptr;
+    QComboBox *m_wordCombinationBox = nullptr;
+    QLineEdit *m_excludedWordsBox = nullptr;
+    QComboBox *m_categoryBox = nullptr;
+    QComboBox *m_countryBox = nullptr;
+    QLineEdit *m_lowestPriceBox = nullptr;
+    QLineEdit *m_highestPriceBox = nullptr;
+    QComboBox *m_sortOrderBox = nullptr;
+    QComboBox *m_resultViewBox = nullptr;
+    QComboBox *m_currencyBox = nullptr;
+    QPushButton *m_searchButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "about/core/SysInfoTool.h"
 
-#include "about/core/GetKeyValue.h"
+#include "about/core/RegistryText.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Registry.h"
 
@@ -8,14 +8,14 @@
 
 QString sysInfoToolPath(Registry &registry)
 {
-    QString path;
-    if (GetKeyValue(registry, Registry::LocalMachine, sysInfoToolKey(), sysInfoToolValue(), path))
-        return path;
+    if (const auto path = readRegistryText(registry, Registry::LocalMachine, sysInfoToolKey(), sysInfoToolValue()))
+        return *path;
 
-    QString folder;
-    if (!GetKeyValue(registry, Registry::LocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                     QStringLiteral("MSINFO"), folder))
+    const auto folder = readRegistryText(registry, Registry::LocalMachine,
+                                         QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                                         QStringLiteral("MSINFO"));
+    if (!folder)
         return {};
-    const QString tool = programFilePath(folder, QStringLiteral("MSINFO32.EXE"));
+    const QString tool = programFilePath(*folder, QStringLiteral("MSINFO32.EXE"));
     return QFileInfo(tool).isFile() ? tool : QString();
 }

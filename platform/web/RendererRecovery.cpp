@@ -8,7 +8,7 @@ RendererRecovery::RendererRecovery(QWebEngineView *view)
 {
     m_clock.start();
     m_wait.setSingleShot(true);
-    connect(&m_wait, &QTimer::timeout, this, &RendererRecovery::reload);
+    connect(&m_wait, &QTimer::timeout, this, &RendererRecovery::askForReload);
     QWebEnginePage *page = view->page();
     connect(page, &QWebEnginePage::renderProcessTerminated, this, &RendererRecovery::renderProcessTerminated);
     connect(page, &QWebEnginePage::loadStarted, this, &RendererRecovery::loadStarted);
@@ -34,7 +34,7 @@ void RendererRecovery::renderProcessTerminated(QWebEnginePage::RenderProcessTerm
     emit rendererLost();
 }
 
-void RendererRecovery::reload()
+void RendererRecovery::askForReload()
 {
     // A load still under way when its renderer died goes on without a new
     // start; the reload is what brings a new renderer.

@@ -35,7 +35,7 @@ signals:
 
 private:
     void renderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
-    void reload();
+    void askForReload();
     void loadStarted();
     void loadFinished(bool ok);
 

@@ -1,5 +1,5 @@
 #include "FakeRegistry.h"
-#include "about/core/GetKeyValue.h"
+#include "about/core/RegistryText.h"
 #include "about/core/SysInfoTool.h"
 #include "platform/core/DataLocation.h"
 #include "platform/core/PortableRegistry.h"
@@ -14,19 +14,15 @@ namespace {
 
 const QString kKey = "SOFTWARE\\Test";
 
-// The value of this type stored and read back, or "(false)" when GetKeyValue said it could not read it.
+// The value of this type stored and read back, or "(none)" when it could not be read.
 QString readBack(quint32 type, const QByteArray &data, const QString &name = "Name", const QString &key = kKey)
 {
     FakeRegistry registry;
     registry.setValue(kKey, "Name", type, data);
-    QString value = "as it came";
-    const bool ok = GetKeyValue(registry, Registry::LocalMachine, key, name, value);
+    const auto value = readRegistryText(registry, Registry::LocalMachine, key, name);
     EXPECT_TRUE(registry.openKeys.isEmpty()) << "a key was left open";
     EXPECT_EQ(registry.accessAsked.last(), 0x20019u) << "more than read access (KEY_READ) asked for";
-    if (!ok) {
-        EXPECT_EQ(value, "");
-    }
-    return ok ? value : "(false)";
+    return value.value_or("(none)");
 }
 
 QString writeFile(const QString &path, const QByteArray &content, bool executable = false)
@@ -42,16 +38,16 @@ QString writeFile(const QString &path, const QByteArray &content, bool executabl
 
 } // namespace
 
-TEST(GetKeyValue, MissingValuesAreNotReadTextsFit1024BytesLosingOnlyTheLastZeroAndNumbersAreDecimal)
+TEST(RegistryText, MissingValuesAreNotReadTextsFit1024BytesLosingOnlyTheLastZeroAndNumbersAreDecimal)
 {
-    EXPECT_EQ(readBack(Registry::TextType, "x", "Other"), "(false)");
-    EXPECT_EQ(readBack(Registry::TextType, "x", "Name", "SOFTWARE\\Other"), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, "x", "Other"), "(none)");
+    EXPECT_EQ(readBack(Registry::TextType, "x", "Name", "SOFTWARE\\Other"), "(none)");
     EXPECT_EQ(readBack(Registry::TextType, QByteArray(1023, 'a') + '\0'), QString(1023, 'a'));
-    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1024, 'b') + '\0'), "(false)");
+    EXPECT_EQ(readBack(Registry::TextType, QByteArray(1024, 'b') + '\0'), "(none)");
     EXPECT_EQ(readBack(Registry::TextType, QByteArray("ab\0\0", 4)), QString("ab") + QChar(0));
     // Little-endian, unsigned, with high bits in a low byte: 0x8000058A.
     EXPECT_EQ(readBack(Registry::NumberType, QByteArray("\x8a\x05\0\x80", 4)), "2147485066");
-    EXPECT_EQ(readBack(3, QByteArray("\x01\x02", 2)), "as it came");
+    EXPECT_EQ(readBack(3, QByteArray("\x01\x02", 2)), "");
 }
 
 TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCaseAndFindsASystemInformationProgram)
@@ -67,9 +63,8 @@ TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCaseAndFin
     writeFile(dir.filePath("registry.ini"), "[hkey_local_machine\\software\\microsoft\\shared tools\\msinfo]\n"
                                             "Path=/opt/a, b\nLong=" + QByteArray(1024, 'x') + "\n");
     EXPECT_EQ(sysInfoToolPath(registry), "/opt/a, b");
-    QString value;
-    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, sysInfoToolKey(), "Long", value));
-    EXPECT_FALSE(GetKeyValue(registry, Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH", value));
+    EXPECT_FALSE(readRegistryText(registry, Registry::LocalMachine, sysInfoToolKey(), "Long"));
+    EXPECT_FALSE(readRegistryText(registry, Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH"));
 }
 
 TEST(DataLocation, DecidesWhereEachFileIsReadAndSaved)

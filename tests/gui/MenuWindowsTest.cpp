@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "WidgetNamed.h"
 
 #include "about/AboutDialog.h"
 #include "app/WatchedItemsWindow.h"
@@ -72,8 +73,8 @@ private slots:
         AboutDialog *box = openWindows<AboutDialog>()[0];
         for (bool starts : {true, false}) {
             f.shell.works = starts;
-            for (QPushButton *button : {box->mailingListButton, box->makerButton, box->systemInfoButton})
-                QTest::mouseClick(button, Qt::LeftButton);
+            for (const char *button : {"mailingListButton", "makerButton", "systemInfoButton"})
+                QTest::mouseClick(widgetNamed<QPushButton>(box, button), Qt::LeftButton);
         }
         const QString maker = f.window->site().makerSite;
         const QStringList clicks = {"open " + maker + "/Pages/ListBot.html", "open " + maker, "start /opt/msinfo"};
@@ -88,16 +89,16 @@ private slots:
         QPointer<SearchDialog> d = new SearchDialog(SiteConfig());
         QSignalSpy sent(d.data(), &SearchDialog::searchRequested);
         d->show();
-        d->titleBox->setText("red car");
-        d->wordCombinationBox->setCurrentText("Exact Phrase");
-        d->excludedWordsBox->setText("toy");
-        d->categoryBox->setCurrentText("Stamps");
-        d->currencyBox->setCurrentText("Pound Sterling");
-        d->lowestPriceBox->setText("5");
-        d->highestPriceBox->setText("9");
-        d->sortOrderBox->setCurrentText("Highest prices first");
-        d->resultViewBox->setCurrentText("Gallery items only");
-        QTest::mouseClick(d->searchButton, Qt::LeftButton);
+        widgetNamed<QLineEdit>(d, "titleBox")->setText("red car");
+        widgetNamed<QComboBox>(d, "wordCombinationBox")->setCurrentText("Exact Phrase");
+        widgetNamed<QLineEdit>(d, "excludedWordsBox")->setText("toy");
+        widgetNamed<QComboBox>(d, "categoryBox")->setCurrentText("Stamps");
+        widgetNamed<QComboBox>(d, "currencyBox")->setCurrentText("Pound Sterling");
+        widgetNamed<QLineEdit>(d, "lowestPriceBox")->setText("5");
+        widgetNamed<QLineEdit>(d, "highestPriceBox")->setText("9");
+        widgetNamed<QComboBox>(d, "sortOrderBox")->setCurrentText("Highest prices first");
+        widgetNamed<QComboBox>(d, "resultViewBox")->setCurrentText("Gallery items only");
+        QTest::mouseClick(widgetNamed<QPushButton>(d, "searchButton"), Qt::LeftButton);
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent[0][0].toString(),
                  "http://search.ebay.com/search/search.dll?MfcISAPICommand=GetResult&query=red car+-%28toy%29"
@@ -114,13 +115,15 @@ private slots:
         QSignalSpy sent(d.data(), &SearchDialog::searchRequested);
         d->show();
         QVERIFY(QTest::qWaitForWindowActive(d.data()));
-        for (QComboBox *box : {d->categoryBox, d->countryBox}) {
+        for (const char *name : {"categoryBox", "countryBox"}) {
+            auto *box = widgetNamed<QComboBox>(d, name);
             box->setFocus(Qt::TabFocusReason);
             box->lineEdit()->clear();
-            QTest::keyClicks(box, box == d->categoryBox ? "stamps" : "united states");
+            QTest::keyClicks(box, box->objectName() == "categoryBox" ? "stamps" : "united states");
         }
-        d->resultViewBox->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(d->resultViewBox, Qt::Key_Return);
+        auto *resultViewBox = widgetNamed<QComboBox>(d, "resultViewBox");
+        resultViewBox->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(resultViewBox, Qt::Key_Return);
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent[0][0].toString(),
                  "http://search.ebay.co.uk/search/search.dll?MfcISAPICommand=GetResult&query=&query2=&search_option=1"

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "WidgetNamed.h"
 
 #include "platform/TabStrip.h"
 #include "saved/SavedItemsDialog.h"
@@ -40,6 +41,7 @@ struct Saved
         dialog->start();
         return dialog;
     }
+    void closeMe() { widgetNamed<QPushButton>(dialog, "closeButton")->click(); }
 
     QTemporaryDir folder;
     QString path = folder.filePath("index.dat");
@@ -50,9 +52,10 @@ struct Saved
 // Typed into both boxes and entered with Enter in the description box.
 void add(SavedItemsDialog *dialog, const QString &number, const QString &description)
 {
-    dialog->numberBox->setText(number);
-    dialog->descriptionBox->setText(description);
-    QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
+    widgetNamed<QLineEdit>(dialog, "numberBox")->setText(number);
+    auto *descriptionBox = widgetNamed<QLineEdit>(dialog, "descriptionBox");
+    descriptionBox->setText(description);
+    QTest::keyClick(descriptionBox, Qt::Key_Return);
 }
 
 } // namespace
@@ -69,33 +72,39 @@ private slots:
         Saved s;
         const QString savePath = s.folder.filePath("data/Gavrin/index.dat");
         SavedItemsDialog *dialog = s.open(savePath);
+        auto *list = widgetNamed<QListWidget>(dialog, "itemList");
+        auto *watch = widgetNamed<QPushButton>(dialog, "watchButton");
+        auto *remove = widgetNamed<QPushButton>(dialog, "removeButton");
         QSignalSpy watched(dialog, &SavedItemsDialog::watchRequested);
-        dialog->itemList->setCurrentRow(0);
-        dialog->watchButton->click();
+        list->setCurrentRow(0);
+        watch->click();
         // A double click is a click, then the double click, on the second row.
-        const QPoint secondRow = dialog->itemList->visualItemRect(dialog->itemList->item(1)).center();
-        QTest::mouseClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
-        QTest::mouseDClick(dialog->itemList->viewport(), Qt::LeftButton, {}, secondRow);
+        const QPoint secondRow = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondRow);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, secondRow);
         QCOMPARE(QList<QVariantList>(watched), (QList<QVariantList>{{"12345"}, {"987654321"}}));
 
         // Typed text makes Save the default button; each entry goes to its sorted place. Removing the
-        // selected entry, the second row, leaves Watch enabled, with nothing to watch.
+        // selected entry, the second row, leaves Watch enabled, with nothing to watch, and Remove
+        // disabled: pressed all the same, it asks for an entry.
         add(dialog, "10000", "Lamp");
         add(dialog, "42", "");
-        dialog->removeButton->click();
-        dialog->watchButton->click();
-        dialog->removeSelectedItem();
+        remove->click();
+        watch->click();
+        QVERIFY(!remove->isEnabled());
+        remove->setEnabled(true);
+        remove->click();
         QCOMPARE(watched.size(), 2);
         QCOMPARE(s.messages.shown, QStringList({"Select An Item To Watch!", "Select An Item To Remove!"}));
 
         // Both boxes empty: Enter presses "Close Me".
-        QTest::keyClick(dialog->descriptionBox, Qt::Key_Return);
+        QTest::keyClick(widgetNamed<QLineEdit>(dialog, "descriptionBox"), Qt::Key_Return);
         QCOMPARE(stateOf(savePath), QByteArray("10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
         QCOMPARE(stateOf(s.path), kTwoItems);
 
         // Esc presses Cancel, which drops every change.
         add(s.open(savePath), "1", "a");
-        QTest::keyClick(s.dialog->itemList, Qt::Key_Escape);
+        QTest::keyClick(widgetNamed<QListWidget>(s.dialog, "itemList"), Qt::Key_Escape);
         QVERIFY(!s.dialog->isVisible());
         QCOMPARE(stateOf(savePath), QByteArray("10000     Lamp\r\n12345     Blue vase\r\n42     \r\n"));
     }
@@ -111,7 +120,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit room{10, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &room);
-        s.dialog->closeButton->click();
+        s.closeMe();
         setrlimit(RLIMIT_FSIZE, &old);
         QCOMPARE(s.messages.shown.value(0), QString::number(QFileDevice::WriteError) + " " + qt_error_string(EFBIG));
         QCOMPARE(stateOf(s.path), kTwoItems);
@@ -119,7 +128,7 @@ private slots:
 
         QVERIFY(QFile::remove(s.path));
         add(s.open(), "7", "");
-        s.dialog->closeButton->click();
+        s.closeMe();
         QCOMPARE(s.messages.shown.size(), 2);
         QCOMPARE(stateOf(s.path), QByteArray("7     \r\n"));
     }
@@ -132,14 +141,14 @@ private slots:
         s.open();
         const QByteArray three("12345     Blue vase\r\n555     Teapot\r\n987654321     Old clock\r\n");
         QVERIFY(!writeSavedItems(s.path, decodeSavedItems(three)));
-        s.dialog->closeButton->click();
+        s.closeMe();
         QCOMPARE(stateOf(s.path), three);
 
-        s.open()->itemList->setCurrentRow(0);
-        s.dialog->removeButton->click();
+        widgetNamed<QListWidget>(s.open(), "itemList")->setCurrentRow(0);
+        widgetNamed<QPushButton>(s.dialog, "removeButton")->click();
         add(s.dialog, "42", "Lamp");
         QVERIFY(!writeSavedItems(s.path, decodeSavedItems(three + "777     Chair\r\n")));
-        s.dialog->closeButton->click();
+        s.closeMe();
         QCOMPARE(stateOf(s.path),
                  QByteArray("42     Lamp\r\n555     Teapot\r\n777     Chair\r\n987654321     Old clock\r\n"));
     }
@@ -169,7 +178,7 @@ private slots:
                 QVERIFY(QFile::remove(s.path) && QFile::link(kind, s.path));
             const QByteArray before = stateOf(s.path);
             add(s.open(), "1", "a");
-            s.dialog->closeButton->click();
+            s.closeMe();
             QCOMPARE(s.messages.shown.size(), 1);
             QCOMPARE(s.messages.shown[0], message);
             // Nor does the file layer replace what is no regular file.
@@ -230,12 +239,13 @@ private slots:
         f.window->saveCurrentAction()->trigger();
         SavedItemsDialog *dialog = f.window->savedItemsDialog();
         QVERIFY(dialog);
-        QCOMPARE(dialog->numberBox->text(), QString("222"));
+        auto *numberBox = widgetNamed<QLineEdit>(dialog, "numberBox");
+        QCOMPARE(numberBox->text(), QString("222"));
         f.window->tabs()->setCurrent(3);
         f.window->saveCurrentItem();
         f.window->openSavedAction()->trigger();
         QCOMPARE(f.window->savedItemsDialog(), dialog);
-        QCOMPARE(dialog->numberBox->text(), QString("222"));
+        QCOMPARE(numberBox->text(), QString("222"));
     }
 };
 

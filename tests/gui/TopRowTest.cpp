@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QtTest>
 
@@ -41,6 +43,19 @@ private slots:
                     QVERIFY2(other == control || !other->geometry().intersects(at), (name + " overlaps another").constData());
             }
         }
+    }
+
+    // The tab bar would take "&" for an access key and hide it; a header shows it as written, in the
+    // typed item number and in a value read from the page. The accessible name is the text shown.
+    void ampersandsOnAHeaderAreShownAsWritten()
+    {
+        MainWindowFixture f({"1&2"});
+        emit f.view(0)->elementChosen("R&D");
+        emit f.view(0)->elementRead(0, true, "R & D");
+        emit f.view(0)->timeLeftRead(true, QDateTime::currentDateTimeUtc().addSecs(-3).toString(Qt::ISODate));
+        f.window->updateReloadStatus();
+        QAccessibleInterface *header = QAccessible::queryAccessibleInterface(f.window->tabs()->tabBar())->child(0);
+        QCOMPARE(header->text(QAccessible::Name), QString("Item 1&2 \u00b7 Ended: R & D"));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "about/core/GetKeyValue.h"
+#include "about/core/RegistryText.h"
 
 #include "platform/core/Registry.h"
 
@@ -18,34 +18,29 @@ QString numberText(const QByteArray &bytes)
 
 } // namespace
 
-bool GetKeyValue(Registry &registry, quint32 KeyRoot, const QString &Keyname, const QString &SubKeyRef,
-                 QString &KeyVal)
+std::optional<QString> readRegistryText(Registry &registry, quint32 root, const QString &keyPath,
+                                        const QString &valueName)
 {
     // Reading needs no more: asking for write rights as well would fail for
     // every user who may not change the local-machine keys.
     Registry::Key key = 0;
-    if (registry.openKey(KeyRoot, Keyname, Registry::ReadAccess, &key) != Registry::Success) {
-        KeyVal.clear();
-        return false;
-    }
+    if (registry.openKey(root, keyPath, Registry::ReadAccess, &key) != Registry::Success)
+        return std::nullopt;
 
     QByteArray buffer(kBufferSize, '\0');
     quint32 size = kBufferSize;
     quint32 type = 0;
-    if (registry.queryValue(key, SubKeyRef, &type, buffer.data(), &size) != Registry::Success) {
-        KeyVal.clear();
-        registry.closeKey(key);
-        return false;
-    }
+    const long read = registry.queryValue(key, valueName, &type, buffer.data(), &size);
+    registry.closeKey(key);
+    if (read != Registry::Success)
+        return std::nullopt;
 
     const int stored = int(qMin(size, kBufferSize));
     const int kept = stored > 0 && buffer.at(stored - 1) == '\0' ? stored - 1 : stored;
     const QByteArray bytes = buffer.left(kept);
     if (type == Registry::TextType)
-        KeyVal = QString::fromLocal8Bit(bytes);
-    else if (type == Registry::NumberType)
-        KeyVal = numberText(bytes);
-
-    registry.closeKey(key);
-    return true;
+        return QString::fromLocal8Bit(bytes);
+    if (type == Registry::NumberType)
+        return numberText(bytes);
+    return QString();
 }
