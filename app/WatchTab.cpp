@@ -12,11 +12,19 @@
 #include "platform/TabStrip.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
+#include <QTimer>
 
 namespace {
 
 // The tooltip has room for the last few changes of each followed element.
 constexpr int kChangesInToolTip = 3;
+
+// Where in its spread a timed reload's wait falls.
+double randomDraw()
+{
+    return QRandomGenerator::global()->bounded(2.0) - 1.0;
+}
 
 } // namespace
 
@@ -27,11 +35,14 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_tabs(tabs)
     , m_view(view)
     , m_reloadTimer(new IntervalTimer(this))
+    , m_quietTimer(new QTimer(this))
     , m_site(site)
     , m_notifier(notifier)
 {
     m_tabs->setCaption(m_index, availableCaption());
-    connect(m_reloadTimer, &IntervalTimer::timeout, this, [this] { reloadOnTimer(m_reloadTimer->interval()); });
+    connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
+    m_quietTimer->setSingleShot(true);
+    connect(m_quietTimer, &QTimer::timeout, this, &WatchTab::tellHeld);
 
     m_view->setElementAlertsEnabled(true);
     connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
@@ -40,7 +51,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     });
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
     connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
-    connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
+    connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopFollowing);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
     connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
@@ -76,6 +87,7 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
     m_periodMs = periodMs;
     if (m_end) {
         planReloads(QDateTime::currentDateTime());
+        tell();
         return;
     }
     m_reloadTimer->setEnabled(false);
@@ -88,8 +100,10 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 void WatchTab::setEndingSoonLead(int minutes)
 {
     m_leadMinutes = minutes;
-    if (m_end)
+    if (m_end) {
         planReloads(QDateTime::currentDateTime());
+        tell();
+    }
 }
 
 void WatchTab::stopReloading()
@@ -106,18 +120,33 @@ void WatchTab::reloadOnTimer(int periodMs)
     m_view->reloadOnTimer(reload);
 }
 
+void WatchTab::reloadByCountdown(int periodMs)
+{
+    if (!m_end || QDateTime::currentDateTime() < *m_end)
+        reloadOnTimer(periodMs);
+}
+
+void WatchTab::reloadByOwnTimer()
+{
+    const int periodMs = m_reloadTimer->interval();
+    reloadOnTimer(periodMs);
+    const std::optional<int> next =
+        waitAfterTimedReload(m_phase, m_end, QDateTime::currentDateTime(), periodMs, randomDraw());
+    if (!next)
+        m_reloadTimer->setEnabled(false);
+    else if (periodMs > 0)
+        m_reloadTimer->setFirstWait(*next);
+}
+
 void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now)
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
-    const QString finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
-    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, finalValue, now);
+    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, m_finalValue, now);
     if (m_phase == EndPhase::Ended) {
         status.tooltip = end.tooltip;
     } else if (m_itemNumber) {
-        const ReloadTimerState timer{m_reloadTimer->isEnabled(), m_reloadTimer->interval(),
-                                     m_reloadTimer->remainingTime()};
-        status = reloadStatus(timer, countdownRunning, countdownText, health, now);
+        status = timedStatus(countdownRunning, countdownText, health, now);
         if (!end.tooltip.isEmpty())
             status.tooltip.prepend(end.tooltip + QLatin1Char('\n'));
     } else {
@@ -136,11 +165,19 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     m_tabs->setTabOffSite(m_index, !onSite);
 }
 
-WatchSummary WatchTab::summary(const QDateTime &now) const
+ReloadStatus WatchTab::timedStatus(bool countdownRunning, const QString &countdownText, const PageHealth &health,
+                                   const QDateTime &now) const
+{
+    const ReloadTimerState timer{m_reloadTimer->isEnabled(), m_reloadTimer->interval(), m_reloadTimer->remainingTime()};
+    return reloadStatus(timer, countdownRunning, countdownText, health, now);
+}
+
+WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, const QString &countdownText) const
 {
     const PageHealth health = m_view->health();
+    const bool reloads = timedStatus(countdownRunning, countdownText, health, now).reloads;
     WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
-                         watchStatus(health, m_phase == EndPhase::Ended, m_changed), m_changed,
+                         watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed), m_changed,
                          m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute, {}};
     for (const FollowedElement &followed : m_followed) {
         summary.values << followed.history.lastValue();
@@ -152,11 +189,26 @@ WatchSummary WatchTab::summary(const QDateTime &now) const
     return summary;
 }
 
-void WatchTab::restoreElements(const QStringList &followed, const QString &timeLeft)
+void WatchTab::restore(const WatchedItem &item)
 {
-    m_view->restoreElements(followed, timeLeft);
-    for (int i = 0; i < followed.size(); ++i)
-        m_followed.append({std::nullopt, {}});
+    m_view->restoreElements(item.followed, item.timeLeft);
+    for (int i = 0; i < item.followed.size(); ++i)
+        m_followed.append({std::nullopt, ChangeHistory(item.histories.value(i))});
+    m_end = item.end;
+    if (item.ended) {
+        m_phase = EndPhase::Ended;
+        m_finalValue = item.finalValue;
+        m_reloadTimer->setEnabled(false);
+    }
+}
+
+WatchedItem WatchTab::keptItem() const
+{
+    WatchedItem item{m_index, itemNumber(), m_periodMs, m_view->followedElements(), m_view->timeLeftElement(),
+                     m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
+    for (const FollowedElement &followed : m_followed)
+        item.histories << followed.history.entries();
+    return item;
 }
 
 void WatchTab::elementRead(int element, bool found, const QString &text)
@@ -170,14 +222,34 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
     if (!followed.watch) {
         if (found)
             followed.watch.emplace(text);
-        return;
+    } else if (const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt)) {
+        markUnlessInFront();
+        m_changed = m_tabs->current() != m_index;
+        m_notice.elementChanged(element, *change);
     }
-    const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt);
-    if (!change)
+    // The reads of one load come in the order chosen, the time left's last:
+    // the last of them tells what the load brought.
+    if (element == m_followed.size() - 1 && m_view->timeLeftElement().isEmpty())
+        tell();
+}
+
+void WatchTab::tell()
+{
+    if (m_notice.isEmpty())
         return;
-    markUnlessInFront();
-    m_changed = m_tabs->current() != m_index;
-    m_notifier->notify(QStringLiteral("Gavrin"), alertMessage(pageName(), *change), m_index);
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 waitMs = now.msecsTo(m_notice.dueAt(now));
+    if (waitMs <= 0)
+        tellHeld();
+    else if (!m_quietTimer->isActive())
+        m_quietTimer->start(int(waitMs));
+}
+
+void WatchTab::tellHeld()
+{
+    m_quietTimer->stop();
+    if (!m_notice.isEmpty())
+        m_notifier->notify(QStringLiteral("Gavrin"), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
 }
 
 QString WatchTab::pageName() const
@@ -188,12 +260,18 @@ QString WatchTab::pageName() const
 
 void WatchTab::timeLeftRead(bool found, const QString &text)
 {
-    if (!m_itemNumber || m_phase == EndPhase::Ended)
+    if (!m_itemNumber)
         return;
     const QDateTime now = QDateTime::currentDateTime();
     // A text that cannot be read leaves the end known before, if any: an
     // ended auction's page often shows no time left at all.
     const AuctionEnd read = found ? auctionEnd(text, now) : AuctionEnd{};
+    // An ended auction stays ended unless its page shows an end still to come.
+    if (m_phase == EndPhase::Ended) {
+        if (!read.end || *read.end <= now)
+            return;
+        m_phase = EndPhase::Normal;
+    }
     if (read.end)
         m_end = read.end;
     m_timeLeftProblem = read.end ? QString()
@@ -202,17 +280,19 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     m_lastRead = now;
     if (m_end)
         planReloads(now);
+    tell();
 }
 
 void WatchTab::planReloads(const QDateTime &now)
 {
-    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase});
-    m_phase = plan.phase;
-    if (plan.notifyEndingSoon) {
-        m_notifier->notify(QStringLiteral("Gavrin"),
-                           QStringLiteral("%1: ending soon, %2 left").arg(pageName(), timeLeftText(now, *m_end)),
-                           m_index);
+    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase, randomDraw()});
+    if (plan.notifyEndingSoon)
+        m_notice.endingSoon(timeLeftText(now, *m_end));
+    if (plan.phase == EndPhase::Ended && m_phase != EndPhase::Ended) {
+        m_finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
+        m_notice.ended(m_finalValue);
     }
+    m_phase = plan.phase;
     if (plan.phase == EndPhase::Ended) {
         // What the page of an ended auction shows in place of the time left is no problem.
         m_timeLeftProblem.clear();
@@ -223,8 +303,8 @@ void WatchTab::planReloads(const QDateTime &now)
     // more, and a held reload is tried again at the pace it had.
     if (plan.phase == EndPhase::Normal)
         m_reloadTimer->setInterval(m_periodMs);
-    else if (plan.phase != EndPhase::AfterEnd && plan.waitMs)
-        m_reloadTimer->setInterval(*plan.waitMs);
+    else if (plan.paceMs)
+        m_reloadTimer->setInterval(*plan.paceMs);
     m_reloadTimer->setEnabled(true);
     if (plan.waitMs)
         m_reloadTimer->setFirstWait(*plan.waitMs);
@@ -237,6 +317,7 @@ void WatchTab::forgetEnd()
     m_timeLeftProblem.clear();
     m_lastRead = QDateTime();
     m_phase = EndPhase::Normal;
+    m_finalValue.clear();
 }
 
 void WatchTab::stopAlert()
@@ -245,6 +326,22 @@ void WatchTab::stopAlert()
     m_followed.clear();
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
+    m_notice.clear();
+    m_quietTimer->stop();
+}
+
+void WatchTab::stopFollowing(int element)
+{
+    if (element < 0 || element >= m_followed.size()) {
+        stopAlert();
+        return;
+    }
+    m_followed.removeAt(element);
+    m_notice.elementDropped(element);
+    if (m_followed.isEmpty()) {
+        m_changed = false;
+        m_tabs->setTabMarked(m_index, false);
+    }
 }
 
 void WatchTab::markUnlessInFront()

@@ -34,14 +34,14 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
         const int left = qMin(tab.remainingMs, tab.periodMs);
         return {QStringLiteral("Reloads every %1; next in %2")
                     .arg(period(tab.periodMs / 1000), duration(wholeSecondsLeft(left))),
-                double(left) / tab.periodMs};
+                double(left) / tab.periodMs, HealthTone::Fine, true};
     }
     bool isNumber = false;
     const int count = countdownText.toInt(&isNumber);
     const int full = countdownStart().toInt();
     if (countdownRunning && isNumber && count > 0 && count <= full) {
         return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1").arg(duration(count)),
-                double(count) / full};
+                double(count) / full, HealthTone::Fine, true};
     }
     return {QStringLiteral("Not reloading"), std::nullopt};
 }
@@ -82,6 +82,8 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
     if (!lines.isEmpty())
         status.tooltip += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
     status.tone = healthTone(health);
+    if (!status.reloads && status.tone == HealthTone::Fine)
+        status.tone = HealthTone::Held;
     return status;
 }
 
@@ -92,7 +94,7 @@ ReloadStatus pageMessageStatus(const PageHealth &health)
     return status;
 }
 
-QString watchStatus(const PageHealth &health, bool ended, bool changed)
+QString watchStatus(const PageHealth &health, bool ended, bool reloads, bool changed)
 {
     if (ended)
         return QStringLiteral("ended");
@@ -102,5 +104,7 @@ QString watchStatus(const PageHealth &health, bool ended, bool changed)
         return QStringLiteral("not answering");
     if (health.pausedForTyping || health.waitingForDialog)
         return QStringLiteral("paused");
+    if (!reloads)
+        return QStringLiteral("not reloading");
     return changed ? QStringLiteral("changed") : QStringLiteral("live");
 }
