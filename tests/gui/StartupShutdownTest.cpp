@@ -123,6 +123,9 @@ private slots:
         QVERIFY(!f.window->watchTab(0)->reloadTimer()->isEnabled());
         QVERIFY(f.view(0)->calls.filter("reloadOnTimer").isEmpty());
         QCOMPARE(f.view(0)->calls.last(), QString("open http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=1"));
+        // A page that shows an end still to come is watched again.
+        emit f.view(0)->timeLeftRead(true, "2h 5m");
+        QVERIFY(f.window->watchTab(0)->reloadTimer()->isRunning());
     }
 
     // Closed on a bigger screen, or at a smaller scale: the window opens wholly on this one, and the

@@ -213,6 +213,15 @@ private slots:
         f.tick(0);
         QTRY_COMPARE_WITH_TIMEOUT(read.size(), 1, 15000);
         QCOMPARE(read[0][2].toString(), QString("US $45.00"));
+
+        // Stop alerting on the price stops the price alone.
+        QVERIFY(f.chooseFromContextMenu(0, {40, 125}, "Alert me when this changes"));
+        QTRY_COMPARE(chosen.size(), 2);
+        QSignalSpy stopped(f.window->view(0), &BrowserView::elementWatchStopped);
+        QVERIFY(f.chooseFromContextMenu(0, {40, 75}, "Stop alerting"));
+        QTRY_COMPARE(stopped.size(), 1);
+        QCOMPARE(stopped[0][0].toInt(), 0);
+        QCOMPARE(f.window->view(0)->followedElements().size(), 1);
     }
 
     void pagesAndTheProgramsOwnPagesInTheViews()
