@@ -1,6 +1,7 @@
 #include "app/WatchTab.h"
 
 #include "app/core/EndStatus.h"
+#include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabToolTip.h"
@@ -70,6 +71,8 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
     m_tabs->setCurrent(m_index);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
+    if (periodMs > 0)
+        m_reloadTimer->setFirstWait(spreadWaitMs(periodMs, randomDraw()));
 }
 
 void WatchTab::release(const QString &blankPage)

@@ -37,7 +37,6 @@ public:
     IntervalTimer *reloadTimer() const { return m_reloadTimer; }
     bool isFree() const { return !m_itemNumber.has_value(); }
     QString itemNumber() const { return m_itemNumber.value_or(QString()); }
-    int periodMs() const { return m_periodMs; }
 
     // Opens the item's page and reloads it every periodMs (0: never by its own timer).
     void watch(const QString &itemNumber, int periodMs);

@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(f.settings.rate, QString("No Refresh"));
     }
 
-    // Five tabs at one rate: each wait after a timed reload is the period, give or take 10 %.
+    // Five tabs at one rate: each wait for a timed reload, the first too, is the period give or take 10 %.
     void timedReloadsWaitTheirPeriodSpreadSoTabsNeverFallIntoStep()
     {
         MainWindowFixture f;
@@ -134,9 +134,10 @@ private slots:
         for (const QString item : {"1", "2", "3", "4", "5"})
             f.watch(item);
         QSet<int> waits;
-        for (int round = 0; round < 4; ++round) {
+        for (int round = 0; round < 5; ++round) {
             for (int tab = 0; tab < 5; ++tab) {
-                emit timer(f, tab)->timeout();
+                if (round > 0)
+                    emit timer(f, tab)->timeout();
                 const int left = timer(f, tab)->remainingTime();
                 QVERIFY2(left >= 13400 && left <= 16500, qPrintable(QString::number(left)));
                 waits << left / 100;
