@@ -43,6 +43,10 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
         return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1").arg(duration(count)),
                 double(count) / full, HealthTone::Fine, true};
     }
+    // A tab of no timed rate still reloads as its auction's end nears.
+    if (tab.enabled && tab.remainingMs >= 0)
+        return {QStringLiteral("Next reload in %1").arg(duration(wholeSecondsLeft(tab.remainingMs))), std::nullopt,
+                HealthTone::Fine, true};
     return {QStringLiteral("Not reloading"), std::nullopt};
 }
 

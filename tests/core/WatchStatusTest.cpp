@@ -27,14 +27,17 @@ TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsN
         {{true, 0, -1}, false, "300", "Not reloading", std::nullopt},
         // A count that is no number gives no figure rather than a wrong one.
         {{true, 0, -1}, true, "abc", "Not reloading", std::nullopt},
+        // "No Refresh" wakes as the auction's end nears.
+        {{true, 0, 250000}, false, "300", "Next reload in 4 min 10 s", std::nullopt},
     };
     for (const auto &[tab, countdownRunning, countdownText, text, fractionLeft] : rows) {
         const ReloadStatus status = reloadStatus(tab, countdownRunning, countdownText);
         EXPECT_EQ(status.tooltip, text);
         EXPECT_EQ(status.fractionLeft, fractionLeft) << text;
-        EXPECT_EQ(status.tone, fractionLeft ? HealthTone::Fine : HealthTone::Held) << text;
+        const bool reloads = QString(text) != "Not reloading";
+        EXPECT_EQ(status.tone, reloads ? HealthTone::Fine : HealthTone::Held) << text;
         // The overview says what the header says.
-        EXPECT_EQ(watchStatus({}, false, status.reloads, true), fractionLeft ? "changed" : "not reloading") << text;
+        EXPECT_EQ(watchStatus({}, false, status.reloads, true), reloads ? "changed" : "not reloading") << text;
     }
 }
 
