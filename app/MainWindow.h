@@ -175,7 +175,7 @@ private:
     std::array<WatchTab *, 5> m_watchTabs{};
     IntervalTimer *m_fiveMinuteCountdown = nullptr;
     QString m_countdown;
-    QString m_rateInForce;
+    QString m_rateInForce;          // what a tab watched now gets, and what is kept for the next run
     QTimer *m_statusTimer = nullptr;
 
     QLabel *m_topBar = nullptr;

@@ -107,6 +107,10 @@ private slots:
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         QCOMPARE(box->currentText(), QString("30 Seconds"));
         QVERIFY(box->toolTip().endsWith("\n'5 Seconds' is no rate: the rate stays 30 Seconds"));
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), "9 Seconds");
+        f.window->itemBox()->setFocus();
+        QCOMPARE(box->currentText(), QString("30 Seconds"));
         box->setCurrentText("7 Seconds");
         f.watch("2");
         QCOMPARE(box->currentText(), QString("30 Seconds"));
