@@ -124,7 +124,7 @@ void MainWindow::setupTopRow(QWidget *client)
     m_rateBox = new ChoiceBox(refreshRateTexts(), client);
     m_rateInForce = defaultRefreshRateText();
     m_rateBox->setText(m_rateInForce);
-    m_rateBox->setToolTip(QStringLiteral("Choose page refresh rate"));
+    m_rateBox->setToolTip(settleRateText(m_rateInForce, m_rateInForce).toolTip);
     // A pick from the list, also of the rate already shown; typing runs nothing.
     connect(m_rateBox, &QComboBox::activated, this, &MainWindow::applyPickedRate);
     // A typed text is settled once the box is left or Enter pressed in it.

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
-#include <algorithm>
 
 // The values one followed element has taken while watched, with the time
 // each was first seen: the value it had when it was first read, then one entry
@@ -22,7 +21,7 @@ public:
 
     ChangeHistory() = default;
     // Goes on from entries kept from an earlier run, the last kKept of them.
-    explicit ChangeHistory(const QList<Entry> &entries) : m_entries(entries.mid(std::max<qsizetype>(0, entries.size() - kKept))) {}
+    explicit ChangeHistory(const QList<Entry> &entries);
 
     // The element's text read at when. True when it differs from the last one
     // kept; the first text read is kept but is no change.
