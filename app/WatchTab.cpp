@@ -221,6 +221,9 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
     FollowedElement &followed = m_followed[element];
     if (found) {
         followed.history.record(text.simplified(), QDateTime::currentDateTime());
+        // A page loaded after the end, as at a start that confirms it, tells the final value.
+        if (element == 0 && m_phase == EndPhase::Ended)
+            m_finalValue = followed.history.lastValue();
     }
     if (!followed.watch) {
         if (found)

@@ -115,10 +115,14 @@ private slots:
         }
         MainWindowFixture f(useKept);
         f.window->start();
-        emit f.view(0)->timeLeftRead(true, "Ended");
         f.window->updateReloadStatus();
         QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
         QVERIFY(f.window->tabs()->tabBar()->tabToolTip(0).startsWith("Ended: US $740.00\nChanges: US $700.00 at "));
+        // The page loaded at the start confirms the end and its final value.
+        emit f.view(0)->elementRead(0, true, "US $745.00");
+        emit f.view(0)->timeLeftRead(true, "Ended");
+        f.window->updateReloadStatus();
+        QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $745.00"));
         QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[0].status, QString("ended"));
         QVERIFY(!f.window->watchTab(0)->reloadTimer()->isEnabled());
         QVERIFY(f.view(0)->calls.filter("reloadOnTimer").isEmpty());
