@@ -292,11 +292,15 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
 void WatchTab::planReloads(const QDateTime &now)
 {
     const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase, randomDraw()});
-    if (plan.notifyEndingSoon)
+    if (plan.notifyEndingSoon) {
         m_notice.endingSoon(timeLeftText(now, *m_end));
+        m_endingSoonTold = true;
+    }
     if (plan.phase == EndPhase::Ended && m_phase != EndPhase::Ended) {
         m_finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
-        m_notice.ended(m_finalValue);
+        // An auction that had ended before the tab knew its end is no news.
+        if (m_endingSoonTold)
+            m_notice.ended(m_finalValue);
     }
     m_phase = plan.phase;
     if (plan.phase == EndPhase::Ended) {
@@ -324,6 +328,7 @@ void WatchTab::forgetEnd()
     m_lastRead = QDateTime();
     m_phase = EndPhase::Normal;
     m_finalValue.clear();
+    m_endingSoonTold = false;
 }
 
 void WatchTab::stopAlert()

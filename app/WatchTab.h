@@ -107,6 +107,7 @@ private:
     QDateTime m_lastRead;           // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
     QString m_finalValue;           // the first followed element's value once ended
+    bool m_endingSoonTold = false;  // told for the end known: its coming, so its end is told too
     TabNotice m_notice;
     bool m_changed = false;         // a followed element changed since the tab was last in front
 };

@@ -111,6 +111,9 @@ private slots:
             emit f.view(0)->timeLeftRead(true, end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
             f.window->updateReloadStatus();
             QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
+            // It had ended before the tab knew its end: no news.
+            QCOMPARE(f.notifier.messages, QStringList{"Item 1: 'US $700.00' is now 'US $740.00'"});
+            QVERIFY(!f.window->watchTab(0)->quietTimer()->isActive());
             f.window->close();
         }
         MainWindowFixture f(useKept);
