@@ -17,6 +17,7 @@
 #include "platform/core/ProgramFolder.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QDateTime>
 #include <QTimer>
@@ -122,10 +123,13 @@ void MainWindow::setupTopRow(QWidget *client)
     m_homeButton = addPictureButton(client, QStyle::SP_DirHomeIcon, QStringLiteral("eBay Home Page"), 2175);
 
     m_rateBox = new ChoiceBox(refreshRateTexts(), client);
-    m_rateBox->setText(defaultRefreshRateText());
-    m_rateBox->setToolTip(QStringLiteral("Choose page refresh rate"));
+    m_rateInForce = defaultRefreshRateText();
+    m_rateBox->setText(m_rateInForce);
+    m_rateBox->setToolTip(settleRateText(m_rateInForce, m_rateInForce).toolTip);
     // A pick from the list, also of the rate already shown; typing runs nothing.
     connect(m_rateBox, &QComboBox::activated, this, &MainWindow::applyPickedRate);
+    // A typed text is settled once the box is left or Enter pressed in it.
+    connect(m_rateBox->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::settleRate);
     placeOnTopRow(m_rateBox, 2900, 150, 1200, 315);
 
     QLabel *itemLabel = darkBlueLabel(QStringLiteral("Item #"), client);

@@ -150,6 +150,9 @@ private:
     void focusItemBox();
     void stepTab(int step);
     void applyTimerChanges(const RefreshRate &rate);
+    // The rate box's text, when it is a rate, is the rate in force; any other
+    // text gives way to it. Returns the rate in force.
+    QString settleRate();
     // Arms each watching tab at its period (0: no timed reload), first reloads spread.
     void armSpread(const QList<int> &periods);
     BrowserView *currentView() const;
@@ -176,6 +179,7 @@ private:
     std::array<WatchTab *, 5> m_watchTabs{};
     IntervalTimer *m_fiveMinuteCountdown = nullptr;
     QString m_countdown;
+    QString m_rateInForce;          // what a tab watched now gets, and what is kept for the next run
     QTimer *m_statusTimer = nullptr;
     LateTicks m_lateStatusTicks;
 

@@ -5,6 +5,8 @@
 #include "app/WatchTab.h"
 #include "app/WatchedItemsWindow.h"
 #include "app/core/WatchSummary.h"
+#include "platform/IntervalTimer.h"
+#include "platform/SettingsStore.h"
 #include "platform/WindowPlacement.h"
 
 #include <QTimer>
@@ -14,7 +16,7 @@ QList<WatchSummary> MainWindow::watchSummaries(const QDateTime &now) const
     QList<WatchSummary> summaries;
     for (const WatchTab *tab : m_watchTabs) {
         if (!tab->isFree())
-            summaries << tab->summary(now);
+            summaries << tab->summary(now, m_fiveMinuteCountdown->isRunning(), m_countdown);
     }
     return summaries;
 }
@@ -28,6 +30,12 @@ void MainWindow::showWatchedItems()
 {
     if (!m_watchedItems) {
         m_watchedItems = new WatchedItemsWindow;
+        // The overview opens where it was last closed, as far as the screens allow.
+        const QRect kept = m_services.settings->watchedItemsGeometry();
+        if (kept.isValid())
+            m_watchedItems->setGeometry(kept);
+        connect(m_watchedItems, &WatchedItemsWindow::closing, this,
+                [this](const QRect &geometry) { m_services.settings->setWatchedItemsGeometry(geometry); });
         connect(m_watchedItems, &WatchedItemsWindow::tabChosen, this, &MainWindow::showWatchTab);
         connect(this, &MainWindow::programEnded, m_watchedItems, &QWidget::close);
         connect(this, &QObject::destroyed, m_watchedItems, &QObject::deleteLater);

@@ -53,10 +53,14 @@ void MainWindow::start()
         setGeometry(normal);
     else
         centreOnScreen(this);
+    // The screen may be smaller, or scaled larger, than when the window was
+    // closed; once shown, its frame must fit too.
+    fitOnScreen(this);
 
     applyStoredWinState();
     show();
     applyStoredWinState();
+    fitOnScreen(this);
     m_views[0]->open(programFilePath(splashPageName()));
     for (int i = 1; i < kWatchTabCount; ++i)
         m_views[i]->open(programFilePath(blankPageName()));

@@ -36,10 +36,23 @@ void MainWindow::applyTimerChanges(const RefreshRate &rate)
         m_fiveMinuteCountdown->setEnabled(false);
 }
 
+QString MainWindow::settleRate()
+{
+    const QString typed = m_rateBox->currentText();
+    // The rate in force settled again says nothing new: why the box last went back stays told.
+    if (typed == m_rateInForce)
+        return m_rateInForce;
+    const RateInForce rate = settleRateText(typed, m_rateInForce);
+    m_rateInForce = rate.text;
+    m_rateBox->setText(rate.text);
+    m_rateBox->setToolTip(rate.toolTip);
+    return m_rateInForce;
+}
+
 void MainWindow::watchItem()
 {
     const QString itemNumber = m_itemBox->text();
-    const RefreshRate rate = lookupRefreshRate(m_rateBox->currentText());
+    const RefreshRate rate = lookupRefreshRate(settleRate());
     applyTimerChanges(rate);
 
     const auto free = std::find_if(m_watchTabs.begin(), m_watchTabs.end(), [](WatchTab *tab) { return tab->isFree(); });
@@ -63,7 +76,7 @@ void MainWindow::releaseTab()
 
 void MainWindow::applyPickedRate()
 {
-    const RefreshRate rate = lookupRefreshRate(m_rateBox->currentText());
+    const RefreshRate rate = lookupRefreshRate(settleRate());
     applyTimerChanges(rate);
     QList<int> periods;
     for (WatchTab *tab : m_watchTabs)
@@ -103,7 +116,7 @@ void MainWindow::tickCountdown()
         return;
     const int front = m_tabs->current();
     if (WatchTab *tab = watchTab(front))
-        tab->reloadOnTimer(kCountdownPeriodMs);
+        tab->reloadByCountdown(kCountdownPeriodMs);
     else if (BrowserView *view = this->view(front))
         view->reloadOnTimer({QString(), kCountdownPeriodMs});
 }
@@ -137,14 +150,12 @@ void MainWindow::tickStatus(const QDateTime &now)
 void MainWindow::storeWatchedItems()
 {
     QList<WatchedItem> items;
-    for (int i = 0; i < kWatchTabCount; ++i) {
-        const WatchTab *tab = m_watchTabs[i];
+    for (const WatchTab *tab : m_watchTabs) {
         if (!tab->isFree())
-            items.append({i, tab->itemNumber(), tab->periodMs(), tab->view()->followedElements(),
-                          tab->view()->timeLeftElement()});
+            items.append(tab->keptItem());
     }
     m_services.settings->setWatchedItems(watchedItemsToText(items));
-    m_services.settings->setRefreshRate(m_rateBox->currentText());
+    m_services.settings->setRefreshRate(m_rateInForce);
 }
 
 void MainWindow::reopenWatchedItems()
@@ -155,13 +166,14 @@ void MainWindow::reopenWatchedItems()
     // no timer of their own and reload by the countdown.
     const QString rate = m_services.settings->refreshRate();
     if (refreshRateTexts().contains(rate)) {
-        m_rateBox->setCurrentText(rate);
+        m_rateBox->setText(rate);
+        m_rateInForce = rate;
         applyTimerChanges(lookupRefreshRate(rate));
     }
     QList<int> periods(kWatchTabCount, 0);
     for (const WatchedItem &item : watchedItemsFromText(m_services.settings->watchedItems(), kWatchTabCount)) {
         m_watchTabs[item.tab]->watch(item.itemNumber, item.periodMs);
-        m_watchTabs[item.tab]->restoreElements(item.followed, item.timeLeft);
+        m_watchTabs[item.tab]->restore(item);
         periods[item.tab] = item.periodMs;
     }
     armSpread(periods);

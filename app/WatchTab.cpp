@@ -1,6 +1,7 @@
 #include "app/WatchTab.h"
 
 #include "app/core/EndStatus.h"
+#include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabToolTip.h"
@@ -14,6 +15,8 @@
 #include "platform/core/PagePatience.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -21,6 +24,12 @@ namespace {
 // The tooltip has room for the last few changes of each followed element.
 constexpr int kChangesInToolTip = 3;
 const QString kSignedOut = QStringLiteral("Signed out: sign in on the services tab");
+
+// Where in its spread a timed reload's wait falls.
+double randomDraw()
+{
+    return QRandomGenerator::global()->bounded(2.0) - 1.0;
+}
 
 } // namespace
 
@@ -31,11 +40,14 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_tabs(tabs)
     , m_view(view)
     , m_reloadTimer(new IntervalTimer(this))
+    , m_quietTimer(new QTimer(this))
     , m_site(site)
     , m_notifier(notifier)
 {
     m_tabs->setCaption(m_index, availableCaption());
-    connect(m_reloadTimer, &IntervalTimer::timeout, this, [this] { reloadOnTimer(m_reloadTimer->interval()); });
+    connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
+    m_quietTimer->setSingleShot(true);
+    connect(m_quietTimer, &QTimer::timeout, this, &WatchTab::tellHeld);
 
     m_view->setElementAlertsEnabled(true);
     connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
@@ -45,7 +57,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
     connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
     connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
-    connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopAlert);
+    connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopFollowing);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::noticeSignIn);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
@@ -53,11 +65,8 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::healthChanged, this, [this] {
         const bool stopped = m_view->health().stoppedAfterCrashes;
         if (stopped && !m_stoppedAfterCrashes) {
-            m_notifier->notify(QStringLiteral("Gavrin"),
-                               QStringLiteral("%1: stopped, the page crashed %2 times in a row")
-                                   .arg(pageName())
-                                   .arg(CrashBackoff::kCrashesToGiveUp),
-                               m_index);
+            m_notice.news(QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
+            tell();
         }
         m_stoppedAfterCrashes = stopped;
     });
@@ -80,6 +89,8 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
     m_tabs->setCurrent(m_index);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
+    if (periodMs > 0)
+        m_reloadTimer->setFirstWait(spreadWaitMs(periodMs, randomDraw()));
 }
 
 void WatchTab::release(const QString &blankPage)
@@ -109,6 +120,7 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
     m_reloadingSince = QDateTime::currentDateTime();
     if (m_end) {
         planReloads(QDateTime::currentDateTime());
+        tell();
         return;
     }
     m_reloadTimer->setEnabled(false);
@@ -121,8 +133,10 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 void WatchTab::setEndingSoonLead(int minutes)
 {
     m_leadMinutes = minutes;
-    if (m_end)
+    if (m_end) {
         planReloads(QDateTime::currentDateTime());
+        tell();
+    }
 }
 
 void WatchTab::stopReloading()
@@ -146,18 +160,33 @@ void WatchTab::reloadOnTimer(int periodMs)
     m_view->reloadOnTimer(reload);
 }
 
+void WatchTab::reloadByCountdown(int periodMs)
+{
+    if (!m_end || QDateTime::currentDateTime() < *m_end)
+        reloadOnTimer(periodMs);
+}
+
+void WatchTab::reloadByOwnTimer()
+{
+    const int periodMs = m_reloadTimer->interval();
+    reloadOnTimer(periodMs);
+    const std::optional<int> next =
+        waitAfterTimedReload(m_phase, m_end, QDateTime::currentDateTime(), periodMs, randomDraw());
+    if (!next)
+        m_reloadTimer->setEnabled(false);
+    else if (periodMs > 0)
+        m_reloadTimer->setFirstWait(*next);
+}
+
 void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now)
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
-    const QString finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
-    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, finalValue, now);
+    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, m_finalValue, now);
     if (m_phase == EndPhase::Ended) {
         status.tooltip = end.tooltip;
     } else if (m_itemNumber) {
-        const ReloadTimerState timer{m_reloadTimer->isEnabled(), m_reloadTimer->interval(),
-                                     m_reloadTimer->remainingTime()};
-        status = reloadStatus(timer, countdownRunning, countdownText, health, now);
+        status = timedStatus(countdownRunning, countdownText, health, now);
         if (!end.tooltip.isEmpty())
             status.tooltip.prepend(end.tooltip + QLatin1Char('\n'));
     } else {
@@ -181,11 +210,19 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     m_tabs->setTabOffSite(m_index, !onSite);
 }
 
-WatchSummary WatchTab::summary(const QDateTime &now) const
+ReloadStatus WatchTab::timedStatus(bool countdownRunning, const QString &countdownText, const PageHealth &health,
+                                   const QDateTime &now) const
+{
+    const ReloadTimerState timer{m_reloadTimer->isEnabled(), m_reloadTimer->interval(), m_reloadTimer->remainingTime()};
+    return reloadStatus(timer, countdownRunning, countdownText, health, now);
+}
+
+WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, const QString &countdownText) const
 {
     const PageHealth health = m_view->health();
+    const bool reloads = timedStatus(countdownRunning, countdownText, health, now).reloads;
     WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
-                         watchStatus(health, m_phase == EndPhase::Ended, m_changed), m_changed,
+                         watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed), m_changed,
                          m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute, {}};
     for (const FollowedElement &followed : m_followed) {
         summary.values << followed.history.lastValue();
@@ -197,11 +234,26 @@ WatchSummary WatchTab::summary(const QDateTime &now) const
     return summary;
 }
 
-void WatchTab::restoreElements(const QStringList &followed, const QString &timeLeft)
+void WatchTab::restore(const WatchedItem &item)
 {
-    m_view->restoreElements(followed, timeLeft);
-    for (int i = 0; i < followed.size(); ++i)
-        m_followed.append({std::nullopt, {}});
+    m_view->restoreElements(item.followed, item.timeLeft);
+    for (int i = 0; i < item.followed.size(); ++i)
+        m_followed.append({std::nullopt, ChangeHistory(item.histories.value(i))});
+    m_end = item.end;
+    if (item.ended) {
+        m_phase = EndPhase::Ended;
+        m_finalValue = item.finalValue;
+        m_reloadTimer->setEnabled(false);
+    }
+}
+
+WatchedItem WatchTab::keptItem() const
+{
+    WatchedItem item{m_index, itemNumber(), m_periodMs, m_view->followedElements(), m_view->timeLeftElement(),
+                     m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
+    for (const FollowedElement &followed : m_followed)
+        item.histories << followed.history.entries();
+    return item;
 }
 
 void WatchTab::elementRead(int element, bool found, const QString &text)
@@ -214,34 +266,64 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
     FollowedElement &followed = m_followed[element];
     if (found) {
         followed.history.record(text.simplified(), QDateTime::currentDateTime());
+        // A page loaded after the end, as at a start that confirms it, tells the final value.
+        if (element == 0 && m_phase == EndPhase::Ended)
+            m_finalValue = followed.history.lastValue();
     }
     if (!followed.watch) {
         if (found)
             followed.watch.emplace(text);
-        return;
+    } else if (const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt)) {
+        markUnlessInFront();
+        m_changed = m_tabs->current() != m_index;
+        m_notice.elementChanged(element, *change);
     }
-    const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt);
-    if (!change)
+    // The reads of one load come in the order chosen, the time left's last:
+    // the last of them tells what the load brought.
+    if (element == m_followed.size() - 1 && m_view->timeLeftElement().isEmpty())
+        tell();
+}
+
+void WatchTab::tell()
+{
+    if (m_notice.isEmpty())
         return;
-    markUnlessInFront();
-    m_changed = m_tabs->current() != m_index;
-    m_notifier->notify(QStringLiteral("Gavrin"), alertMessage(pageName(), *change), m_index);
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 waitMs = now.msecsTo(m_notice.dueAt(now));
+    if (waitMs <= 0)
+        tellHeld();
+    else if (!m_quietTimer->isActive())
+        m_quietTimer->start(int(waitMs));
+}
+
+void WatchTab::tellHeld()
+{
+    m_quietTimer->stop();
+    if (!m_notice.isEmpty())
+        m_notifier->notify(QStringLiteral("Gavrin"), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
 }
 
 QString WatchTab::pageName() const
 {
-    const QString title = m_view->title();
+    // The sign-in page's title is not the item's.
+    const QString title = onSignInPage() ? QString() : m_view->title();
     return title.isEmpty() ? itemCaption(itemNumber()) : title;
 }
 
 void WatchTab::timeLeftRead(bool found, const QString &text)
 {
-    if (!m_itemNumber || m_phase == EndPhase::Ended || onSignInPage())
+    if (!m_itemNumber || onSignInPage())
         return;
     const QDateTime now = QDateTime::currentDateTime();
     // A text that cannot be read leaves the end known before, if any: an
     // ended auction's page often shows no time left at all.
     const AuctionEnd read = found ? auctionEnd(text, now) : AuctionEnd{};
+    // An ended auction stays ended unless its page shows an end still to come.
+    if (m_phase == EndPhase::Ended) {
+        if (!read.end || *read.end <= now)
+            return;
+        m_phase = EndPhase::Normal;
+    }
     if (read.end)
         m_end = read.end;
     m_timeLeftProblem = read.end ? QString()
@@ -250,17 +332,23 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     m_lastRead = now;
     if (m_end)
         planReloads(now);
+    tell();
 }
 
 void WatchTab::planReloads(const QDateTime &now)
 {
-    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase});
-    m_phase = plan.phase;
+    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase, randomDraw()});
     if (plan.notifyEndingSoon) {
-        m_notifier->notify(QStringLiteral("Gavrin"),
-                           QStringLiteral("%1: ending soon, %2 left").arg(pageName(), timeLeftText(now, *m_end)),
-                           m_index);
+        m_notice.endingSoon(timeLeftText(now, *m_end));
+        m_endingSoonTold = true;
     }
+    if (plan.phase == EndPhase::Ended && m_phase != EndPhase::Ended) {
+        m_finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
+        // An auction that had ended before the tab knew its end is no news.
+        if (m_endingSoonTold)
+            m_notice.ended(m_finalValue);
+    }
+    m_phase = plan.phase;
     if (plan.phase == EndPhase::Ended) {
         // What the page of an ended auction shows in place of the time left is no problem.
         m_timeLeftProblem.clear();
@@ -271,8 +359,8 @@ void WatchTab::planReloads(const QDateTime &now)
     // more, and a held reload is tried again at the pace it had.
     if (plan.phase == EndPhase::Normal)
         m_reloadTimer->setInterval(m_periodMs);
-    else if (plan.phase != EndPhase::AfterEnd && plan.waitMs)
-        m_reloadTimer->setInterval(*plan.waitMs);
+    else if (plan.paceMs)
+        m_reloadTimer->setInterval(*plan.paceMs);
     m_reloadTimer->setEnabled(true);
     if (plan.waitMs)
         m_reloadTimer->setFirstWait(*plan.waitMs);
@@ -285,6 +373,8 @@ void WatchTab::forgetEnd()
     m_timeLeftProblem.clear();
     m_lastRead = QDateTime();
     m_phase = EndPhase::Normal;
+    m_finalValue.clear();
+    m_endingSoonTold = false;
 }
 
 void WatchTab::stopAlert()
@@ -293,6 +383,22 @@ void WatchTab::stopAlert()
     m_followed.clear();
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
+    m_notice.clear();
+    m_quietTimer->stop();
+}
+
+void WatchTab::stopFollowing(int element)
+{
+    if (element < 0 || element >= m_followed.size()) {
+        stopAlert();
+        return;
+    }
+    m_followed.removeAt(element);
+    m_notice.elementDropped(element);
+    if (m_followed.isEmpty()) {
+        m_changed = false;
+        m_tabs->setTabMarked(m_index, false);
+    }
 }
 
 void WatchTab::markUnlessInFront()
@@ -313,8 +419,8 @@ void WatchTab::noticeSignIn()
     const bool signedOut = onSignInPage();
     if (signedOut && !m_signedOut) {
         markUnlessInFront();
-        m_notifier->notify(QStringLiteral("Gavrin"), QStringLiteral("%1: %2").arg(itemCaption(*m_itemNumber), kSignedOut),
-                           m_index);
+        m_notice.news(kSignedOut);
+        tell();
     }
     m_signedOut = signedOut;
 }
@@ -328,14 +434,16 @@ void WatchTab::noticeOutage(const PageHealth &health, const QDateTime &now)
     switch (m_outage.check(health.lastDrawn, m_reloadingSince, periodMs, held, now)) {
     case OutageWatch::News::Down: {
         const QDateTime since = undrawnSince(health.lastDrawn, m_reloadingSince);
-        QString message = QStringLiteral("%1: not updated since %2").arg(pageName(), since.toString(QStringLiteral("HH:mm")));
+        QString message = QStringLiteral("not updated since %1").arg(since.toString(QStringLiteral("HH:mm")));
         if (!health.loadError.isEmpty())
             message += QStringLiteral(" (%1)").arg(health.loadError);
-        m_notifier->notify(QStringLiteral("Gavrin"), message, m_index);
+        m_notice.news(message);
+        tell();
         break;
     }
     case OutageWatch::News::Back:
-        m_notifier->notify(QStringLiteral("Gavrin"), QStringLiteral("%1: updated again").arg(pageName()), m_index);
+        m_notice.news(QStringLiteral("updated again"));
+        tell();
         break;
     case OutageWatch::News::None:
         break;
@@ -346,8 +454,10 @@ void WatchTab::wake(const QDateTime &now, int firstWaitMs)
 {
     if (!m_itemNumber || m_phase == EndPhase::Ended)
         return;
-    if (m_end)
+    if (m_end) {
         planReloads(now);
+        tell();
+    }
     // A tab at "No Refresh" or "5 Minutes" has no period of its own and is not reloaded by waking.
     if (m_reloadTimer->isEnabled() && m_reloadTimer->interval() > 0) {
         const int left = m_reloadTimer->remainingTime();

@@ -4,7 +4,10 @@
 #include "app/core/ElementWatch.h"
 #include "app/core/EndPhase.h"
 #include "app/core/Outage.h"
+#include "app/core/ReloadStatus.h"
+#include "app/core/TabNotice.h"
 #include "app/core/WatchSummary.h"
+#include "app/core/WatchedItems.h"
 #include "platform/core/PageHealth.h"
 #include "platform/core/SiteConfig.h"
 
@@ -16,6 +19,7 @@
 class BrowserView;
 class IntervalTimer;
 class Notifier;
+class QTimer;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
@@ -23,6 +27,7 @@ class TabStrip;
 // item it watches. Its header in the tab strip shows the caption "Available"
 // or "Item " and the number, the time left to the auction's end, the time to
 // the next reload and any alert. Near the end it reloads faster, then stops.
+// Its own timed reloads are spread around its period, so tabs never fall into step.
 class WatchTab final : public QObject
 {
     Q_OBJECT
@@ -35,13 +40,16 @@ public:
     IntervalTimer *reloadTimer() const { return m_reloadTimer; }
     bool isFree() const { return !m_itemNumber.has_value(); }
     QString itemNumber() const { return m_itemNumber.value_or(QString()); }
-    int periodMs() const { return m_periodMs; }
 
     // Opens the item's page and reloads it every periodMs (0: never by its own timer).
     void watch(const QString &itemNumber, int periodMs);
-    // Points again at the elements a watch of an earlier run followed; the
-    // first text read of each is where its alerts start from.
-    void restoreElements(const QStringList &followed, const QString &timeLeft);
+    // Goes on with a watch of an earlier run, just after watch(): its elements
+    // followed again, the first text read of each where its alerts start from,
+    // their histories, and its end; an ended one stays ended, its page loaded
+    // once by watch() and no more.
+    void restore(const WatchedItem &item);
+    // What is kept of the watch for the next run.
+    WatchedItem keptItem() const;
     // Shows the blank page and stops reloading and alerting; the tab is free
     // again once its page has been left for the blank one.
     void release(const QString &blankPage);
@@ -52,10 +60,17 @@ public:
     void stopReloading();
     // A reload a timer asks for: a page that answers a form goes back to the item's page.
     void reloadOnTimer(int periodMs);
+    // The countdown's reload of the tab in front; none once the auction has
+    // ended, as the tab's own timer makes the one after the end.
+    void reloadByCountdown(int periodMs);
     // The header's reload bar and tooltip, and whether the page is off the site.
     void showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now);
-    // What an overview of the watched items shows of this tab at now.
-    WatchSummary summary(const QDateTime &now) const;
+    // What an overview of the watched items shows of this tab at now, its
+    // status as its header tells it.
+    WatchSummary summary(const QDateTime &now, bool countdownRunning, const QString &countdownText) const;
+    // Tells what was held back while the tab was quiet; its timer calls it once the quiet is over.
+    void tellHeld();
+    QTimer *quietTimer() const { return m_quietTimer; }
     // The machine woke, or the program went on after a stop: the end phase is
     // planned again from the clock, and a tab reloading on its timer reloads
     // within firstWaitMs.
@@ -64,6 +79,13 @@ public:
 private:
     void pageLoaded();
     void elementRead(int element, bool found, const QString &text);
+    void reloadByOwnTimer();
+    ReloadStatus timedStatus(bool countdownRunning, const QString &countdownText, const PageHealth &health,
+                             const QDateTime &now) const;
+    // Tells what is held, now or once the tab's quiet is over.
+    void tell();
+    // Stops one followed element, or every one for -1.
+    void stopFollowing(int element);
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
     void timeLeftRead(bool found, const QString &text);
@@ -80,6 +102,7 @@ private:
     TabStrip *m_tabs;
     BrowserView *m_view;
     IntervalTimer *m_reloadTimer;
+    QTimer *m_quietTimer;
     SiteConfig m_site;
     Notifier *m_notifier;
     // None while the tab is free; a number may be empty.
@@ -97,6 +120,9 @@ private:
     QString m_timeLeftProblem;
     QDateTime m_lastRead;           // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
+    QString m_finalValue;           // the first followed element's value once ended
+    bool m_endingSoonTold = false;  // told for the end known: its coming, so its end is told too
+    TabNotice m_notice;
     bool m_changed = false;         // a followed element changed since the tab was last in front
     bool m_stoppedAfterCrashes = false;   // as the view last said
     bool m_signedOut = false;       // told the user so

@@ -17,8 +17,9 @@ QColor blend(const QColor &base, const QColor &tint, double share)
                             base.blueF() + (tint.blueF() - base.blueF()) * share);
 }
 
-// Tints of the palette's own highlight over its base, so the row's text reads
-// on light and dark palettes alike; ending soon is the stronger one.
+// Tints over the palette's base, so the row's text reads on light and dark
+// palettes alike: of its highlight, ending soon the stronger one, and amber
+// for a row that will not reload.
 QBrush markBrush(RowMark mark, const QPalette &palette)
 {
     switch (mark) {
@@ -26,6 +27,9 @@ QBrush markBrush(RowMark mark, const QPalette &palette)
         return blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.45);
     case RowMark::Changed:
         return blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.2);
+    case RowMark::NotReloading:
+        // The amber of a held tab's header.
+        return blend(palette.color(QPalette::Base), QColor(230, 140, 0), 0.35);
     case RowMark::None:
         break;
     }
@@ -101,4 +105,10 @@ void WatchedItemsWindow::showRow(QTreeWidgetItem *row, const WatchSummary &summa
 void WatchedItemsWindow::chooseRow(QTreeWidgetItem *row)
 {
     emit tabChosen(row->data(0, kTabRole).toInt());
+}
+
+void WatchedItemsWindow::closeEvent(QCloseEvent *event)
+{
+    emit closing(geometry());
+    QWidget::closeEvent(event);
 }

@@ -23,6 +23,11 @@ public:
 
 signals:
     void tabChosen(int tab);
+    // The window is closing where it is, to be opened there the next time.
+    void closing(const QRect &geometry);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void showRow(QTreeWidgetItem *row, const WatchSummary &summary, const QDateTime &now);

@@ -86,6 +86,8 @@ signals:
     // The text of the element the user said shows the time left: when chosen,
     // then after each page load; found is false when it is not on the page.
     void timeLeftRead(bool found, const QString &text);
-    // The user chose "Stop alerting".
-    void elementWatchStopped();
+    // The user chose "Stop alerting" on a followed element, counted as in
+    // elementRead(), which is followed no more; -1: chosen elsewhere on the
+    // page, which stops every one.
+    void elementWatchStopped(int element);
 };

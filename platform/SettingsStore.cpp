@@ -11,6 +11,7 @@ const QString kNormalGeometryKey = QStringLiteral("Presets/NormalGeometry");
 const QString kWatchedItemsKey = QStringLiteral("Presets/WatchedItems");
 const QString kRefreshRateKey = QStringLiteral("Presets/RefreshRate");
 const QString kReopenWatchedItemsKey = QStringLiteral("Presets/ReopenWatchedItems");
+const QString kWatchedItemsGeometryKey = QStringLiteral("Presets/WatchedItemsGeometry");
 
 QVariant stored(const QString &key, const QVariant &otherwise)
 {
@@ -74,4 +75,14 @@ bool QtSettingsStore::reopensWatchedItems() const
 void QtSettingsStore::setReopensWatchedItems(bool value)
 {
     store(kReopenWatchedItemsKey, value);
+}
+
+QRect QtSettingsStore::watchedItemsGeometry() const
+{
+    return stored(kWatchedItemsGeometryKey, QRect()).toRect();
+}
+
+void QtSettingsStore::setWatchedItemsGeometry(const QRect &value)
+{
+    store(kWatchedItemsGeometryKey, value);
 }

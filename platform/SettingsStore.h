@@ -4,7 +4,8 @@
 #include <QString>
 
 // What is kept between runs: the main window's state as decimal text, its
-// size and place in the normal state, and the watched items.
+// size and place in the normal state, the watched items and where their
+// overview was.
 class SettingsStore
 {
 public:
@@ -24,10 +25,14 @@ public:
     // True when nothing is stored.
     virtual bool reopensWatchedItems() const = 0;
     virtual void setReopensWatchedItems(bool value) = 0;
+    // The overview of the watched items when it was last closed; invalid when nothing is stored.
+    virtual QRect watchedItemsGeometry() const = 0;
+    virtual void setWatchedItemsGeometry(const QRect &value) = 0;
 };
 
 // Organisation and application "Gavrin", group "Presets", keys "WinState",
-// "NormalGeometry", "WatchedItems", "RefreshRate" and "ReopenWatchedItems".
+// "NormalGeometry", "WatchedItems", "RefreshRate", "ReopenWatchedItems" and
+// "WatchedItemsGeometry".
 class QtSettingsStore final : public SettingsStore
 {
 public:
@@ -41,4 +46,6 @@ public:
     void setRefreshRate(const QString &value) override;
     bool reopensWatchedItems() const override;
     void setReopensWatchedItems(bool value) override;
+    QRect watchedItemsGeometry() const override;
+    void setWatchedItemsGeometry(const QRect &value) override;
 };

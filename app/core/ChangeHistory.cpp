@@ -3,6 +3,11 @@
 #include <QStringList>
 #include <algorithm>
 
+ChangeHistory::ChangeHistory(const QList<Entry> &entries)
+    : m_entries(entries.mid(std::max<qsizetype>(0, entries.size() - kKept)))
+{
+}
+
 bool ChangeHistory::record(const QString &value, const QDateTime &when)
 {
     const bool first = m_entries.isEmpty();

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-// The values one followed element has taken in this session, with the time
+// The values one followed element has taken while watched, with the time
 // each was first seen: the value it had when it was first read, then one entry
 // a change, oldest first. Only the last kKept are kept.
 class ChangeHistory
@@ -18,6 +18,10 @@ public:
     };
 
     static constexpr int kKept = 20;
+
+    ChangeHistory() = default;
+    // Goes on from entries kept from an earlier run, the last kKept of them.
+    explicit ChangeHistory(const QList<Entry> &entries);
 
     // The element's text read at when. True when it differs from the last one
     // kept; the first text read is kept but is no change.

@@ -28,9 +28,9 @@ QString shortened(const QString &text)
 
 } // namespace
 
-QString alertMessage(const QString &tabCaption, const ElementWatch::Change &change)
+QString changeText(const ElementWatch::Change &change)
 {
     if (change.gone)
-        return QStringLiteral("%1: '%2' is gone").arg(tabCaption, shortened(change.before));
-    return QStringLiteral("%1: '%2' is now '%3'").arg(tabCaption, shortened(change.before), shortened(change.after));
+        return QStringLiteral("'%1' is gone").arg(shortened(change.before));
+    return QStringLiteral("'%1' is now '%2'").arg(shortened(change.before), shortened(change.after));
 }

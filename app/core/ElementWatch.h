@@ -26,5 +26,5 @@ private:
     bool m_gone = false;
 };
 
-// "Item 123: 'US $41.00' is now 'US $45.00'", or "... is gone".
-QString alertMessage(const QString &tabCaption, const ElementWatch::Change &change);
+// "'US $41.00' is now 'US $45.00'", or "'US $41.00' is gone".
+QString changeText(const ElementWatch::Change &change);

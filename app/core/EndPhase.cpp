@@ -1,11 +1,13 @@
 #include "app/core/EndPhase.h"
 
+#include "app/core/ReloadSpread.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace {
 
-constexpr qint64 kEndingSoonEveryMs = 10000;
+constexpr int kEndingSoonEveryMs = 10000;
 constexpr qint64 kLastMinuteMs = 60000;
 constexpr qint64 kLastMinuteEveryMs = 5000;
 // Late enough for the site to show the final state.
@@ -47,9 +49,11 @@ QList<int> endingSoonLeadChoices()
 ReloadPlan planReload(const TabTiming &timing)
 {
     const std::optional<int> ownRate =
-        timing.periodMs > 0 ? std::optional<int>(timing.periodMs) : std::nullopt;
+        timing.periodMs > 0 ? std::optional<int>(spreadWaitMs(timing.periodMs, timing.draw)) : std::nullopt;
     if (!timing.end)
         return {EndPhase::Normal, ownRate, false};
+    if (timing.before == EndPhase::Ended)
+        return {EndPhase::Ended, std::nullopt, false};
 
     const QDateTime finalLoad = timing.end->addMSecs(kAfterEndMs);
     if (timing.lastLoad.isValid() && timing.lastLoad >= finalLoad)
@@ -62,11 +66,21 @@ ReloadPlan planReload(const TabTiming &timing)
         plan = {EndPhase::AfterEnd, timerWait(left + kAfterEndMs)};
     } else if (left <= kLastMinuteMs) {
         plan = {EndPhase::LastMinute, timerWait(lastMinuteWait(left))};
+        plan.paceMs = plan.waitMs;
     } else if (untilWindow <= 0) {
-        plan = {EndPhase::EndingSoon, timerWait(kEndingSoonEveryMs)};
+        plan = {EndPhase::EndingSoon, spreadWaitMs(kEndingSoonEveryMs, timing.draw)};
+        plan.paceMs = kEndingSoonEveryMs;
     } else {
         plan = {EndPhase::Normal, timerWait(ownRate ? std::min<qint64>(*ownRate, untilWindow) : untilWindow)};
     }
     plan.notifyEndingSoon = insideWindow(plan.phase) && timing.before == EndPhase::Normal;
     return plan;
+}
+
+std::optional<int> waitAfterTimedReload(EndPhase phase, const std::optional<QDateTime> &end, const QDateTime &now,
+                                        int periodMs, double draw)
+{
+    if (end && now >= *end)
+        return std::nullopt;
+    return phase == EndPhase::LastMinute ? periodMs : spreadWaitMs(periodMs, draw);
 }

@@ -42,3 +42,11 @@ RefreshRate lookupRefreshRate(const QString &text)
     }
     return {};
 }
+
+RateInForce settleRateText(const QString &typed, const QString &inForce)
+{
+    const QString choose = QStringLiteral("Choose page refresh rate");
+    if (refreshRateTexts().contains(typed))
+        return {typed, choose};
+    return {inForce, QStringLiteral("%1\n'%2' is no rate: the rate stays %3").arg(choose, typed, inForce)};
+}

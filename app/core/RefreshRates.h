@@ -19,3 +19,13 @@ QString defaultRefreshRateText();
 
 // Exact, case-sensitive lookup; any other text gives the silent row.
 RefreshRate lookupRefreshRate(const QString &text);
+
+// The rate a tab watched now gets once the rate box is left: what it holds
+// when that is an entry, else the rate in force, which the box goes back to.
+// toolTip says why the box went back, if it did.
+struct RateInForce
+{
+    QString text;
+    QString toolTip;
+};
+RateInForce settleRateText(const QString &typed, const QString &inForce);

@@ -18,3 +18,10 @@ QList<int> firstReloadWaitsMs(const QList<int> &periodsMs)
         waits << (period > 0 ? int(qint64(shortest) * ++rank / timed) : 0);
     return waits;
 }
+
+int spreadWaitMs(int periodMs, double draw)
+{
+    constexpr double kSpread = 0.1;
+    constexpr int kShortest = 1000;
+    return std::max(kShortest, int(periodMs * (1 + kSpread * std::clamp(draw, -1.0, 1.0)) + 0.5));
+}

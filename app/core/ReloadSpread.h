@@ -13,3 +13,8 @@
 // 15 s) no two tabs ever reload together afterwards either.
 // The result holds each tab's first wait in ms, 0 where periodsMs holds 0.
 QList<int> firstReloadWaitsMs(const QList<int> &periodsMs);
+
+// A timed reload's wait: its period spread by up to 10 % either way, so that
+// tabs do not fall into step and a site sees no fixed beat. draw, in [-1, 1],
+// says where in the spread (a random pick). Never under 1 s.
+int spreadWaitMs(int periodMs, double draw);

@@ -35,15 +35,19 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
         const int left = qMin(tab.remainingMs, tab.periodMs);
         return {QStringLiteral("Reloads every %1; next in %2")
                     .arg(period(tab.periodMs / 1000), duration(wholeSecondsLeft(left))),
-                double(left) / tab.periodMs};
+                double(left) / tab.periodMs, HealthTone::Fine, true};
     }
     bool isNumber = false;
     const int count = countdownText.toInt(&isNumber);
     const int full = countdownStart().toInt();
     if (countdownRunning && isNumber && count > 0 && count <= full) {
         return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1").arg(duration(count)),
-                double(count) / full};
+                double(count) / full, HealthTone::Fine, true};
     }
+    // A tab of no timed rate still reloads as its auction's end nears.
+    if (tab.enabled && tab.remainingMs >= 0)
+        return {QStringLiteral("Next reload in %1").arg(duration(wholeSecondsLeft(tab.remainingMs))), std::nullopt,
+                HealthTone::Fine, true};
     return {QStringLiteral("Not reloading"), std::nullopt};
 }
 
@@ -95,6 +99,8 @@ ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, co
     if (!lines.isEmpty())
         status.tooltip += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
     status.tone = healthTone(health);
+    if (!status.reloads && status.tone == HealthTone::Fine)
+        status.tone = HealthTone::Held;
     return status;
 }
 
@@ -112,7 +118,7 @@ ReloadStatus pageMessageStatus(const PageHealth &health)
     return status;
 }
 
-QString watchStatus(const PageHealth &health, bool ended, bool changed)
+QString watchStatus(const PageHealth &health, bool ended, bool reloads, bool changed)
 {
     if (ended)
         return QStringLiteral("ended");
@@ -124,5 +130,7 @@ QString watchStatus(const PageHealth &health, bool ended, bool changed)
         return QStringLiteral("not answering");
     if (health.pausedForTyping)
         return QStringLiteral("paused");
+    if (!reloads)
+        return QStringLiteral("not reloading");
     return changed ? QStringLiteral("changed") : QStringLiteral("live");
 }

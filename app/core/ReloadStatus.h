@@ -18,19 +18,22 @@ struct ReloadStatus
     QString tooltip;
     std::optional<double> fractionLeft;   // of the period still to wait; none: no bar
     HealthTone tone = HealthTone::Fine;
+    bool reloads = false;                 // by its own timer or the countdown, without the user
 };
 
 // tab: the tab's own reload timer; countdownRunning and countdownText: the
 // five-minute countdown and its count of seconds left; health: what the view
 // says of its page, read at now. A reload that did not happen, or did not
 // succeed, is said so beside the time the page was last drawn; so is a wait
-// the site asked for.
+// the site asked for. A tab that will not reload by itself is held, as one
+// that waits for the user is.
 ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
                           const PageHealth &health = {}, const QDateTime &now = {});
 
 // One word for an overview of the watched items: "ended", "stopped", "not
-// responding", "not answering", "paused", "changed" or "live", the first that holds.
-QString watchStatus(const PageHealth &health, bool ended, bool changed);
+// responding", "not answering", "paused", "not reloading", "changed" or "live",
+// the first that holds; reloads as the tab's status says.
+QString watchStatus(const PageHealth &health, bool ended, bool reloads, bool changed);
 
 // A page that is not watched: its header tells only what the page said, if
 // anything, and that it stopped after crashes.

@@ -17,7 +17,7 @@ struct WatchSummary
     QStringList values;                            // the followed elements' texts, in the order chosen
     std::optional<QDateTime> end;                  // when the auction ends, where the page says
     QDateTime lastDrawn;
-    QString status;                                // "live", "paused", "not answering", "not responding", "ended" or "changed"
+    QString status;                                // as watchStatus() words it
     bool changed = false;
     bool endingSoon = false;
     QList<QList<ChangeHistory::Entry>> histories;  // a followed element's last changes, newest last

@@ -4,15 +4,66 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace {
+
+QString timeText(const QDateTime &when)
+{
+    return when.toUTC().toString(Qt::ISODateWithMs);
+}
+
+std::optional<QDateTime> timeFrom(const QJsonValue &value)
+{
+    const QDateTime when = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
+    return when.isValid() ? std::optional<QDateTime>(when) : std::nullopt;
+}
+
+QJsonArray historiesToJson(const QList<QList<ChangeHistory::Entry>> &histories)
+{
+    QJsonArray array;
+    for (const QList<ChangeHistory::Entry> &history : histories) {
+        QJsonArray entries;
+        for (const ChangeHistory::Entry &entry : history)
+            entries.append(QJsonObject{{"value", entry.value}, {"when", timeText(entry.when)}});
+        array.append(entries);
+    }
+    return array;
+}
+
+QList<QList<ChangeHistory::Entry>> historiesFromJson(const QJsonArray &array)
+{
+    QList<QList<ChangeHistory::Entry>> histories;
+    for (const QJsonValue &history : array) {
+        QList<ChangeHistory::Entry> entries;
+        for (const QJsonValue &entry : history.toArray()) {
+            const std::optional<QDateTime> when = timeFrom(entry.toObject().value("when"));
+            if (when && entry.toObject().value("value").isString())
+                entries.append({entry.toObject().value("value").toString(), *when});
+        }
+        histories.append(ChangeHistory(entries).entries());
+    }
+    return histories;
+}
+
+} // namespace
+
 QString watchedItemsToText(const QList<WatchedItem> &items)
 {
     QJsonArray array;
-    for (const WatchedItem &item : items)
-        array.append(QJsonObject{{"tab", item.tab},
-                                 {"item", item.itemNumber},
-                                 {"periodMs", item.periodMs},
-                                 {"followed", QJsonArray::fromStringList(item.followed)},
-                                 {"timeLeft", item.timeLeft}});
+    for (const WatchedItem &item : items) {
+        QJsonObject object{{"tab", item.tab},
+                           {"item", item.itemNumber},
+                           {"periodMs", item.periodMs},
+                           {"followed", QJsonArray::fromStringList(item.followed)},
+                           {"timeLeft", item.timeLeft},
+                           {"histories", historiesToJson(item.histories)}};
+        if (item.end)
+            object.insert("end", timeText(*item.end));
+        if (item.ended) {
+            object.insert("ended", true);
+            object.insert("finalValue", item.finalValue);
+        }
+        array.append(object);
+    }
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
@@ -29,8 +80,11 @@ QList<WatchedItem> watchedItemsFromText(const QString &text, int tabCount)
             if (selector.isString())
                 followed << selector.toString();
         }
+        const std::optional<QDateTime> end = timeFrom(object.value("end"));
         items.append({tab, object.value("item").toString(), qBound(0, object.value("periodMs").toInt(), 65535),
-                      followed, object.value("timeLeft").toString()});
+                      followed, object.value("timeLeft").toString(), end,
+                      end && object.value("ended").toBool(), object.value("finalValue").toString(),
+                      historiesFromJson(object.value("histories").toArray())});
     }
     return items;
 }

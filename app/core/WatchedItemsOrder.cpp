@@ -64,6 +64,8 @@ QStringList overviewCells(const WatchSummary &summary, const QDateTime &now)
 
 RowMark rowMark(const WatchSummary &summary)
 {
+    if (summary.status == QLatin1String("not reloading"))
+        return RowMark::NotReloading;
     if (summary.endingSoon)
         return RowMark::EndingSoon;
     return summary.changed ? RowMark::Changed : RowMark::None;

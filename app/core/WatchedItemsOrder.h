@@ -23,9 +23,10 @@ QStringList overviewCells(const WatchSummary &summary, const QDateTime &now);
 // How long ago a page was last drawn: "12 s ago", "4 min ago", "2 h ago", "never".
 QString ageText(const QDateTime &then, const QDateTime &now);
 
-enum class RowMark { None, Changed, EndingSoon };
+enum class RowMark { None, Changed, EndingSoon, NotReloading };
 
-// A row ending soon is marked so even when it also changed: its status says that.
+// A row ending soon is marked so even when it also changed: its status says
+// that. A row that will not reload is marked so before all: it shows old news.
 RowMark rowMark(const WatchSummary &summary);
 
 // The followed elements' values with the time each was first seen, oldest

@@ -37,9 +37,16 @@ void PageElements::addMenuEntries(QMenu *menu, const QPoint &position)
     menu->insertAction(first, timeLeft);
     if (!m_selectors.isEmpty()) {
         QAction *stop = new QAction(QStringLiteral("Stop alerting"), menu);
-        connect(stop, &QAction::triggered, this, [this] {
-            stopFollowing();
-            emit stopAsked();
+        // The element pointed at, when it is followed, stops alone.
+        connect(stop, &QAction::triggered, this, [this, position] {
+            chooseAt(position, [this](const QString &selector, const QString &) {
+                const int element = int(m_selectors.indexOf(selector));
+                if (element >= 0)
+                    m_selectors.removeAt(element);
+                else
+                    stopFollowing();
+                emit stopAsked(element);
+            });
         });
         menu->insertAction(first, stop);
     }

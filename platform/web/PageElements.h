@@ -33,7 +33,8 @@ signals:
     void followed(const QString &text);
     void read(int element, bool found, const QString &text);
     void timeLeftRead(bool found, const QString &text);
-    void stopAsked();
+    // One followed element stopped, or every one for -1.
+    void stopAsked(int element);
 
 private:
     void chooseAt(const QPoint &position, const std::function<void(const QString &, const QString &)> &chosen);

@@ -96,6 +96,13 @@ TEST(EndPhase, ReloadsFasterNearTheEndWhateverTheRate)
         {tab(1, 0), P::LastMinute, 3000, true},          // lands 2 s after the end
         // A final reload missed comes at once; an end already past tells nothing.
         {{kEnd.addSecs(30), kEnd, kEnd.addSecs(-3), 60000}, P::AfterEnd, 0, false},
+        // The waits at the rate and in the window are spread; the rate's never past the window.
+        {{kEnd.addSecs(-600), kEnd, kEnd.addSecs(-600), 60000, 5, P::Normal, -1}, P::Normal, 54000, false},
+        {{kEnd.addSecs(-330), kEnd, kEnd.addSecs(-330), 60000, 5, P::Normal, 1}, P::Normal, 30000, false},
+        {{kEnd.addSecs(-200), kEnd, kEnd.addSecs(-200), 60000, 5, P::EndingSoon, 0.5}, P::EndingSoon, 10500, false},
+        {{kEnd.addSecs(-50), kEnd, kEnd.addSecs(-50), 60000, 5, P::LastMinute, 1}, P::LastMinute, 5000, false},
+        // An ended tab stays ended whatever it is asked.
+        {{kEnd.addSecs(-600), kEnd, QDateTime(), 60000, 5, P::Ended}, P::Ended, std::nullopt, false},
     };
     for (const auto &[timing, phase, waitMs, notifyEndingSoon] : rows) {
         const ReloadPlan plan = planReload(timing);
@@ -146,8 +153,25 @@ TEST(EndPhase, ATabFollowedToItsEndReloadsOnceAfterItThenStops)
     }
 }
 
+TEST(EndPhase, AfterATimedReloadTheWaitIsSpreadButExactInTheLastMinuteAndNoneOnceEnded)
+{
+    const QDateTime before = kEnd.addSecs(-300);
+    EXPECT_EQ(waitAfterTimedReload(EndPhase::Normal, std::nullopt, before, 15000, -1), 13500);
+    EXPECT_EQ(waitAfterTimedReload(EndPhase::Normal, kEnd, before, 15000, 0.2), 15300);
+    EXPECT_EQ(waitAfterTimedReload(EndPhase::LastMinute, kEnd, kEnd.addSecs(-30), 5000, 1), 5000);
+    // Whatever the phase planned at the last read, a reload at or after the end is the last.
+    for (EndPhase phase : {EndPhase::Normal, EndPhase::EndingSoon, EndPhase::LastMinute, EndPhase::AfterEnd})
+        EXPECT_EQ(waitAfterTimedReload(phase, kEnd, kEnd.addMSecs(2000), 15000, 0), std::nullopt);
+}
+
 TEST(ReloadSpread, TabsDueTogetherAreSpreadOverTheShortestPeriodAndNeverMeetLater)
 {
+    // Each wait of a period: up to 10 % either way, never under a second.
+    const std::tuple<int, double, int> spreads[] = {
+        {60000, 0, 60000}, {60000, 1, 66000}, {60000, -1, 54000}, {15000, -0.5, 14250}, {1000, -1, 1000}, {60000, 7, 66000}};
+    for (const auto &[period, draw, wait] : spreads)
+        EXPECT_EQ(spreadWaitMs(period, draw), wait) << period << " " << draw;
+
     EXPECT_EQ(firstReloadWaitsMs({15000, 15000, 15000, 15000, 15000}), QList<int>({3000, 6000, 9000, 12000, 15000}));
     EXPECT_EQ(firstReloadWaitsMs({0, 45000, 0, 0, 0}), QList<int>({0, 45000, 0, 0, 0}));
     const QList<int> periods = {60000, 15000, 0, 30000, 45000};
@@ -178,6 +202,10 @@ TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
         EXPECT_EQ(rate.startCountdown, startCountdown) << text;
         EXPECT_EQ(rate.stopTabTimers, stopTabTimers) << text;
         EXPECT_EQ(rate.stopCountdown, stopCountdown) << text;
+        // A text that is no entry gives way to the rate in force, and says so.
+        const RateInForce settled = settleRateText(QString::fromLatin1(text), "No Refresh");
+        EXPECT_EQ(settled.text, period || startCountdown || stopCountdown ? text : "No Refresh") << text;
+        EXPECT_EQ(settled.toolTip.contains("is no rate: the rate stays No Refresh"), settled.text != text) << text;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/core/ElementWatch.h"
 #include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
+#include "app/core/TabNotice.h"
 #include "app/core/WatchedItems.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ QDateTime at(int seconds) { return kNow.addSecs(seconds); }
 
 } // namespace
 
-TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsNotReloading)
+TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsNotReloadingAndIsHeld)
 {
     const std::tuple<ReloadTimerState, bool, const char *, const char *, std::optional<double>> rows[] = {
         // The tab's own timer wins over a running countdown.
@@ -27,11 +28,17 @@ TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsN
         {{true, 0, -1}, false, "300", "Not reloading", std::nullopt},
         // A count that is no number gives no figure rather than a wrong one.
         {{true, 0, -1}, true, "abc", "Not reloading", std::nullopt},
+        // "No Refresh" wakes as the auction's end nears.
+        {{true, 0, 250000}, false, "300", "Next reload in 4 min 10 s", std::nullopt},
     };
     for (const auto &[tab, countdownRunning, countdownText, text, fractionLeft] : rows) {
         const ReloadStatus status = reloadStatus(tab, countdownRunning, countdownText);
         EXPECT_EQ(status.tooltip, text);
         EXPECT_EQ(status.fractionLeft, fractionLeft) << text;
+        const bool reloads = QString(text) != "Not reloading";
+        EXPECT_EQ(status.tone, reloads ? HealthTone::Fine : HealthTone::Held) << text;
+        // The overview says what the header says.
+        EXPECT_EQ(watchStatus({}, false, status.reloads, true), reloads ? "changed" : "not reloading") << text;
     }
 }
 
@@ -56,7 +63,7 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     EXPECT_EQ(stopped.tooltip,
               "Not reloading\nStopped: the page crashed 3 times in a row; Refresh Current Tab (F5) starts it again");
     EXPECT_EQ(stopped.tone, HealthTone::Failing);
-    EXPECT_EQ(watchStatus(health, false, true), "stopped");
+    EXPECT_EQ(watchStatus(health, false, true, true), "stopped");
     // So is an unwatched page that the countdown reloaded.
     const ReloadStatus unwatched = pageMessageStatus(health);
     EXPECT_EQ(unwatched.tooltip, stopped.tooltip.section('\n', 1));
@@ -111,7 +118,7 @@ TEST(ElementWatch, ReportsAGoneElementOnceUntilItComesBack)
     ElementWatch watch("3 bids");
     const auto gone = watch.observe(std::nullopt);
     ASSERT_TRUE(gone);
-    EXPECT_EQ(alertMessage("Item 7", *gone), "Item 7: '3 bids' is gone");
+    EXPECT_EQ(changeText(*gone), "'3 bids' is gone");
     EXPECT_FALSE(watch.observe(std::nullopt));
     EXPECT_FALSE(watch.observe(QString("3 bids"))); // back as it was: nothing to tell
     EXPECT_TRUE(watch.observe(std::nullopt));
@@ -119,7 +126,58 @@ TEST(ElementWatch, ReportsAGoneElementOnceUntilItComesBack)
 
 TEST(WatchedItems, ADamagedEntryIsLeftOutAndAPeriodOutOfRangeIsClamped)
 {
+    // Also a text kept before ends and histories were: no end, no history.
     EXPECT_EQ(watchedItemsFromText(R"([{"tab":7,"item":"1"},{"tab":1},{"tab":2,"item":"9","periodMs":99999}])", 5),
               (QList<WatchedItem>{{2, "9", 65535, {}, {}}}));
     EXPECT_TRUE(watchedItemsFromText("not json", 5).isEmpty());
+    EXPECT_EQ(watchedItemsFromText(R"([{"tab":0,"item":"1","end":"soon","ended":true,
+                                       "histories":[[{"value":"a","when":"x"},{"value":"b","when":"2026-12-08T14:00:00Z"}]]}])", 5)
+                  .first(),
+              (WatchedItem{0, "1", 0, {}, {}, std::nullopt, false, {},
+                           {QList<ChangeHistory::Entry>{{"b", QDateTime(QDate(2026, 12, 8), QTime(14, 0), Qt::UTC)}}}}));
+}
+
+TEST(WatchedItems, AnEndedItemComesBackEndedWithItsFinalValueAndHistories)
+{
+    QList<ChangeHistory::Entry> twentyFive;
+    for (int i = 0; i < 25; ++i)
+        twentyFive.append({QString::number(i), kNow.addMSecs(i * 1001)});
+    const QList<WatchedItem> items = {
+        {0, "1", 60000, {"#price", "#bids"}, "#left", kNow, true, "US $740.00", {twentyFive, {{"3 bids", kNow}}}},
+        {3, "2", 0, {}, {}, kNow.addDays(2), false, {}, {}}};
+    QList<WatchedItem> expected = items;
+    expected[0].histories[0] = twentyFive.mid(5);
+    EXPECT_EQ(watchedItemsFromText(watchedItemsToText(items), 5), expected);
+}
+
+TEST(TabNotice, OneReloadsChangesGoTogetherAndATabTellsAtMostOnceInTenSeconds)
+{
+    TabNotice notice;
+    EXPECT_TRUE(notice.isEmpty());
+    notice.elementChanged(1, {"3 bids", "4 bids", false});
+    notice.elementChanged(0, {"US $180.00", "US $185.00", false});
+    EXPECT_EQ(notice.dueAt(at(0)), at(0));
+    EXPECT_EQ(notice.take("Penny Black", at(0)), "Penny Black: 'US $180.00' is now 'US $185.00'; '3 bids' is now '4 bids'");
+    EXPECT_TRUE(notice.isEmpty());
+
+    // Held while quiet: a change carried on is told from where it started, one gone back is not told.
+    notice.elementChanged(0, {"US $185.00", "US $190.00", false});
+    notice.elementChanged(1, {"4 bids", "5 bids", false});
+    notice.elementChanged(0, {"US $190.00", "US $195.00", false});
+    notice.elementChanged(1, {"5 bids", "4 bids", false});
+    notice.endingSoon("4m 50s");
+    EXPECT_EQ(notice.dueAt(at(4)), at(10));
+    EXPECT_EQ(notice.take("Penny Black", at(10)), "Penny Black: ending soon, 4m 50s left; 'US $185.00' is now 'US $195.00'");
+
+    // Ended makes ending soon old news; a dropped element takes its change with it.
+    notice.elementChanged(0, {"a", "b", false});
+    notice.elementChanged(2, {"c", "", true});
+    notice.endingSoon("1m 0s");
+    notice.ended("US $200.00");
+    notice.elementDropped(0);
+    EXPECT_EQ(notice.take("Penny Black", at(30)), "Penny Black: ended, final value US $200.00; 'c' is gone");
+    notice.elementChanged(1, {"c", "d", false});
+    notice.elementDropped(0);
+    notice.elementChanged(0, {"d", "e", false});
+    EXPECT_EQ(notice.take("P", at(40)), "P: 'c' is now 'e'");
 }

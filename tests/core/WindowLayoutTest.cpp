@@ -1,4 +1,5 @@
 #include "app/core/WindowLayout.h"
+#include "platform/core/ScreenFit.h"
 
 #include <gtest/gtest.h>
 
@@ -44,4 +45,21 @@ TEST(WindowLayout, ANarrowWindowWrapsTheTopRowKeepingALabelWithItsBox)
     const WindowLayout wrapped = layoutWindow(6000, outerSizeForClient({6000, 5775}), {}, 1);
     EXPECT_EQ(wrapped.stripTop + wrapped.strip.height, 5775);
     EXPECT_EQ(wrapped.lowerBarTop, 1040);
+}
+
+TEST(ScreenFit, AWindowOpensWhollyOnTheScreenItOverlapsMost)
+{
+    const QList<QRect> screens = {{0, 0, 1400, 1000}, {1400, 0, 1920, 1080}};
+    const std::tuple<QRect, QSize, QRect> rows[] = {
+        // Closed at 1200x880 where it fitted, opened at twice the scale.
+        {{-300, 200, 2400, 1760}, {}, {0, 0, 1400, 1000}},
+        {{300, 200, 1200, 880}, {}, {200, 120, 1200, 880}},
+        {{-50, -20, 400, 300}, {}, {0, 0, 400, 300}},
+        {{3000, 500, 400, 300}, {}, {2920, 500, 400, 300}},   // mostly on the second screen
+        {{5000, 5000, 400, 300}, {}, {1000, 700, 400, 300}},  // on none: the primary
+        {{100, 100, 1300, 900}, {1500, 1100}, {0, 0, 1500, 1100}}, // too big to shrink: top left on it
+        {{500, 400, 600, 500}, {}, {500, 400, 600, 500}},
+    };
+    for (const auto &[window, smallest, fitted] : rows)
+        EXPECT_EQ(fitOnScreens(window, smallest, screens), fitted) << window.x() << "," << window.y();
 }

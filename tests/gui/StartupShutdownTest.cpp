@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 
+#include "app/WatchedItemsWindow.h"
 #include "app/core/LocalPages.h"
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
+#include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
 
 #include <QSignalSpy>
@@ -82,9 +84,76 @@ private slots:
                 continue;
             // The price followed again starts from its first reading: only a change after it alerts.
             emit f.view(1)->elementRead(0, true, "US $41.00");
+            emit f.view(1)->timeLeftRead(false, {});
             QVERIFY(f.notifier.messages.isEmpty());
             emit f.view(1)->elementRead(0, true, "US $45.00");
+            emit f.view(1)->timeLeftRead(false, {});
             QCOMPARE(f.notifier.messages.size(), 1);
+        }
+    }
+
+    // It ended before the program was closed: it comes back ended, its page loaded once and no more.
+    void anEndedItemComesBackEndedWithItsFinalValueAndHistory()
+    {
+        MemorySettingsStore kept;
+        const auto useKept = [&kept](MainWindowServices &services) { services.settings = &kept; };
+        const QString ended = "Item 1 \u00b7 Ended: US $740.00";
+        {
+            MainWindowFixture f(useKept);
+            f.window->start();
+            f.watch("1");
+            f.view(0)->followedSelectors = QStringList{"#price"};
+            f.view(0)->timeLeftSelector = "#left";
+            emit f.view(0)->elementChosen("US $700.00");
+            emit f.view(0)->elementRead(0, true, "US $740.00");
+            const QDateTime end = QDateTime::currentDateTimeUtc().addSecs(-3);
+            emit f.view(0)->timeLeftRead(true, end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+            f.window->updateReloadStatus();
+            QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
+            // It had ended before the tab knew its end: no news.
+            QCOMPARE(f.notifier.messages, QStringList{"Item 1: 'US $700.00' is now 'US $740.00'"});
+            QVERIFY(!f.window->watchTab(0)->quietTimer()->isActive());
+            f.window->close();
+        }
+        MainWindowFixture f(useKept);
+        f.window->start();
+        f.window->updateReloadStatus();
+        QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
+        QVERIFY(f.window->tabs()->tabBar()->tabToolTip(0).startsWith("Ended: US $740.00\nChanges: US $700.00 at "));
+        // The page loaded at the start confirms the end and its final value.
+        emit f.view(0)->elementRead(0, true, "US $745.00");
+        emit f.view(0)->timeLeftRead(true, "Ended");
+        f.window->updateReloadStatus();
+        QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $745.00"));
+        QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[0].status, QString("ended"));
+        QVERIFY(!f.window->watchTab(0)->reloadTimer()->isEnabled());
+        QVERIFY(f.view(0)->calls.filter("reloadOnTimer").isEmpty());
+        QCOMPARE(f.view(0)->calls.last(), QString("open http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=1"));
+        // A page that shows an end still to come is watched again.
+        emit f.view(0)->timeLeftRead(true, "2h 5m");
+        QVERIFY(f.window->watchTab(0)->reloadTimer()->isRunning());
+    }
+
+    // Closed on a bigger screen, or at a smaller scale: the window opens wholly on this one, and the
+    // overview opens where it was last closed, as far as the screen allows.
+    void everyWindowOpensWhollyOnTheScreenAndTheOverviewKeepsItsPlace()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        MainWindowFixture f;
+        f.settings.geometry = QRect(screen.right() - 100, 50, screen.width() * 3 / 2, screen.height() * 3 / 2);
+        f.window->start();
+        QVERIFY(screen.contains(f.window->frameGeometry()));
+        for (const QRect &kept : {QRect(30, 40, 500, 200), QRect(screen.right() - 100, screen.bottom() - 50, 500, 200)}) {
+            f.settings.overviewGeometry = kept;
+            f.window->showWatchedItems();
+            QWidget *overview = f.window->watchedItemsWindow();
+            QVERIFY(screen.contains(overview->frameGeometry()));
+            QCOMPARE(overview->size(), kept.size());
+            const QRect placed(overview->x() - 10, overview->y() + 10, 600, 300);
+            overview->setGeometry(placed);
+            overview->close();
+            QCOMPARE(f.settings.overviewGeometry, placed);
+            QTRY_VERIFY(!f.window->watchedItemsWindow());
         }
     }
 };

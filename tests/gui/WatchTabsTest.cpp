@@ -7,6 +7,8 @@
 #include "platform/TabStrip.h"
 
 #include <QAbstractItemView>
+#include <QLineEdit>
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -94,6 +96,66 @@ private slots:
         }
     }
 
+    // A text that is no rate gives way to the rate in force, which is what is kept; a tab that will
+    // not reload says so on its header, in its colour and in the overview alike.
+    void aTypedTextThatIsNoRateGivesWayToTheRateInForceAndATabNotReloadingSaysSo()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        ChoiceBox *box = f.window->rateBox();
+        box->setCurrentText("30 Seconds");
+        f.watch("1");
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), "5 Seconds");
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QCOMPARE(box->currentText(), QString("30 Seconds"));
+        QVERIFY(box->toolTip().endsWith("\n'5 Seconds' is no rate: the rate stays 30 Seconds"));
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), "9 Seconds");
+        f.window->itemBox()->setFocus();
+        QCOMPARE(box->currentText(), QString("30 Seconds"));
+        box->setCurrentText("7 Seconds");
+        f.watch("2");
+        QCOMPARE(box->currentText(), QString("30 Seconds"));
+        QCOMPARE(timer(f, 1)->interval(), 30000);
+        QVERIFY(tooltip(f, 1).startsWith("Reloads every 30 seconds"));
+        QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Fine);
+        QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[1].status, QString("live"));
+
+        box->setCurrentText("No Refresh");
+        f.window->applyPickedRate();
+        QCOMPARE(box->toolTip(), QString("Choose page refresh rate"));
+        QVERIFY(tooltip(f, 1).startsWith("Not reloading"));
+        QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Held);
+        QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[1].status, QString("not reloading"));
+        box->setCurrentText("5 Seconds");
+        f.window->close();
+        QCOMPARE(f.settings.rate, QString("No Refresh"));
+    }
+
+    // Five tabs at one rate: each wait for a timed reload, the first too, is the period give or take 10 %.
+    void timedReloadsWaitTheirPeriodSpreadSoTabsNeverFallIntoStep()
+    {
+        MainWindowFixture f;
+        f.window->rateBox()->setCurrentText("15 Seconds");
+        for (const QString item : {"1", "2", "3", "4", "5"})
+            f.watch(item);
+        QSet<int> waits;
+        for (int round = 0; round < 5; ++round) {
+            for (int tab = 0; tab < 5; ++tab) {
+                if (round > 0)
+                    emit timer(f, tab)->timeout();
+                const int left = timer(f, tab)->remainingTime();
+                QVERIFY2(left >= 13400 && left <= 16500, qPrintable(QString::number(left)));
+                waits << left / 100;
+            }
+        }
+        QVERIFY(waits.size() > 5);
+        QCOMPARE(f.view(4)->calls.filter("reloadOnTimer 15000").size(), 4);
+    }
+
     // A timed reload, by the tab's timer or the countdown, of a page that answers a form loads the
     // item's page instead; the user's refresh sends the form again only when they say so.
     void aFormIsNeverSentAgainUnasked()
@@ -165,6 +227,10 @@ private slots:
         view->pageHealth.lastDrawn = now.addSecs(185);
         for (int second : {186, 187})
             tab->showStatus(false, "300", now.addSecs(second));
+        // Told within 10 s of the last one, it waits for the tab's quiet to be over.
+        QCOMPARE(f.notifier.messages.size(), 1);
+        QVERIFY(tab->quietTimer()->isActive());
+        tab->tellHeld();
         QCOMPARE(f.notifier.messages.size(), 2);
         QCOMPARE(f.notifier.messages.last(), QString("Item 1: updated again"));
         f.notifier.messages.clear();
@@ -243,20 +309,31 @@ private slots:
         emit view->timeLeftRead(true, "45 seconds");
         QCOMPARE(timer(f, 0)->interval(), 5000);
 
-        // An end a second ago: one more reload two seconds after it, then no more.
+        // An end a second ago: one more reload two seconds after it, then none, by no timer,
+        // even before the page loaded then is read.
         const QDateTime end = QDateTime::currentDateTimeUtc().addSecs(-1);
         emit view->timeLeftRead(true, end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
         QTRY_COMPARE_WITH_TIMEOUT(view->calls.filter("reloadOnTimer").size(), 1, 3000);
+        QVERIFY(!timer(f, 0)->isEnabled());
         emit view->elementRead(0, true, "US $185.00");
         emit view->timeLeftRead(true, "Bidding has ended");
         QVERIFY(!timer(f, 0)->isEnabled());
         QVERIFY(tooltip(f, 0).startsWith("Ended: US $185.00\nChanges: US $180.00 at "));
         QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $185.00"));
-        f.window->rateBox()->setCurrentText("15 Seconds");
-        f.window->applyPickedRate();
-        QVERIFY(!timer(f, 0)->isEnabled());
-        // Ending soon is told once; the other message is the price's change.
-        QCOMPARE(f.notifier.messages.size(), 2);
+        for (const QString rate : {"15 Seconds", "5 Minutes"}) {
+            f.window->rateBox()->setCurrentText(rate);
+            f.window->applyPickedRate();
+            QVERIFY(!timer(f, 0)->isEnabled());
+        }
+        for (int second = 0; second < 300; ++second)
+            f.window->tickCountdown();
+        QCOMPARE(view->calls.filter("reloadOnTimer").size(), 1);
+        // Ending soon is told once; the end, with the price's change, once the tab's 10 s of quiet are over.
+        QCOMPARE(f.notifier.messages.size(), 1);
+        QVERIFY(f.window->watchTab(0)->quietTimer()->isActive());
+        f.window->watchTab(0)->tellHeld();
+        QCOMPARE(f.notifier.messages.last(), QString("Penny Black: ended, final value US $185.00; "
+                                                     "'US $180.00' is now 'US $185.00'"));
     }
 
     void eachFollowedElementIsReportedOnceAndAClickOnItShowsItsTab()
@@ -270,20 +347,32 @@ private slots:
             emit view->elementRead(0, true, "US $185.00");
             emit view->elementRead(1, true, "4 bids");
         }
-        QCOMPARE(f.notifier.messages, QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'",
-                                                   "Penny Black: '3 bids' is now '4 bids'"}));
-        QCOMPARE(f.notifier.tags, QList<int>({0, 0}));
+        QCOMPARE(f.notifier.messages, QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'; "
+                                                   "'3 bids' is now '4 bids'"}));
+        QCOMPARE(f.notifier.tags, QList<int>({0}));
         QVERIFY(f.window->tabs()->isTabMarked(0));
+        // Within 10 s of it, what comes is held and told together after them.
+        emit view->elementRead(0, true, "US $190.00");
+        emit view->elementRead(1, true, "4 bids");
+        QCOMPARE(f.notifier.messages.size(), 1);
+        QVERIFY(f.window->watchTab(0)->quietTimer()->remainingTime() > 9000);
+        f.window->watchTab(0)->tellHeld();
+        QCOMPARE(f.notifier.messages.last(), QString("Penny Black: 'US $185.00' is now 'US $190.00'"));
 
         f.window->showMinimized();
         f.notifier.click(0);
         QCOMPARE(f.window->tabs()->current(), 0);
         QVERIFY(f.window->isVisible() && !f.window->isMinimized());
 
-        // Stop alerting ends the following.
-        emit view->elementWatchStopped();
-        emit view->elementRead(0, true, "US $190.00");
-        QCOMPARE(f.notifier.messages.size(), 2);
+        // Stop alerting on the price stops the price alone; elsewhere on the page, every element.
+        emit view->elementWatchStopped(0);
+        emit view->elementRead(0, true, "5 bids");
+        f.window->watchTab(0)->tellHeld();
+        QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
+        emit view->elementWatchStopped(-1);
+        emit view->elementRead(0, true, "6 bids");
+        f.window->watchTab(0)->tellHeld();
+        QCOMPARE(f.notifier.messages.size(), 3);
     }
 };
 

@@ -15,10 +15,13 @@ public:
     void setRefreshRate(const QString &value) override { rate = value; }
     bool reopensWatchedItems() const override { return reopens; }
     void setReopensWatchedItems(bool value) override { reopens = value; }
+    QRect watchedItemsGeometry() const override { return overviewGeometry; }
+    void setWatchedItemsGeometry(const QRect &value) override { overviewGeometry = value; }
 
     QString stored;   // the window state
     QRect geometry;
     QString items;
     QString rate;
     bool reopens = true;
+    QRect overviewGeometry;
 };

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/core/ElementWatch.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What a watch tab has to tell the user and has not told yet. All that one
+// reload brought goes in one notification; a tab tells at most once in 10 s,
+// and what comes meanwhile is held and told together when they are over.
+class TabNotice
+{
+public:
+    static constexpr qint64 kQuietMs = 10000;
+
+    // A followed element changed; a change of it still held is carried on
+    // from where that one started, and goes if it comes back to it.
+    void elementChanged(int element, const ElementWatch::Change &change);
+    void endingSoon(const QString &timeLeft);
+    // Ending soon is no news any more once ended is told with it.
+    void ended(const QString &finalValue);
+    // The element is no longer followed: its held change goes, later elements count one less.
+    void elementDropped(int element);
+    // Anything else about the tab's watch ("signed out", "updated again"); the
+    // same text held twice is told once.
+    void news(const QString &text);
+    void clear();
+    bool isEmpty() const;
+
+    // When what is held may be told: now, or kQuietMs after the last telling.
+    QDateTime dueAt(const QDateTime &now) const;
+    // "Penny Black: ended, final value US $185.00; 'US $180.00' is now
+    // 'US $185.00'; '3 bids' is now '4 bids'", told at now, after which
+    // nothing is held.
+    QString take(const QString &pageName, const QDateTime &now);
+
+private:
+    struct HeldChange
+    {
+        int element;
+        ElementWatch::Change change;
+    };
+    QList<HeldChange> m_changes;      // in the order of the elements
+    QString m_endingSoon;             // the time left told; empty: none held
+    std::optional<QString> m_ended;   // the final value, maybe empty
+    QStringList m_news;
+    QDateTime m_lastTold;
+};
