@@ -22,18 +22,12 @@ QString shownCaption(const QString &caption)
 TabStrip::TabStrip(int count, QWidget *parent)
     : QWidget(parent)
     , m_bar(new ReloadTabBar(this))
-    , m_marked(count, false)
-    , m_offSite(count, false)
-    , m_toolTips(count)
-    , m_notes(count)
-    , m_pages(count)
+    , m_tabs(count)
 {
     m_bar->setExpanding(false);
     m_bar->setDrawBase(false);
-    for (int i = 0; i < count; ++i) {
-        m_captions << QString();
+    for (int i = 0; i < count; ++i)
         m_bar->addTab(QString());
-    }
     connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
         showPage(index);
         emit currentChanged(index);
@@ -53,31 +47,32 @@ void TabStrip::setCurrent(int index)
 
 QString TabStrip::caption(int index) const
 {
-    return m_captions.value(index);
+    return m_tabs.value(index).caption;
 }
 
 void TabStrip::setCaption(int index, const QString &caption)
 {
     if (index < 0 || index >= count())
         return;
-    m_captions[index] = caption;
+    m_tabs[index].caption = caption;
     showHeaderText(index);
-    setTabToolTip(index, m_toolTips[index]);
+    setTabToolTip(index, m_tabs[index].toolTip);
 }
 
 void TabStrip::setHeaderNote(int index, const QString &note)
 {
-    if (index < 0 || index >= count() || m_notes[index] == note)
+    if (index < 0 || index >= count() || m_tabs[index].note == note)
         return;
-    m_notes[index] = note;
+    m_tabs[index].note = note;
     showHeaderText(index);
 }
 
 void TabStrip::showHeaderText(int index)
 {
-    QString text = shownCaption(m_captions[index]);
-    if (!m_notes[index].isEmpty())
-        text += QStringLiteral(" \u00b7 ") + m_notes[index];
+    const Tab &tab = m_tabs[index];
+    QString text = shownCaption(tab.caption);
+    if (!tab.note.isEmpty())
+        text += QStringLiteral(" \u00b7 ") + tab.note;
     // The tab bar reads "&" as an access key; the caption and the note (a
     // page's text) show it as written.
     m_bar->setTabText(index, text.replace(QLatin1Char('&'), QLatin1String("&&")));
@@ -85,17 +80,18 @@ void TabStrip::showHeaderText(int index)
 
 bool TabStrip::isCaptionCut(int index) const
 {
-    return m_captions.value(index).size() > kLongestShownCaption;
+    return m_tabs.value(index).caption.size() > kLongestShownCaption;
 }
 
 void TabStrip::setTabToolTip(int index, const QString &text)
 {
     if (index < 0 || index >= count())
         return;
-    m_toolTips[index] = text;
+    m_tabs[index].toolTip = text;
+    const QString &caption = m_tabs[index].caption;
     QString shown = text;
     if (isCaptionCut(index))
-        shown = text.isEmpty() ? m_captions[index] : m_captions[index] + QLatin1Char('\n') + text;
+        shown = text.isEmpty() ? caption : caption + QLatin1Char('\n') + text;
     m_bar->setTabToolTip(index, shown);
 }
 
@@ -108,40 +104,41 @@ void TabStrip::setTabReloadStatus(int index, std::optional<double> fractionLeft,
 
 void TabStrip::setTabMarked(int index, bool marked)
 {
-    if (index < 0 || index >= count() || m_marked[index] == marked)
+    if (index < 0 || index >= count() || m_tabs[index].marked == marked)
         return;
-    m_marked[index] = marked;
+    m_tabs[index].marked = marked;
     showMarks(index);
 }
 
 void TabStrip::setTabOffSite(int index, bool offSite)
 {
-    if (index < 0 || index >= count() || m_offSite[index] == offSite)
+    if (index < 0 || index >= count() || m_tabs[index].offSite == offSite)
         return;
-    m_offSite[index] = offSite;
+    m_tabs[index].offSite = offSite;
     showMarks(index);
 }
 
 bool TabStrip::isTabOffSite(int index) const
 {
-    return m_offSite.value(index);
+    return m_tabs.value(index).offSite;
 }
 
 void TabStrip::showMarks(int index)
 {
     // A page off the site is the graver news: its warning wins over a change.
+    const Tab &tab = m_tabs[index];
     QIcon icon;
-    if (m_offSite[index])
+    if (tab.offSite)
         icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    else if (m_marked[index])
+    else if (tab.marked)
         icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    m_bar->setTabTextColor(index, m_marked[index] ? palette().color(QPalette::Link) : QColor());
+    m_bar->setTabTextColor(index, tab.marked ? palette().color(QPalette::Link) : QColor());
     m_bar->setTabIcon(index, icon);
 }
 
 bool TabStrip::isTabMarked(int index) const
 {
-    return m_marked.value(index);
+    return m_tabs.value(index).marked;
 }
 
 void TabStrip::addToTab(int index, QWidget *widget)
@@ -149,7 +146,7 @@ void TabStrip::addToTab(int index, QWidget *widget)
     if (index < 0 || index >= count())
         return;
     widget->setParent(this);
-    m_pages[index] << widget;
+    m_tabs[index].widgets << widget;
     widget->setVisible(index == current());
     m_bar->raise();
 }
@@ -157,7 +154,7 @@ void TabStrip::addToTab(int index, QWidget *widget)
 void TabStrip::showPage(int index)
 {
     for (int i = 0; i < count(); ++i) {
-        for (QWidget *widget : qAsConst(m_pages[i]))
+        for (QWidget *widget : qAsConst(m_tabs[i].widgets))
             widget->setVisible(i == index);
     }
 }

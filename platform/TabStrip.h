@@ -2,7 +2,7 @@
 
 #include "platform/core/PageHealth.h"
 
-#include <QStringList>
+#include <QString>
 #include <QVector>
 #include <QWidget>
 #include <optional>
@@ -29,7 +29,7 @@ public:
     void setHeaderNote(int index, const QString &note);
     bool isCaptionCut(int index) const;
     void setTabToolTip(int index, const QString &text);
-    int count() const { return m_captions.size(); }
+    int count() const { return int(m_tabs.size()); }
 
     // Makes widget a child of the strip that is visible only on tab index.
     void addToTab(int index, QWidget *widget);
@@ -58,11 +58,17 @@ private:
     void showMarks(int index);
     void showHeaderText(int index);
 
+    // What the strip keeps of one tab besides its header in the bar.
+    struct Tab
+    {
+        QString caption;            // as written; the header may show it cut
+        QString note;
+        QString toolTip;            // as given, without the cut caption
+        bool marked = false;
+        bool offSite = false;
+        QVector<QWidget *> widgets; // shown only while the tab is in front
+    };
+
     ReloadTabBar *m_bar;
-    QStringList m_captions;
-    QVector<bool> m_marked;
-    QVector<bool> m_offSite;
-    QStringList m_toolTips;
-    QStringList m_notes;
-    QVector<QVector<QWidget *>> m_pages;
+    QVector<Tab> m_tabs;
 };
