@@ -3,7 +3,7 @@
 #include "app/ItemBox.h"
 #include "app/WatchTab.h"
 #include "app/core/Countdown.h"
-#include "app/core/WatchTabs.h"
+#include "app/core/TabCaptions.h"
 #include "platform/BrowserView.h"
 #include "platform/ChoiceBox.h"
 #include "platform/ClassicLook.h"

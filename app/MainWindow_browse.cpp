@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/core/LocalPages.h"
-#include "app/core/WatchTabs.h"
+#include "app/core/TabCaptions.h"
 #include "platform/BrowserView.h"
 #include "platform/MessageDialog.h"
 #include "platform/TabStrip.h"

@@ -2,7 +2,7 @@
 // wraps in a window too narrow for it.
 #include "app/MainWindow.h"
 
-#include "app/core/WatchTabs.h"
+#include "app/core/TabCaptions.h"
 #include "app/core/WindowLayout.h"
 #include "platform/BrowserView.h"
 #include "platform/TwipsGeometry.h"

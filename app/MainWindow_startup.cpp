@@ -5,7 +5,7 @@
 #include "app/ItemBox.h"
 #include "app/WatchTab.h"
 #include "app/core/LocalPages.h"
-#include "app/core/WatchTabs.h"
+#include "app/core/TabCaptions.h"
 #include "app/core/WinState.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
