@@ -3,8 +3,8 @@
 #include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/SiteAddresses.h"
+#include "app/core/SiteConfig.h"
 #include "platform/BrowserViewFactory.h"
-#include "platform/core/SiteConfig.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -5,11 +5,11 @@
 #include "app/core/EndPhase.h"
 #include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
+#include "app/core/SiteConfig.h"
 #include "app/core/TabNotice.h"
 #include "app/core/WatchSummary.h"
 #include "app/core/WatchedItems.h"
 #include "platform/core/PageHealth.h"
-#include "platform/core/SiteConfig.h"
 
 #include <QDateTime>
 #include <QObject>

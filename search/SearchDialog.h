@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/SiteConfig.h"
+#include "app/core/SiteConfig.h"
 #include "search/core/SearchRequest.h"
 
 #include <QDialog>

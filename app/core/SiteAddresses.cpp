@@ -1,6 +1,6 @@
 #include "app/core/SiteAddresses.h"
 
-#include "platform/core/SiteConfig.h"
+#include "app/core/SiteConfig.h"
 
 #include <QUrl>
 

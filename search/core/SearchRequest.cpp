@@ -1,6 +1,6 @@
 #include "search/core/SearchRequest.h"
 
-#include "platform/core/SiteConfig.h"
+#include "app/core/SiteConfig.h"
 
 #include <QUrl>
 

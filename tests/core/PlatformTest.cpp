@@ -1,9 +1,9 @@
 #include "FakeRegistry.h"
 #include "about/core/RegistryText.h"
 #include "about/core/SysInfoTool.h"
+#include "app/core/SiteConfig.h"
 #include "platform/core/DataLocation.h"
 #include "platform/core/PortableRegistry.h"
-#include "platform/core/SiteConfig.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "app/core/SiteAddresses.h"
+#include "app/core/SiteConfig.h"
 #include "platform/core/PageDialogs.h"
 #include "platform/core/ScriptAddress.h"
-#include "platform/core/SiteConfig.h"
 #include "search/core/SearchRequest.h"
 
 #include <QUrl>

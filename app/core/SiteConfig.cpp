@@ -1,4 +1,4 @@
-#include "platform/core/SiteConfig.h"
+#include "app/core/SiteConfig.h"
 
 #include <QFile>
 #include <QFileInfo>
