@@ -223,11 +223,9 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, cons
     const bool reloads = timedStatus(countdownRunning, countdownText, health, now).reloads;
     WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
                          watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed), m_changed,
-                         m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute, {}};
-    for (const FollowedElement &followed : m_followed) {
-        summary.values << followed.history.lastValue();
-        summary.histories << followed.history.entries();
-    }
+                         m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute};
+    for (const FollowedElement &followed : m_followed)
+        summary.followed.append({followed.history.lastValue(), followed.history.entries()});
     // The phase was planned at the last read; the end may have come since.
     if (m_end && *m_end <= now)
         summary.endingSoon = false;

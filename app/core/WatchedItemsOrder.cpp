@@ -53,10 +53,13 @@ QStringList overviewCells(const WatchSummary &summary, const QDateTime &now)
         timeLeft = QStringLiteral("Ended");
     else if (summary.end)
         timeLeft = timeLeftText(now, *summary.end);
+    QStringList values;
+    for (const WatchSummary::Followed &followed : summary.followed)
+        values << followed.value;
     // Prices hold commas, so the values are set apart by a bar.
     return {summary.itemNumber,
             summary.title,
-            summary.values.join(QStringLiteral(" | ")),
+            values.join(QStringLiteral(" | ")),
             timeLeft,
             ageText(summary.lastDrawn, now),
             summary.status};
@@ -74,12 +77,12 @@ RowMark rowMark(const WatchSummary &summary)
 QStringList historyLines(const WatchSummary &summary, const QDateTime &now)
 {
     QStringList lines;
-    for (const QList<ChangeHistory::Entry> &history : summary.histories) {
-        if (history.isEmpty())
+    for (const WatchSummary::Followed &followed : summary.followed) {
+        if (followed.history.isEmpty())
             continue;
         if (!lines.isEmpty())
             lines << QString();
-        for (const ChangeHistory::Entry &entry : history) {
+        for (const ChangeHistory::Entry &entry : followed.history) {
             const QDateTime when = entry.when.toLocalTime();
             const QString format = when.date() == now.toLocalTime().date() ? QStringLiteral("HH:mm:ss")
                                                                           : QStringLiteral("d MMM HH:mm:ss");
