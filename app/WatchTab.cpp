@@ -324,9 +324,8 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     }
     if (read.end)
         m_end = read.end;
-    m_timeLeftProblem = read.end ? QString()
-                        : found  ? QStringLiteral("Cannot read the time left from '%1'").arg(text.simplified())
-                                 : QStringLiteral("The time left is not on the page");
+    // The reader says why it refused the text; the user can tell from it what the page shows.
+    m_timeLeftProblem = read.end ? QString() : found ? read.problem : QStringLiteral("The time left is not on the page");
     m_lastRead = now;
     if (m_end)
         planReloads(now);

@@ -299,7 +299,7 @@ private slots:
         view->showPage("Penny Black", QUrl(kItem1Page));
         emit view->elementChosen("US $180.00");
         emit view->timeLeftRead(true, "Time left: soon");
-        QVERIFY(tooltip(f, 0).startsWith("Cannot read the time left from 'Time left: soon'\nReloads every minute"));
+        QVERIFY(tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
         emit view->timeLeftRead(true, "20m 5s");
         QCOMPARE(timer(f, 0)->interval(), 60000);
         f.window->setEndingSoonLead(30);
