@@ -10,6 +10,7 @@
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
 #include "platform/Notifier.h"
+#include "platform/PageElements.h"
 #include "platform/TabStrip.h"
 #include "platform/core/CrashBackoff.h"
 #include "platform/core/PagePatience.h"
@@ -24,6 +25,12 @@ namespace {
 // The tooltip has room for the last few changes of each followed element.
 constexpr int kChangesInToolTip = 3;
 const QString kSignedOut = QStringLiteral("Signed out: sign in on the services tab");
+// The page's elements are read under keys; the time left's is this one.
+constexpr int kTimeLeftKey = 0;
+// The entries of the page's context menu, in order.
+enum MenuEntry { AlertOnChange, ShowsTimeLeft, StopAlerting };
+const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"),
+                                  QStringLiteral("This shows the time left"), QStringLiteral("Stop alerting")};
 
 // Where in its spread a timed reload's wait falls.
 double randomDraw()
@@ -39,6 +46,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_index(index)
     , m_tabs(tabs)
     , m_view(view)
+    , m_elements(view->createPageElements(this))
     , m_reloadTimer(new IntervalTimer(this))
     , m_quietTimer(new QTimer(this))
     , m_site(site)
@@ -49,15 +57,11 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     m_quietTimer->setSingleShot(true);
     connect(m_quietTimer, &QTimer::timeout, this, &WatchTab::tellHeld);
 
-    m_view->setElementAlertsEnabled(true);
-    connect(m_view, &BrowserView::elementChosen, this, [this](const QString &text) {
-        m_followed.append({ElementWatch(text), {}});
-        m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
-    });
+    offerMenuEntries();
+    connect(m_elements, &PageElements::picked, this, &WatchTab::elementPicked);
+    connect(m_elements, &PageElements::elementRead, this, &WatchTab::elementRead);
+    connect(m_elements, &PageElements::loadRead, this, &WatchTab::loadRead);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
-    connect(m_view, &BrowserView::elementRead, this, &WatchTab::elementRead);
-    connect(m_view, &BrowserView::timeLeftRead, this, &WatchTab::timeLeftRead);
-    connect(m_view, &BrowserView::elementWatchStopped, this, &WatchTab::stopFollowing);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::noticeSignIn);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
@@ -234,9 +238,15 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, cons
 
 void WatchTab::restore(const WatchedItem &item)
 {
-    m_view->restoreElements(item.followed, item.timeLeft);
-    for (int i = 0; i < item.followed.size(); ++i)
-        m_followed.append({std::nullopt, ChangeHistory(item.histories.value(i))});
+    for (int i = 0; i < item.followed.size(); ++i) {
+        m_followed.append({++m_lastKey, item.followed[i], std::nullopt, ChangeHistory(item.histories.value(i))});
+        m_elements->read(m_lastKey, item.followed[i]);
+    }
+    offerMenuEntries();
+    if (!item.timeLeft.isEmpty()) {
+        m_timeLeftSelector = item.timeLeft;
+        m_elements->read(kTimeLeftKey, item.timeLeft);
+    }
     m_end = item.end;
     if (item.ended) {
         m_phase = EndPhase::Ended;
@@ -247,20 +257,72 @@ void WatchTab::restore(const WatchedItem &item)
 
 WatchedItem WatchTab::keptItem() const
 {
-    WatchedItem item{m_index, itemNumber(), m_periodMs, m_view->followedElements(), m_view->timeLeftElement(),
+    WatchedItem item{m_index, itemNumber(), m_periodMs, {}, m_timeLeftSelector,
                      m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
-    for (const FollowedElement &followed : m_followed)
+    for (const FollowedElement &followed : m_followed) {
+        item.followed << followed.selector;
         item.histories << followed.history.entries();
+    }
     return item;
 }
 
-void WatchTab::elementRead(int element, bool found, const QString &text)
+void WatchTab::offerMenuEntries()
 {
-    if (element < 0 || element >= m_followed.size())
+    m_elements->setMenuEntries(m_followed.isEmpty() ? kMenuEntries.mid(0, StopAlerting) : kMenuEntries);
+}
+
+void WatchTab::elementPicked(int entry, const QString &selector, const QString &text)
+{
+    const auto followed = std::find_if(m_followed.cbegin(), m_followed.cend(),
+                                       [&selector](const FollowedElement &one) { return one.selector == selector; });
+    switch (entry) {
+    case AlertOnChange:
+        if (followed != m_followed.cend())
+            return;
+        m_followed.append({++m_lastKey, selector, ElementWatch(text), {}});
+        m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
+        m_elements->read(m_lastKey, selector);
+        offerMenuEntries();
+        break;
+    case ShowsTimeLeft:
+        m_timeLeftSelector = selector;
+        m_elements->read(kTimeLeftKey, selector);
+        timeLeftRead(true, text);
+        tell();
+        break;
+    case StopAlerting:
+        // The element pointed at, when it is followed, stops alone; pointed elsewhere, every one does.
+        if (followed == m_followed.cend())
+            stopAlert();
+        else
+            stopFollowing(int(followed - m_followed.cbegin()));
+        break;
+    }
+}
+
+void WatchTab::loadRead()
+{
+    // The time left is read last, so that an end it tells finds the final value of this load.
+    if (m_timeLeftShown) {
+        const auto [found, text] = *m_timeLeftShown;
+        m_timeLeftShown.reset();
+        timeLeftRead(found, text);
+    }
+    tell();
+}
+
+void WatchTab::elementRead(int key, bool found, const QString &text)
+{
+    if (key == kTimeLeftKey) {
+        m_timeLeftShown.emplace(found, text);
         return;
+    }
+    const auto followedAt = std::find_if(m_followed.begin(), m_followed.end(),
+                                         [key](const FollowedElement &one) { return one.key == key; });
     // The sign-in page shows none of the item: nothing changed.
-    if (onSignInPage())
+    if (followedAt == m_followed.end() || onSignInPage())
         return;
+    const int element = int(followedAt - m_followed.begin());
     FollowedElement &followed = m_followed[element];
     if (found) {
         followed.history.record(text.simplified(), QDateTime::currentDateTime());
@@ -276,10 +338,6 @@ void WatchTab::elementRead(int element, bool found, const QString &text)
         m_changed = m_tabs->current() != m_index;
         m_notice.elementChanged(element, *change);
     }
-    // The reads of one load come in the order chosen, the time left's last:
-    // the last of them tells what the load brought.
-    if (element == m_followed.size() - 1 && m_view->timeLeftElement().isEmpty())
-        tell();
 }
 
 void WatchTab::tell()
@@ -329,7 +387,6 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     m_lastRead = now;
     if (m_end)
         planReloads(now);
-    tell();
 }
 
 void WatchTab::planReloads(const QDateTime &now)
@@ -365,7 +422,9 @@ void WatchTab::planReloads(const QDateTime &now)
 
 void WatchTab::forgetEnd()
 {
-    m_view->stopReadingTimeLeft();
+    m_elements->stopReading(kTimeLeftKey);
+    m_timeLeftSelector.clear();
+    m_timeLeftShown.reset();
     m_end.reset();
     m_timeLeftProblem.clear();
     m_lastRead = QDateTime();
@@ -376,8 +435,10 @@ void WatchTab::forgetEnd()
 
 void WatchTab::stopAlert()
 {
-    m_view->stopWatchingElement();
+    for (const FollowedElement &followed : qAsConst(m_followed))
+        m_elements->stopReading(followed.key);
     m_followed.clear();
+    offerMenuEntries();
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
     m_notice.clear();
@@ -386,11 +447,9 @@ void WatchTab::stopAlert()
 
 void WatchTab::stopFollowing(int element)
 {
-    if (element < 0 || element >= m_followed.size()) {
-        stopAlert();
-        return;
-    }
+    m_elements->stopReading(m_followed[element].key);
     m_followed.removeAt(element);
+    offerMenuEntries();
     m_notice.elementDropped(element);
     if (m_followed.isEmpty()) {
         m_changed = false;

@@ -15,10 +15,12 @@
 #include <QObject>
 #include <QUrl>
 #include <optional>
+#include <utility>
 
 class BrowserView;
 class IntervalTimer;
 class Notifier;
+class PageElements;
 class QTimer;
 class TabStrip;
 
@@ -78,13 +80,16 @@ public:
 
 private:
     void pageLoaded();
-    void elementRead(int element, bool found, const QString &text);
+    void elementPicked(int entry, const QString &selector, const QString &text);
+    void elementRead(int key, bool found, const QString &text);
+    void loadRead();
+    // The menu offers to stop alerting only while an element is followed.
+    void offerMenuEntries();
     void reloadByOwnTimer();
     ReloadStatus timedStatus(bool countdownRunning, const QString &countdownText, const PageHealth &health,
                              const QDateTime &now) const;
     // Tells what is held, now or once the tab's quiet is over.
     void tell();
-    // Stops one followed element, or every one for -1.
     void stopFollowing(int element);
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
@@ -101,6 +106,7 @@ private:
     int m_index;
     TabStrip *m_tabs;
     BrowserView *m_view;
+    PageElements *m_elements;
     IntervalTimer *m_reloadTimer;
     QTimer *m_quietTimer;
     SiteConfig m_site;
@@ -110,10 +116,16 @@ private:
     QUrl m_releasedTo;              // the blank page a release waits for; empty: none
     struct FollowedElement
     {
+        int key;                    // what the page's elements tell its reads by
+        QString selector;
         std::optional<ElementWatch> watch;   // none until a first text is read
         ChangeHistory history;      // the first one's last value is the final price once ended
     };
     QList<FollowedElement> m_followed;
+    int m_lastKey = 0;              // keys of followed elements count up from it; 0 is the time left's
+    QString m_timeLeftSelector;
+    // The time left's text read after the load, told once every element of the load is read.
+    std::optional<std::pair<bool, QString>> m_timeLeftShown;
     int m_periodMs = 0;             // the tab's own rate
     int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
     std::optional<QDateTime> m_end;

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class PageElements;
+
 // A reload that a timer asks for, rather than the user.
 struct TimedReload
 {
@@ -52,17 +54,9 @@ public:
     // From now on, frameComplete() tells of each frame that loads; off until
     // asked, since hearing the frames costs every page load some work.
     virtual void reportFrameLoads() = 0;
-
-    // Offers "Alert me when this changes" and "This shows the time left" on the page's context menu.
-    virtual void setElementAlertsEnabled(bool enabled) = 0;
-    // Follows none of the chosen elements any more.
-    virtual void stopWatchingElement() = 0;
-    virtual void stopReadingTimeLeft() = 0;
-    // What the page's followed elements and time left are found by, to be
-    // kept between runs and pointed at again.
-    virtual QStringList followedElements() const = 0;
-    virtual QString timeLeftElement() const = 0;
-    virtual void restoreElements(const QStringList &followed, const QString &timeLeft) = 0;
+    // Makes what reads the elements of this view's pages the user points at,
+    // kept by owner; the page's context menu offers its entries.
+    virtual PageElements *createPageElements(QObject *owner) = 0;
 
 signals:
     // A page finished loading, whether it loaded or failed, or it was lost
@@ -77,17 +71,4 @@ signals:
     // The user asked for a page in a new window (a link or form aimed at one,
     // a middle click, the context menu); the view opens none itself.
     void newPageRequested(const QString &address);
-    // The user chose one more element to follow; text is what it shows now.
-    void elementChosen(const QString &text);
-    // The chosen element's text after a page finished loading; found is false
-    // when the element is not on the page.
-    // element counts the followed elements in the order chosen, from 0.
-    void elementRead(int element, bool found, const QString &text);
-    // The text of the element the user said shows the time left: when chosen,
-    // then after each page load; found is false when it is not on the page.
-    void timeLeftRead(bool found, const QString &text);
-    // The user chose "Stop alerting" on a followed element, counted as in
-    // elementRead(), which is followed no more; -1: chosen elsewhere on the
-    // page, which stops every one.
-    void elementWatchStopped(int element);
 };

@@ -5,11 +5,11 @@
 #include "platform/core/SiteAnswers.h"
 #include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
-#include "platform/web/PageElements.h"
 #include "platform/web/PageGuard.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
 #include "platform/web/WebPage.h"
+#include "platform/web/WebPageElements.h"
 
 #include <QChildEvent>
 #include <QJsonArray>
@@ -74,12 +74,6 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebBrowserView::showContextMenu);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserView::documentComplete);
-    m_elements = new PageElements(m_view, kWorld);
-    connect(m_view, &QWebEngineView::loadFinished, m_elements, &PageElements::readAfterLoad);
-    connect(m_elements, &PageElements::followed, this, &BrowserView::elementChosen);
-    connect(m_elements, &PageElements::read, this, &BrowserView::elementRead);
-    connect(m_elements, &PageElements::timeLeftRead, this, &BrowserView::timeLeftRead);
-    connect(m_elements, &PageElements::stopAsked, this, &BrowserView::elementWatchStopped);
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebBrowserView::loadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserView::titleOrAddressChanged);
     connect(m_page, &QWebEnginePage::urlChanged, this, &BrowserView::titleOrAddressChanged);
@@ -377,26 +371,17 @@ void WebBrowserView::reloadNow(const TimedReload &reload)
     fetchAgain();
 }
 
-void WebBrowserView::setElementAlertsEnabled(bool enabled)
+PageElements *WebBrowserView::createPageElements(QObject *owner)
 {
-    m_alertsEnabled = enabled;
-}
-
-void WebBrowserView::stopWatchingElement()
-{
-    m_elements->stopFollowing();
-}
-
-void WebBrowserView::stopReadingTimeLeft()
-{
-    m_elements->stopReadingTimeLeft();
+    m_elements = new WebPageElements(m_view, kWorld, owner);
+    return m_elements;
 }
 
 void WebBrowserView::showContextMenu(const QPoint &position)
 {
     QMenu *menu = m_view->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_alertsEnabled)
+    if (m_elements)
         m_elements->addMenuEntries(menu, position);
     menu->popup(m_view->mapToGlobal(position));
 }
@@ -438,19 +423,4 @@ void WebBrowserView::showEvent(QShowEvent *event)
     BrowserView::showEvent(event);
     // What the page said out of sight has been seen once its tab is in front.
     updateHealth([](PageHealth &health) { health.pageMessage.clear(); });
-}
-
-QStringList WebBrowserView::followedElements() const
-{
-    return m_elements->followedSelectors();
-}
-
-QString WebBrowserView::timeLeftElement() const
-{
-    return m_elements->timeLeftSelector();
-}
-
-void WebBrowserView::restoreElements(const QStringList &followed, const QString &timeLeft)
-{
-    m_elements->restore(followed, timeLeft);
 }

@@ -3,19 +3,20 @@
 #include "platform/BrowserView.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QVariantList>
 #include <functional>
 #include <optional>
 
 class FrameLoads;
 class HangWatch;
-class PageElements;
 class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QTimer;
 class QWebEngineView;
 class RendererRecovery;
 class WebPage;
+class WebPageElements;
 
 // The browser view on Qt WebEngine. All views of the program share one profile.
 // A page whose render process dies or hangs comes back by itself.
@@ -37,12 +38,7 @@ public:
     QString title() const override;
     QUrl address() const override;
     void reportFrameLoads() override;
-    void setElementAlertsEnabled(bool enabled) override;
-    void stopWatchingElement() override;
-    void stopReadingTimeLeft() override;
-    QStringList followedElements() const override;
-    QString timeLeftElement() const override;
-    void restoreElements(const QStringList &followed, const QString &timeLeft) override;
+    PageElements *createPageElements(QObject *owner) override;
 
     QWebEngineView *view() const { return m_view; }
 
@@ -74,11 +70,10 @@ private:
     WebPage *m_page;
     HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
-    PageElements *m_elements;
+    QPointer<WebPageElements> m_elements;   // whose entries the context menu offers
     FrameLoads *m_frameLoads = nullptr;
     QElapsedTimer m_loadClock;
     PageHealth m_health;
-    bool m_alertsEnabled = false;
     bool m_typingCheckPending = false;
     qint64 m_typingHoldMs = kTypingHoldMs;   // as the last timed reload told
     std::optional<TimedReload> m_heldReload;

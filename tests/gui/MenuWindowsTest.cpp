@@ -34,10 +34,10 @@ private slots:
     void theOverviewFollowsTheTabsSoonestEndFirstAndAClickedRowBringsItsTabForward()
     {
         MainWindowFixture f({"111", "222", "333"});
-        emit f.view(0)->timeLeftRead(true, "50m 0s");
-        emit f.view(2)->timeLeftRead(true, "40m 0s");
-        emit f.view(1)->elementChosen("US $1.00");
-        emit f.view(1)->elementRead(0, true, "US $2.00");   // a change while tab 2 is in front
+        f.elements(0)->choose(kTimeLeftEntry, "#left", "50m 0s");
+        f.elements(2)->choose(kTimeLeftEntry, "#left", "40m 0s");
+        f.elements(1)->choose(kAlertEntry, "#price", "US $1.00");
+        f.elements(1)->load({{"#price", "US $2.00"}});   // a change while tab 2 is in front
         QAction *entry = f.menuEntry("&Watched Items");
         entry->trigger();
         entry->trigger();
@@ -48,7 +48,7 @@ private slots:
 
         // The chosen row stays with its tab as the rows change order, and chooses no tab by it.
         rows->setCurrentItem(rows->topLevelItem(1));
-        emit f.view(0)->timeLeftRead(true, "30m 0s");
+        f.elements(0)->load({{"#left", "30m 0s"}});
         f.watch("444");
         QTRY_COMPARE(column(rows, 0), QStringList({"111", "333", "222", "444"}));
         QCOMPARE(rows->currentItem()->text(0), QString("111"));

@@ -50,8 +50,8 @@ private slots:
             f.watch("2");
             f.window->rateBox()->setCurrentText("5 Minutes");
             f.watch("3");
-            f.view(1)->followedSelectors = QStringList{"#price"};
-            f.view(1)->timeLeftSelector = "#left";
+            f.elements(1)->choose(kAlertEntry, "#price", "US $40.00");
+            f.elements(1)->choose(kTimeLeftEntry, "#left", QString());
             f.release(0);
             f.menuEntry("&Reopen Watched Items at Start")->trigger();
             QVERIFY(!kept.reopens);
@@ -78,16 +78,13 @@ private slots:
             // Item 3 was watched at "5 Minutes": it reloads by the countdown, which comes back with the rate.
             QCOMPARE(f.window->tabs()->caption(2), reopens ? QString("Item 3") : QString("Available"));
             QCOMPARE(f.window->fiveMinuteCountdown()->isEnabled(), reopens);
-            QCOMPARE(f.view(1)->followedSelectors, reopens ? QStringList{"#price"} : QStringList());
-            QCOMPARE(f.view(1)->timeLeftSelector, reopens ? QString("#left") : QString());
+            QCOMPARE(f.elements(1)->selectors.values(), reopens ? QStringList({"#left", "#price"}) : QStringList());
             if (!reopens)
                 continue;
             // The price followed again starts from its first reading: only a change after it alerts.
-            emit f.view(1)->elementRead(0, true, "US $41.00");
-            emit f.view(1)->timeLeftRead(false, {});
+            f.elements(1)->load({{"#price", "US $41.00"}, {"#left", QString()}});
             QVERIFY(f.notifier.messages.isEmpty());
-            emit f.view(1)->elementRead(0, true, "US $45.00");
-            emit f.view(1)->timeLeftRead(false, {});
+            f.elements(1)->load({{"#price", "US $45.00"}, {"#left", QString()}});
             QCOMPARE(f.notifier.messages.size(), 1);
         }
     }
@@ -102,12 +99,10 @@ private slots:
             MainWindowFixture f(useKept);
             f.window->start();
             f.watch("1");
-            f.view(0)->followedSelectors = QStringList{"#price"};
-            f.view(0)->timeLeftSelector = "#left";
-            emit f.view(0)->elementChosen("US $700.00");
-            emit f.view(0)->elementRead(0, true, "US $740.00");
+            f.elements(0)->choose(kAlertEntry, "#price", "US $700.00");
+            f.elements(0)->choose(kTimeLeftEntry, "#left", QString());
             const QDateTime end = QDateTime::currentDateTimeUtc().addSecs(-3);
-            emit f.view(0)->timeLeftRead(true, end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+            f.elements(0)->load({{"#price", "US $740.00"}, {"#left", end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'")}});
             f.window->updateReloadStatus();
             QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
             // It had ended before the tab knew its end: no news.
@@ -121,8 +116,7 @@ private slots:
         QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
         QVERIFY(f.window->tabs()->tabBar()->tabToolTip(0).startsWith("Ended: US $740.00\nChanges: US $700.00 at "));
         // The page loaded at the start confirms the end and its final value.
-        emit f.view(0)->elementRead(0, true, "US $745.00");
-        emit f.view(0)->timeLeftRead(true, "Ended");
+        f.elements(0)->load({{"#price", "US $745.00"}, {"#left", "Ended"}});
         f.window->updateReloadStatus();
         QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $745.00"));
         QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[0].status, QString("ended"));
@@ -130,7 +124,7 @@ private slots:
         QVERIFY(f.view(0)->calls.filter("reloadOnTimer").isEmpty());
         QCOMPARE(f.view(0)->calls.last(), QString("open http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=1"));
         // A page that shows an end still to come is watched again.
-        emit f.view(0)->timeLeftRead(true, "2h 5m");
+        f.elements(0)->load({{"#left", "2h 5m"}});
         QVERIFY(f.window->watchTab(0)->reloadTimer()->isRunning());
     }
 

@@ -50,9 +50,9 @@ private slots:
     void ampersandsOnAHeaderAreShownAsWritten()
     {
         MainWindowFixture f({"1&2"});
-        emit f.view(0)->elementChosen("R&D");
-        emit f.view(0)->elementRead(0, true, "R & D");
-        emit f.view(0)->timeLeftRead(true, QDateTime::currentDateTimeUtc().addSecs(-3).toString(Qt::ISODate));
+        f.elements(0)->choose(kAlertEntry, "#what", "R&D");
+        f.elements(0)->load({{"#what", "R & D"}});
+        f.elements(0)->choose(kTimeLeftEntry, "#left", QDateTime::currentDateTimeUtc().addSecs(-3).toString(Qt::ISODate));
         f.window->updateReloadStatus();
         QAccessibleInterface *header = QAccessible::queryAccessibleInterface(f.window->tabs()->tabBar())->child(0);
         QCOMPARE(header->text(QAccessible::Name), QString("Item 1&2 \u00b7 Ended: R & D"));

@@ -238,11 +238,11 @@ private slots:
         FakeBrowserView *other = f.view(1);
         const QUrl itemPage("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2");
         other->showPage("Penny Black", itemPage);
-        emit other->elementChosen("US $180.00");
+        f.elements(1)->choose(kAlertEntry, "#price", "US $180.00");
         for (int load = 0; load < 2; ++load) {
             other->showPage("Sign in", QUrl("http://signin.ebay.com/aw-cgi/eBayISAPI.dll?MyEbayLogin&ru=item2"));
             emit other->documentComplete();
-            emit other->elementRead(0, false, QString());
+            f.elements(1)->load({{"#price", QString()}});
         }
         QCOMPARE(f.notifier.messages, QStringList{"Item 2: Signed out: sign in on the services tab"});
         QVERIFY(tooltip(f, 1).startsWith("Signed out: sign in on the services tab\n"));
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(other->calls.last(), "open " + itemPage.toString());
         other->showPage("Penny Black", itemPage);
         emit other->documentComplete();
-        emit other->elementRead(0, true, "US $180.00");
+        f.elements(1)->load({{"#price", "US $180.00"}});
         QVERIFY(!tooltip(f, 1).contains("Signed out"));
         QCOMPARE(f.notifier.messages.size(), 1);
     }
@@ -263,8 +263,8 @@ private slots:
     {
         MainWindowFixture f({"1", "2", "3"});
         const QDateTime now = QDateTime::currentDateTime();
-        emit f.view(1)->timeLeftRead(true, "12m 0s");
-        emit f.view(2)->timeLeftRead(true, now.toUTC().addSecs(20).toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+        f.elements(1)->choose(kTimeLeftEntry, "#left", "12m 0s");
+        f.elements(2)->choose(kTimeLeftEntry, "#left", now.toUTC().addSecs(20).toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
         // Typed text holds a reload ten seconds only in the auction's last ten minutes.
         for (int tab : {1, 2})
             f.window->watchTab(tab)->reloadOnTimer(60000);
@@ -297,26 +297,27 @@ private slots:
         MainWindowFixture f({"1", "2"});
         FakeBrowserView *view = f.view(0);
         view->showPage("Penny Black", QUrl(kItem1Page));
-        emit view->elementChosen("US $180.00");
-        emit view->timeLeftRead(true, "Time left: soon");
+        FakePageElements *elements = f.elements(0);
+        elements->choose(kAlertEntry, "#price", "US $180.00");
+        elements->choose(kTimeLeftEntry, "#left", "Time left: soon");
         QVERIFY(tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
-        emit view->timeLeftRead(true, "20m 5s");
+        elements->load({{"#left", "20m 5s"}});
         QCOMPARE(timer(f, 0)->interval(), 60000);
         f.window->setEndingSoonLead(30);
         QCOMPARE(timer(f, 0)->interval(), 10000);
         QCOMPARE(f.notifier.messages, QStringList{"Penny Black: ending soon, 20m 5s left"});
         QCOMPARE(f.notifier.tags, QList<int>{0});
-        emit view->timeLeftRead(true, "45 seconds");
+        elements->load({{"#left", "45 seconds"}});
         QCOMPARE(timer(f, 0)->interval(), 5000);
 
         // An end a second ago: one more reload two seconds after it, then none, by no timer,
         // even before the page loaded then is read.
         const QDateTime end = QDateTime::currentDateTimeUtc().addSecs(-1);
-        emit view->timeLeftRead(true, end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+        elements->load({{"#left", end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'")}});
         QTRY_COMPARE_WITH_TIMEOUT(view->calls.filter("reloadOnTimer").size(), 1, 3000);
         QVERIFY(!timer(f, 0)->isEnabled());
-        emit view->elementRead(0, true, "US $185.00");
-        emit view->timeLeftRead(true, "Bidding has ended");
+        // The time left is read first here, yet the final value is this load's.
+        elements->load({{"#price", "US $185.00"}, {"#left", "Bidding has ended"}});
         QVERIFY(!timer(f, 0)->isEnabled());
         QVERIFY(tooltip(f, 0).startsWith("Ended: US $185.00\nChanges: US $180.00 at "));
         QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $185.00"));
@@ -341,19 +342,19 @@ private slots:
         MainWindowFixture f({"1", "2"});
         FakeBrowserView *view = f.view(0);
         view->showPage("Penny Black", QUrl(kItem1Page));
-        emit view->elementChosen("US $180.00");
-        emit view->elementChosen("3 bids");
-        for (int reload = 0; reload < 2; ++reload) {
-            emit view->elementRead(0, true, "US $185.00");
-            emit view->elementRead(1, true, "4 bids");
-        }
+        FakePageElements *elements = f.elements(0);
+        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
+        elements->choose(kAlertEntry, "#price", "US $180.00");
+        elements->choose(kAlertEntry, "#bids", "3 bids");
+        elements->choose(kAlertEntry, "#bids", "3 bids");   // followed already
+        for (int reload = 0; reload < 2; ++reload)
+            elements->load({{"#price", "US $185.00"}, {"#bids", "4 bids"}});
         QCOMPARE(f.notifier.messages, QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'; "
                                                    "'3 bids' is now '4 bids'"}));
         QCOMPARE(f.notifier.tags, QList<int>({0}));
         QVERIFY(f.window->tabs()->isTabMarked(0));
         // Within 10 s of it, what comes is held and told together after them.
-        emit view->elementRead(0, true, "US $190.00");
-        emit view->elementRead(1, true, "4 bids");
+        elements->load({{"#price", "US $190.00"}, {"#bids", "4 bids"}});
         QCOMPARE(f.notifier.messages.size(), 1);
         QVERIFY(f.window->watchTab(0)->quietTimer()->remainingTime() > 9000);
         f.window->watchTab(0)->tellHeld();
@@ -365,14 +366,13 @@ private slots:
         QVERIFY(f.window->isVisible() && !f.window->isMinimized());
 
         // Stop alerting on the price stops the price alone; elsewhere on the page, every element.
-        emit view->elementWatchStopped(0);
-        emit view->elementRead(0, true, "5 bids");
+        elements->choose(kStopEntry, "#price", "US $190.00");
+        elements->load({{"#price", "US $195.00"}, {"#bids", "5 bids"}});
         f.window->watchTab(0)->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
-        emit view->elementWatchStopped(-1);
-        emit view->elementRead(0, true, "6 bids");
-        f.window->watchTab(0)->tellHeld();
-        QCOMPARE(f.notifier.messages.size(), 3);
+        elements->choose(kStopEntry, "#title", "Penny Black");
+        QVERIFY(elements->selectors.isEmpty());
+        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakePageElements.h"
 #include "platform/BrowserView.h"
 
 #include <QStringList>
@@ -33,16 +34,7 @@ public:
     QString title() const override { return pageTitle; }
     QUrl address() const override { return pageAddress; }
     void reportFrameLoads() override {}
-    void setElementAlertsEnabled(bool) override {}
-    void stopWatchingElement() override { calls << QStringLiteral("stopWatchingElement"); }
-    void stopReadingTimeLeft() override {}
-    QStringList followedElements() const override { return followedSelectors; }
-    QString timeLeftElement() const override { return timeLeftSelector; }
-    void restoreElements(const QStringList &followed, const QString &timeLeft) override
-    {
-        followedSelectors = followed;
-        timeLeftSelector = timeLeft;
-    }
+    PageElements *createPageElements(QObject *owner) override { return elements = new FakePageElements(owner); }
 
     // The page last opened has loaded.
     void finishLoad()
@@ -62,8 +54,7 @@ public:
     QString shown;   // the text last opened
     bool formAnswer = false;
     PageHealth pageHealth;
-    QStringList followedSelectors;
-    QString timeLeftSelector;
+    FakePageElements *elements = nullptr;   // the last made
     QString pageTitle;
     QUrl pageAddress;
 };

@@ -34,6 +34,11 @@ struct RecordingShell final : Shell
     bool works = true;
 };
 
+// The entries a watch tab puts on its page's context menu.
+inline const QString kAlertEntry = QStringLiteral("Alert me when this changes");
+inline const QString kTimeLeftEntry = QStringLiteral("This shows the time left");
+inline const QString kStopEntry = QStringLiteral("Stop alerting");
+
 // The visible top-level windows of one kind, as the tests find the dialogs
 // that the main window opens without owner.
 template <typename Window>
@@ -74,6 +79,7 @@ struct MainWindowFixture
     }
 
     FakeBrowserView *view(int tab) const { return static_cast<FakeBrowserView *>(window->view(tab)); }
+    FakePageElements *elements(int tab) const { return view(tab)->elements; }
     // Fills watch tab by tab through the watch command.
     void watch(const QString &itemNumber)
     {
