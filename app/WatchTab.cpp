@@ -13,7 +13,6 @@
 #include "platform/PageElements.h"
 #include "platform/TabStrip.h"
 #include "platform/core/CrashBackoff.h"
-#include "platform/core/PagePatience.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>

@@ -1,6 +1,7 @@
 #include "app/core/EndPhase.h"
 
 #include "app/core/ReloadSpread.h"
+#include "platform/core/PagePatience.h"
 
 #include <algorithm>
 #include <limits>
@@ -83,4 +84,11 @@ std::optional<int> waitAfterTimedReload(EndPhase phase, const std::optional<QDat
     if (end && now >= *end)
         return std::nullopt;
     return phase == EndPhase::LastMinute ? periodMs : spreadWaitMs(periodMs, draw);
+}
+
+qint64 typingHoldMs(const std::optional<qint64> &msToEnd)
+{
+    constexpr qint64 kNearEndMs = 10 * 60000;
+    constexpr qint64 kHoldNearEndMs = 10000;
+    return msToEnd && *msToEnd <= kNearEndMs ? kHoldNearEndMs : kTypingHoldMs;
 }

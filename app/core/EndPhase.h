@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QtGlobal>
 #include <optional>
 
 // Decides what a watch tab's reload timer does as its auction's end comes near.
@@ -52,3 +53,8 @@ ReloadPlan planReload(const TabTiming &timing);
 // last; else the period, spread by draw outside the last minute.
 std::optional<int> waitAfterTimedReload(EndPhase phase, const std::optional<QDateTime> &end, const QDateTime &now,
                                         int periodMs, double draw);
+
+// How long typed text holds a reload: ten seconds in the auction's last ten
+// minutes, so the final price is seen; else the view's own two minutes.
+// msToEnd: to the auction's end, none while it is not known.
+qint64 typingHoldMs(const std::optional<qint64> &msToEnd);

@@ -7,11 +7,6 @@ qint64 loadPatienceMs(int reloadPeriodMs)
     return std::max<qint64>(60000, 2 * qint64(reloadPeriodMs));
 }
 
-qint64 typingHoldMs(const std::optional<qint64> &msToEnd)
-{
-    return msToEnd && *msToEnd <= 10 * 60000 ? kTypingHoldNearEndMs : kTypingHoldMs;
-}
-
 qint64 typingHoldLeftMs(qint64 msSinceLastKey, qint64 holdMs)
 {
     return msSinceLastKey < 0 ? 0 : std::max<qint64>(0, holdMs - msSinceLastKey);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-#include <optional>
 
 // How long a view waits on its page before it does something about it.
 
@@ -10,12 +9,9 @@
 qint64 loadPatienceMs(int reloadPeriodMs);
 
 // Typed text that a reload would throw away holds the reload for two minutes
-// after the last keystroke, and for ten seconds in an auction's last ten
-// minutes, wherever the focus is: a forgotten field never stops a tab for long.
+// after the last keystroke unless the reload asks for less, wherever the
+// focus is: a forgotten field never stops a view for long.
 constexpr qint64 kTypingHoldMs = 120000;
-constexpr qint64 kTypingHoldNearEndMs = 10000;
-// msToEnd: to the auction's end, none while it is not known.
-qint64 typingHoldMs(const std::optional<qint64> &msToEnd);
 // How much longer the typing holds a reload; 0: it does not. msSinceLastKey
 // is negative when there is no typed text.
 qint64 typingHoldLeftMs(qint64 msSinceLastKey, qint64 holdMs);

@@ -153,7 +153,7 @@ TEST(EndPhase, ATabFollowedToItsEndReloadsOnceAfterItThenStops)
     }
 }
 
-TEST(EndPhase, AfterATimedReloadTheWaitIsSpreadButExactInTheLastMinuteAndNoneOnceEnded)
+TEST(EndPhase, AfterATimedReloadTheWaitIsSpreadButExactInTheLastMinuteAndNoneOnceEndedAndTypingHoldsLess)
 {
     const QDateTime before = kEnd.addSecs(-300);
     EXPECT_EQ(waitAfterTimedReload(EndPhase::Normal, std::nullopt, before, 15000, -1), 13500);
@@ -162,6 +162,12 @@ TEST(EndPhase, AfterATimedReloadTheWaitIsSpreadButExactInTheLastMinuteAndNoneOnc
     // Whatever the phase planned at the last read, a reload at or after the end is the last.
     for (EndPhase phase : {EndPhase::Normal, EndPhase::EndingSoon, EndPhase::LastMinute, EndPhase::AfterEnd})
         EXPECT_EQ(waitAfterTimedReload(phase, kEnd, kEnd.addMSecs(2000), 15000, 0), std::nullopt);
+    // Typed text holds a reload two minutes after the last key, ten seconds in
+    // the auction's last ten minutes, whether or not the user is looking.
+    EXPECT_EQ(typingHoldMs(std::nullopt), 120000);
+    EXPECT_EQ(typingHoldMs(10 * 60000 + 1), 120000);
+    EXPECT_EQ(typingHoldMs(10 * 60000), 10000);
+    EXPECT_EQ(typingHoldMs(-5000), 10000);
 }
 
 TEST(ReloadSpread, TabsDueTogetherAreSpreadOverTheShortestPeriodAndNeverMeetLater)
@@ -243,12 +249,6 @@ TEST(PagePatience, LoadsTypingAndSilentRenderersAreWaitedForOnlySoLong)
 {
     EXPECT_EQ(loadPatienceMs(15000), 60000);
     EXPECT_EQ(loadPatienceMs(45000), 90000);
-    // Typed text holds a reload two minutes after the last key, ten seconds in
-    // the auction's last ten minutes, whether or not the user is looking.
-    EXPECT_EQ(typingHoldMs(std::nullopt), 120000);
-    EXPECT_EQ(typingHoldMs(10 * 60000 + 1), 120000);
-    EXPECT_EQ(typingHoldMs(10 * 60000), 10000);
-    EXPECT_EQ(typingHoldMs(-5000), 10000);
     EXPECT_EQ(typingHoldLeftMs(30000, 120000), 90000);
     EXPECT_EQ(typingHoldLeftMs(3600000, 120000), 0);
     EXPECT_EQ(typingHoldLeftMs(0, 10000), 10000);
