@@ -24,7 +24,7 @@ public:
     void setCurrent(int index);
     QString caption(int index) const;
     void setCaption(int index, const QString &caption);
-    // A short note shown after the caption on its header (the time left, say),
+    // A short note shown after the caption on its header (a countdown, say),
     // ampersands included; the caption itself stays as written.
     void setHeaderNote(int index, const QString &note);
     bool isCaptionCut(int index) const;

@@ -57,7 +57,7 @@ void WebPage::mainFrameRequest(QWebEngineUrlRequestInfo &info)
     const auto type = info.navigationType();
     const bool again = type == QWebEngineUrlRequestInfo::NavigationTypeReload
         || type == QWebEngineUrlRequestInfo::NavigationTypeBackForward;
-    // A bid must never go out twice because a page was reloaded or gone back to.
+    // A form must never be sent twice because a page was reloaded or gone back to.
     if (post && again && !m_resendAllowed) {
         info.block(true);
         m_formAnswer = true;
