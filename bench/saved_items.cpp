@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     MainWindowFixture f;
-    const QString path = f.window->programFilePath(savedItemsFileName());
+    const QString path = f.programFilePath(savedItemsFileName());
     const QStringList entries = shuffledEntries(kMaxSavedItems);
     std::printf("%d entries\n", int(entries.size()));
 

@@ -235,15 +235,15 @@ private slots:
     void saveTheCurrentItemFillsTheNumberFromAWatchedTabIntoTheOpenDialog()
     {
         MainWindowFixture f({"111", "222"});
-        f.window->tabs()->setCurrent(1);
-        f.window->saveCurrentAction()->trigger();
+        f.tabs()->setCurrent(1);
+        f.menuEntry("&Save Current Item")->trigger();
         SavedItemsDialog *dialog = f.window->savedItemsDialog();
         QVERIFY(dialog);
         auto *numberBox = widgetNamed<QLineEdit>(dialog, "numberBox");
         QCOMPARE(numberBox->text(), QString("222"));
-        f.window->tabs()->setCurrent(3);
+        f.tabs()->setCurrent(3);
         f.window->saveCurrentItem();
-        f.window->openSavedAction()->trigger();
+        f.menuEntry("&Open Saved Item")->trigger();
         QCOMPARE(f.window->savedItemsDialog(), dialog);
         QCOMPARE(numberBox->text(), QString("222"));
     }
