@@ -1,7 +1,6 @@
 #include "app/WatchTabSet.h"
 
 #include "app/WatchTab.h"
-#include "app/core/Countdown.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/WatchSummary.h"
 #include "app/core/WatchedItems.h"
@@ -32,7 +31,6 @@ WatchTabSet::WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchT
     m_fiveMinuteCountdown->setObjectName(QStringLiteral("fiveMinuteCountdown"));
     m_fiveMinuteCountdown->setInterval(1000);
     connect(m_fiveMinuteCountdown, &IntervalTimer::timeout, this, &WatchTabSet::tickCountdown);
-    m_countdown = countdownStart();
 
     m_statusTimer = new QTimer(this);
     m_statusTimer->setInterval(500);
@@ -141,7 +139,7 @@ void WatchTabSet::tickStatus(const QDateTime &now)
         for (int i = 0; i < kWatchTabCount; ++i)
             m_watchTabs[i]->wake(now, i * 1000);
         if (m_fiveMinuteCountdown->isRunning())
-            m_countdown = QStringLiteral("1");
+            m_countdown = 1;
     }
     showStatus(QDateTime::currentDateTime());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/Countdown.h"
 #include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/WatchTabs.h"
@@ -70,7 +71,7 @@ private:
     std::array<WatchTab *, kWatchTabCount> m_watchTabs{};
     RateInForce m_rate;
     IntervalTimer *m_fiveMinuteCountdown = nullptr;
-    QString m_countdown;
+    int m_countdown = kCountdownStartS;   // seconds to the next reload by the countdown
     QTimer *m_statusTimer = nullptr;
     LateTicks m_lateStatusTicks;
 };

@@ -218,15 +218,15 @@ private slots:
         QVERIFY(tooltip(f, 0).contains("\nNot updated since " + now.toString("HH:mm") + " (connection refused)"));
         QCOMPARE(f.tabs()->tabBar()->tabTone(0), HealthTone::Failing);
         // Three periods of a minute undrawn, then drawn again.
-        tab->showStatus(false, "300", now.addSecs(179));
+        tab->showStatus(false, kCountdownStartS, now.addSecs(179));
         QVERIFY(f.notifier.messages.isEmpty());
         for (int second : {181, 182})
-            tab->showStatus(false, "300", now.addSecs(second));
+            tab->showStatus(false, kCountdownStartS, now.addSecs(second));
         QCOMPARE(f.notifier.messages, QStringList{"Item 1: not updated since " + now.toString("HH:mm") + " (connection refused)"});
         view->pageHealth = {};
         view->pageHealth.lastDrawn = now.addSecs(185);
         for (int second : {186, 187})
-            tab->showStatus(false, "300", now.addSecs(second));
+            tab->showStatus(false, kCountdownStartS, now.addSecs(second));
         // Told within 10 s of the last one, it waits for the tab's quiet to be over.
         QCOMPARE(f.notifier.messages.size(), 1);
         QVERIFY(tab->quietTimer()->isActive());
