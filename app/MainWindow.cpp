@@ -15,6 +15,7 @@
 #include "platform/TwipsGeometry.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/ProgramName.h"
 
 #include <QMenuBar>
 
@@ -28,7 +29,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
 {
-    setWindowTitle(QStringLiteral("Gavrin"));
+    setWindowTitle(programName());
     setFont(classicFont(QStringLiteral("Tahoma"), 8.25));
 
     m_client = new QWidget(this);

@@ -6,6 +6,7 @@
 #include "app/core/WatchTabs.h"
 #include "platform/BrowserView.h"
 #include "platform/MessageDialog.h"
+#include "platform/core/ProgramName.h"
 #include "search/core/SearchRequest.h"
 
 void MainWindow::goBack()
@@ -34,7 +35,7 @@ void MainWindow::reloadTab()
         return;
     }
     if (m_services.messages->ask(this, QStringLiteral("This page was sent by a form. Send it again?"),
-                                 QStringLiteral("Gavrin")))
+                                 programName()))
         view->resendForm();
 }
 

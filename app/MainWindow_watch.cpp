@@ -11,12 +11,13 @@
 #include "platform/MessageDialog.h"
 #include "platform/TabStrip.h"
 #include "platform/WindowPlacement.h"
+#include "platform/core/ProgramName.h"
 
 void MainWindow::watchItem()
 {
     if (!m_watchTabs->watch(m_topRow->itemBox()->text(), m_topRow->rateBox()->currentText()))
         m_services.messages->show(this, QStringLiteral("There are no available watch windows left.   "),
-                                  QStringLiteral("Gavrin"), MessageDialog::Icon::Information);
+                                  programName(), MessageDialog::Icon::Information);
 }
 
 void MainWindow::releaseTab()

@@ -13,6 +13,7 @@
 #include "platform/TabStrip.h"
 #include "platform/core/CrashBackoff.h"
 #include "platform/core/PagePatience.h"
+#include "platform/core/ProgramName.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -300,7 +301,7 @@ void WatchTab::tellHeld()
 {
     m_quietTimer->stop();
     if (!m_notice.isEmpty())
-        m_notifier->notify(QStringLiteral("Gavrin"), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
+        m_notifier->notify(programName(), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
 }
 
 QString WatchTab::pageName() const
