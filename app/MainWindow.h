@@ -75,11 +75,9 @@ public:
     void saveCurrentItem();
     void openSearch();
     void showAbout();
-    SavedItemsDialog *savedItemsDialog() const;  // the open one, or none
 
     // The overview of the watched items; a row chosen shows its tab.
     void showWatchedItems();
-    WatchedItemsWindow *watchedItemsWindow() const;  // the open one, or none
 
 signals:
     // The main window has closed; the program ends with it.

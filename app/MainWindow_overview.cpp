@@ -10,11 +10,6 @@
 
 #include <QTimer>
 
-WatchedItemsWindow *MainWindow::watchedItemsWindow() const
-{
-    return m_watchedItems;
-}
-
 void MainWindow::showWatchedItems()
 {
     if (!m_watchedItems) {

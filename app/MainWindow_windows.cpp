@@ -14,11 +14,6 @@
 #include "saved/SavedItemsDialog.h"
 #include "search/SearchDialog.h"
 
-SavedItemsDialog *MainWindow::savedItemsDialog() const
-{
-    return m_savedItems;
-}
-
 // One dialog at most; each creation reads the file anew, from where it lives
 // now: an old file beside an installed program is read until the first save
 // has put one in the data folder.

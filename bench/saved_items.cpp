@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
 
     timer.start();
     f.window->showSavedItems();
-    SavedItemsDialog *dialog = f.window->savedItemsDialog();
+    SavedItemsDialog *dialog = openWindows<SavedItemsDialog>().value(0);
     report("open the dialog (read, sort, fill the list)", timer);
     if (widgetNamed<QListWidget>(dialog, "itemList")->count() != kMaxSavedItems)
         return 1;

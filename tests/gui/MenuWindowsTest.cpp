@@ -42,7 +42,7 @@ private slots:
         entry->trigger();
         entry->trigger();
         QCOMPARE(openWindows<WatchedItemsWindow>().size(), 1);
-        QTreeWidget *rows = f.window->watchedItemsWindow()->rows();
+        QTreeWidget *rows = openWindows<WatchedItemsWindow>()[0]->rows();
         QCOMPARE(column(rows, 0), QStringList({"333", "111", "222"}));
         QCOMPARE(column(rows, 5), QStringList({"live", "live", "changed"}));
 

@@ -237,14 +237,14 @@ private slots:
         MainWindowFixture f({"111", "222"});
         f.tabs()->setCurrent(1);
         f.menuEntry("&Save Current Item")->trigger();
-        SavedItemsDialog *dialog = f.window->savedItemsDialog();
-        QVERIFY(dialog);
+        QCOMPARE(openWindows<SavedItemsDialog>().size(), 1);
+        SavedItemsDialog *dialog = openWindows<SavedItemsDialog>()[0];
         auto *numberBox = widgetNamed<QLineEdit>(dialog, "numberBox");
         QCOMPARE(numberBox->text(), QString("222"));
         f.tabs()->setCurrent(3);
         f.window->saveCurrentItem();
         f.menuEntry("&Open Saved Item")->trigger();
-        QCOMPARE(f.window->savedItemsDialog(), dialog);
+        QCOMPARE(openWindows<SavedItemsDialog>(), QList<SavedItemsDialog *>{dialog});
         QCOMPARE(numberBox->text(), QString("222"));
     }
 };

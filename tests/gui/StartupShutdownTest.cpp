@@ -26,7 +26,7 @@ private slots:
         QCOMPARE(f.view(0)->calls, QStringList{"open " + f.programFilePath(splashPageName())});
         for (int i = 1; i < 5; ++i)
             QCOMPARE(f.view(i)->calls, QStringList{"open " + f.programFilePath(blankPageName())});
-        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.programFilePath(helpPageName())});
+        QCOMPARE(f.view(kServicesTab)->calls, QStringList{"open " + f.programFilePath(helpPageName())});
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.itemBox()));
         QCOMPARE(f.settings.stored, QString("abc"));
         QCOMPARE(f.messages.shown.size(), 1);
@@ -146,14 +146,14 @@ private slots:
         for (const QRect &kept : {QRect(30, 40, 500, 200), QRect(screen.right() - 100, screen.bottom() - 50, 500, 200)}) {
             f.settings.overviewGeometry = kept;
             f.window->showWatchedItems();
-            QWidget *overview = f.window->watchedItemsWindow();
+            QPointer<QWidget> overview = openWindows<WatchedItemsWindow>()[0];
             QVERIFY(screen.contains(overview->frameGeometry()));
             QCOMPARE(overview->size(), kept.size());
             const QRect placed(overview->x() - 10, overview->y() + 10, 600, 300);
             overview->setGeometry(placed);
             overview->close();
             QCOMPARE(f.settings.overviewGeometry, placed);
-            QTRY_VERIFY(!f.window->watchedItemsWindow());
+            QTRY_VERIFY(!overview);
         }
     }
 };

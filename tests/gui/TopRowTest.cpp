@@ -26,7 +26,7 @@ private slots:
                 f.window->resize(width, f.window->height());
             QTRY_VERIFY(!width || f.window->width() == width);
             QTRY_COMPARE(f.tabs()->geometry().bottom() + 1, client->height());
-            QCOMPARE(f.view(0)->width(), f.view(5)->width());
+            QCOMPARE(f.view(0)->width(), f.view(kServicesTab)->width());
 
             QList<QWidget *> controls = row->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
             for (const char *bar : {"topBar", "lowerBar"})

@@ -144,7 +144,7 @@ private slots:
             f.watch(item);
         QSet<int> waits;
         for (int round = 0; round < 5; ++round) {
-            for (int tab = 0; tab < 5; ++tab) {
+            for (int tab = 0; tab < kWatchTabCount; ++tab) {
                 if (round > 0)
                     emit timer(f, tab)->timeout();
                 const int left = timer(f, tab)->remainingTime();

@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr int kServices = 5;
 const QString kItemPage = QStringLiteral("/aw-cgi/eBayISAPI.dll");
 
 // Item 1 asks before it is left; item 2 asks a question of its own a moment after it loads.
@@ -318,8 +317,8 @@ private slots:
         for (const QString &name : {splashPageName(), blankPageName(), helpPageName()})
             QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, programFilePath(QDir::toNativeSeparators(f.folder.path()), name)));
         f.window->start();
-        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("Gavrin Help"), 15000);
-        QTRY_VERIFY(f.evaluate(kServices, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServicesTab, "document.title").toString(), QString("Gavrin Help"), 15000);
+        QTRY_VERIFY(f.evaluate(kServicesTab, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
         QFile reader(f.folder.filePath("reader.html"));
         QVERIFY(reader.open(QIODevice::WriteOnly));
         reader.write("<html><body><script>var r = new XMLHttpRequest();"
@@ -328,26 +327,26 @@ private slots:
         reader.close();
         widgetNamed<TextBox>(f.window.get(), "addressBox")->setText(f.folder.filePath("reader.html"));
         f.window->findChild<ServicesTab *>()->visitAddress();
-        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("refused"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServicesTab, "document.title").toString(), QString("refused"), 15000);
 
         // The services tab's waiting caption comes back with the first frame
         // that loads, though another frame never answers.
         f.pages["/frames.html"] = "<!DOCTYPE html><html><body><iframe src='/quick.html'></iframe>"
                                   "<iframe src='/hang'></iframe></body></html>";
-        f.tabs()->setCaption(kServices, "Loading...Please Wait");
-        f.view(kServices)->open(f.address("/frames.html"));
-        QTRY_COMPARE_WITH_TIMEOUT(f.tabs()->caption(kServices), QString(" Help/Services "), 15000);
+        f.tabs()->setCaption(kServicesTab, "Loading...Please Wait");
+        f.view(kServicesTab)->open(f.address("/frames.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.tabs()->caption(kServicesTab), QString(" Help/Services "), 15000);
         QCOMPARE(f.requests.count("/hang"), 1);
 
         // The answer to a form is not sent again by a reload, a timed reload,
         // or going back and forward, only when the user says yes to sending it again.
         f.pages["/form.html"] = "<form method='post' action='/bid'><input name='amount' value='500'>"
                                 "<input type='submit' style='position:absolute;left:0;top:0'></form>";
-        BrowserView *services = f.view(kServices);
-        f.tabs()->setCurrent(kServices);
-        QVERIFY(f.openAndWait(kServices, [&] { services->open(f.address("/form.html")); }));
-        QVERIFY(f.openAndWait(kServices, [&] {
-            f.clickUntil(kServices, {15, 8}, [&] { return f.requests.count("/bid") == 1; });
+        BrowserView *services = f.view(kServicesTab);
+        f.tabs()->setCurrent(kServicesTab);
+        QVERIFY(f.openAndWait(kServicesTab, [&] { services->open(f.address("/form.html")); }));
+        QVERIFY(f.openAndWait(kServicesTab, [&] {
+            f.clickUntil(kServicesTab, {15, 8}, [&] { return f.requests.count("/bid") == 1; });
         }));
         services->reload();
         services->reloadOnTimer({QString(), 60000});
@@ -358,7 +357,7 @@ private slots:
         f.messages.answer = true;
         f.window->reloadTab();
         QTRY_COMPARE_WITH_TIMEOUT(f.requests.count("/bid"), 2, 10000);
-        QVERIFY(f.openAndWait(kServices, [&] { services->back(); }));
+        QVERIFY(f.openAndWait(kServicesTab, [&] { services->back(); }));
         services->forward();
         QTest::qWait(1500);
         QCOMPARE(f.requests.count("/bid"), 2);
@@ -385,8 +384,8 @@ document.onclick = function () {
         QVERIFY(f.clickUntil(0, {300, 400}, [&] { return f.evaluate(0, "Object.keys(results).length").toInt() == 3; }));
         QCOMPARE(f.evaluate(0, "Object.keys(results).sort().join()").toString(), QString("denied,fullScreen,location"));
         QVERIFY(f.clickUntil(0, {40, 25}, [&] { return f.requests.count("/opened") == 1; }));
-        QCOMPARE(f.tabs()->current(), kServices);
-        QTRY_COMPARE(f.webView(kServices)->url().toString(), f.address("/opened"));
+        QCOMPARE(f.tabs()->current(), kServicesTab);
+        QTRY_COMPARE(f.webView(kServicesTab)->url().toString(), f.address("/opened"));
         QCOMPARE(f.requests.filter("/popup"), QStringList());
 
         // The window's keys reach it while a text field of the page has the focus.
