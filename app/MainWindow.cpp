@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/ItemBox.h"
 #include "app/ServicesTab.h"
 #include "app/TopRow.h"
 #include "app/WatchTab.h"
@@ -89,7 +88,8 @@ void MainWindow::setupTabStrip()
         m_tabs->addToTab(i, view);
         // A page the user asked to open in a new window: this program has one
         // window, so it goes to the services tab, which comes to the front.
-        connect(view, &BrowserView::newPageRequested, this, [this](const QString &address) { m_servicesTab->open(address); });
+        connect(view, &BrowserView::newPageRequested, this,
+                [this](const QString &address) { m_servicesTab->open(address); });
         if (i == kServicesTab) {
             placeInTwips(view, 120, 880, 9130, 4165);
             m_servicesTab = new ServicesTab(m_tabs, view, this);

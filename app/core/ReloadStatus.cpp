@@ -38,7 +38,8 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, int
                 double(left) / tab.periodMs, HealthTone::Fine, true};
     }
     if (countdownRunning && countdownS > 0 && countdownS <= kCountdownStartS) {
-        return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1").arg(duration(countdownS)),
+        return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1")
+                    .arg(duration(countdownS)),
                 double(countdownS) / kCountdownStartS, HealthTone::Fine, true};
     }
     // A tab of no timed rate still reloads as its auction's end nears.

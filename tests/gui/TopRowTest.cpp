@@ -42,7 +42,8 @@ private slots:
                 if (auto *label = qobject_cast<QLabel *>(control))
                     QVERIFY2(label->width() >= label->sizeHint().width(), name.constData());
                 for (QWidget *other : controls)
-                    QVERIFY2(other == control || !other->geometry().intersects(control->geometry()), (name + " overlaps another").constData());
+                    QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
+                             (name + " overlaps another").constData());
             }
         }
     }

@@ -92,7 +92,10 @@ struct MainWindowFixture
     WatchTab *watchTab(int tab) const { return watchTabs()->tab(tab); }
     ItemBox *itemBox() const { return widgetNamed<ItemBox>(window.get(), "itemBox"); }
     ChoiceBox *rateBox() const { return widgetNamed<ChoiceBox>(window.get(), "rateBox"); }
-    QString programFilePath(const QString &name) const { return ::programFilePath(QDir::toNativeSeparators(folder.path()), name); }
+    QString programFilePath(const QString &name) const
+    {
+        return ::programFilePath(QDir::toNativeSeparators(folder.path()), name);
+    }
     // Fills watch tab by tab through the watch command.
     void watch(const QString &itemNumber)
     {

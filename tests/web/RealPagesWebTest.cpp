@@ -315,10 +315,11 @@ private slots:
         WebWindow f;
         // The program's own pages show; a local page cannot read another local file.
         for (const QString &name : {splashPageName(), blankPageName(), helpPageName()})
-            QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, programFilePath(QDir::toNativeSeparators(f.folder.path()), name)));
+            QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, f.folder.filePath(name)));
         f.window->start();
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServicesTab, "document.title").toString(), QString("Gavrin Help"), 15000);
-        QTRY_VERIFY(f.evaluate(kServicesTab, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
+        QTRY_VERIFY(
+            f.evaluate(kServicesTab, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
         QFile reader(f.folder.filePath("reader.html"));
         QVERIFY(reader.open(QIODevice::WriteOnly));
         reader.write("<html><body><script>var r = new XMLHttpRequest();"
