@@ -32,7 +32,7 @@ public:
     WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchTabCount> &views, const SiteConfig &site,
                 Notifier *notifier, SettingsStore *settings, QObject *parent = nullptr);
 
-    WatchTab *tab(int index) const;   // none but for a watch tab
+    WatchTab *tab(int index) const;   // none for the services tab
     // What a tab watched now gets, and what is kept for the next run.
     const RateInForce &rateInForce() const { return m_rate; }
     // A typed or picked rate text, when it is a rate, is the rate in force; any
