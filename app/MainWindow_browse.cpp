@@ -1,19 +1,13 @@
-// Browsing commands on the tab in front, the address row and the site pages
-// of the services tab.
+// Browsing commands on the tab in front, and the site pages of the services tab.
 #include "app/MainWindow.h"
 
+#include "app/ServicesTab.h"
 #include "app/core/LocalPages.h"
 #include "app/core/TabCaptions.h"
 #include "platform/BrowserView.h"
 #include "platform/MessageDialog.h"
-#include "platform/TabStrip.h"
-#include "platform/TextBox.h"
+#include "platform/core/ProgramName.h"
 #include "search/core/SearchRequest.h"
-
-BrowserView *MainWindow::currentView() const
-{
-    return view(m_tabs->current());
-}
 
 void MainWindow::goBack()
 {
@@ -41,7 +35,7 @@ void MainWindow::reloadTab()
         return;
     }
     if (m_services.messages->ask(this, QStringLiteral("This page was sent by a form. Send it again?"),
-                                 QStringLiteral("Gavrin")))
+                                 programName()))
         view->resendForm();
 }
 
@@ -51,46 +45,22 @@ void MainWindow::openHomePage()
         view->open(homePageAddress(m_services.site));
 }
 
-void MainWindow::visitAddress()
-{
-    servicesView()->open(m_addressBox->text());
-}
-
 void MainWindow::enterAddress()
 {
-    m_tabs->setCurrent(kServicesTab);
-    m_addressBox->setFocus();
+    m_servicesTab->enterAddress();
 }
 
 void MainWindow::openSitePage(SitePage page)
 {
-    m_tabs->setCurrent(kServicesTab);
-    m_tabs->setCaption(kServicesTab, QStringLiteral("Loading...Please Wait"));
-    servicesView()->open(sitePageAddress(m_services.site, page));
-}
-
-// A page the user asked to open in a new window: this program has one window,
-// so it goes to the services tab, which comes to the front.
-void MainWindow::openNewPage(const QString &address)
-{
-    m_tabs->setCurrent(kServicesTab);
-    servicesView()->open(address);
+    m_servicesTab->openLoading(sitePageAddress(m_services.site, page), QStringLiteral("Loading...Please Wait"));
 }
 
 void MainWindow::openHelp()
 {
-    m_tabs->setCurrent(kServicesTab);
-    servicesView()->open(programFilePath(helpPageName()));
+    m_servicesTab->open(programFilePath(helpPageName()));
 }
 
 void MainWindow::showSearchResults(const QString &address)
 {
-    m_tabs->setCaption(kServicesTab, searchingCaption());
-    servicesView()->open(address);
-    m_tabs->setCurrent(kServicesTab);
-}
-
-void MainWindow::servicesPageLoaded()
-{
-    m_tabs->setCaption(kServicesTab, servicesCaption());
+    m_servicesTab->openLoading(address, searchingCaption());
 }

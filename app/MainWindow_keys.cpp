@@ -3,8 +3,9 @@
 // other key.
 #include "app/MainWindow.h"
 
-#include "platform/TabStrip.h"
 #include "app/ItemBox.h"
+#include "app/TopRow.h"
+#include "platform/TabStrip.h"
 
 #include <QAction>
 
@@ -43,8 +44,8 @@ void MainWindow::setupKeys()
 
 void MainWindow::focusItemBox()
 {
-    m_itemBox->setFocus(Qt::ShortcutFocusReason);
-    m_itemBox->selectAll();
+    m_topRow->itemBox()->setFocus(Qt::ShortcutFocusReason);
+    m_topRow->itemBox()->selectAll();
 }
 
 // Round the strip, from the last tab to the first and back.

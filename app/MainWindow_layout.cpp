@@ -2,6 +2,10 @@
 // wraps in a window too narrow for it.
 #include "app/MainWindow.h"
 
+#include "app/ServicesTab.h"
+#include "app/TopRow.h"
+#include "app/WatchTab.h"
+#include "app/WatchTabSet.h"
 #include "app/core/TabCaptions.h"
 #include "app/core/WindowLayout.h"
 #include "platform/BrowserView.h"
@@ -10,8 +14,6 @@
 #include "platform/core/Twips.h"
 
 #include <QEvent>
-#include <QLabel>
-#include <algorithm>
 
 void MainWindow::fitToWindow()
 {
@@ -22,12 +24,10 @@ void MainWindow::fitToWindow()
     const double clientWidth = pixelsToTwips(m_client->width(), dpiX);
     const Extent client{clientWidth, pixelsToTwips(m_client->height(), dpiY)};
     const Extent lastStrip{pixelsToTwips(m_tabs->width(), dpiX), pixelsToTwips(m_tabs->height(), dpiY)};
-    const int wrappedRows = wrapTopRowControls(clientWidth);
+    const int wrappedRows = m_topRow->wrap(clientWidth);
     const WindowLayout layout = layoutWindow(clientWidth, outerSizeForClient(client), lastStrip, wrappedRows);
 
-    const int barWidth = twipsToPixels(layout.barWidth, dpiX);
-    m_lowerBar->setGeometry(0, twipsToPixels(layout.lowerBarTop, dpiY), barWidth, m_lowerBar->height());
-    m_topBar->resize(barWidth, m_topBar->height());
+    m_topRow->fitBars(twipsToPixels(layout.barWidth, dpiX), twipsToPixels(layout.lowerBarTop, dpiY));
     m_tabs->move(0, twipsToPixels(layout.stripTop, dpiY));
     m_tabs->resize(twipsToPixels(layout.strip.width, dpiX), twipsToPixels(layout.strip.height, dpiY));
 
@@ -40,25 +40,8 @@ void MainWindow::fitToWindow()
         view->resize(size);
     };
     for (int tab = 0; tab < kWatchTabCount; ++tab)
-        fit(m_views[tab], layout.watchViewWidth, layout.watchViewHeight);
-    fit(m_views[kServicesTab], layout.servicesViewWidth, layout.servicesViewHeight);
-}
-
-// The rows added below the first.
-int MainWindow::wrapTopRowControls(double clientWidth)
-{
-    std::vector<RowControl> made;
-    for (const TopRowControl &control : m_topRow)
-        made.push_back({control.left, control.width, control.withNext});
-    const std::vector<RowPlace> places = wrapTopRow(made, clientWidth);
-    int rows = 0;
-    for (int i = 0; i < m_topRow.size(); ++i) {
-        const TopRowControl &control = m_topRow[i];
-        placeInTwips(control.widget, places[i].left, control.top + places[i].row * kTopRowHeight, control.width,
-                     control.height);
-        rows = std::max(rows, places[i].row);
-    }
-    return rows;
+        fit(m_watchTabs->tab(tab)->view(), layout.watchViewWidth, layout.watchViewHeight);
+    fit(m_servicesTab->view(), layout.servicesViewWidth, layout.servicesViewHeight);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 // The menu bar. Entries carry access keys only; the standard keys are the window's (MainWindow_keys.cpp).
 #include "app/MainWindow.h"
 
+#include "app/WatchTabSet.h"
 #include "app/core/EndPhase.h"
 #include "platform/SettingsStore.h"
 
@@ -28,8 +29,8 @@ QAction *addSitePage(QMenu *menu, const QString &caption, MainWindow *window, Si
 void MainWindow::setupMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_openSavedAction = addEntry(file, QStringLiteral("&Open Saved Item"), this, &MainWindow::showSavedItems);
-    m_saveCurrentAction = addEntry(file, QStringLiteral("&Save Current Item"), this, &MainWindow::saveCurrentItem);
+    addEntry(file, QStringLiteral("&Open Saved Item"), this, &MainWindow::showSavedItems);
+    addEntry(file, QStringLiteral("&Save Current Item"), this, &MainWindow::saveCurrentItem);
     QAction *reopen = file->addAction(QStringLiteral("&Reopen Watched Items at Start"));
     reopen->setCheckable(true);
     reopen->setChecked(m_services.settings->reopensWatchedItems());
@@ -54,7 +55,7 @@ void MainWindow::setupMenus()
         entry->setCheckable(true);
         entry->setChecked(minutes == kDefaultEndingSoonLeadMinutes);
         leads->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this, minutes] { setEndingSoonLead(minutes); });
+        connect(entry, &QAction::triggered, this, [this, minutes] { m_watchTabs->setEndingSoonLead(minutes); });
     }
 
     QMenu *services = menuBar()->addMenu(QStringLiteral("&Services"));

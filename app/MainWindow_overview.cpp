@@ -2,29 +2,13 @@
 // updated every second while it is open.
 #include "app/MainWindow.h"
 
-#include "app/WatchTab.h"
+#include "app/WatchTabSet.h"
 #include "app/WatchedItemsWindow.h"
 #include "app/core/WatchSummary.h"
-#include "platform/IntervalTimer.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowPlacement.h"
 
 #include <QTimer>
-
-QList<WatchSummary> MainWindow::watchSummaries(const QDateTime &now) const
-{
-    QList<WatchSummary> summaries;
-    for (const WatchTab *tab : m_watchTabs) {
-        if (!tab->isFree())
-            summaries << tab->summary(now, m_fiveMinuteCountdown->isRunning(), m_countdown);
-    }
-    return summaries;
-}
-
-WatchedItemsWindow *MainWindow::watchedItemsWindow() const
-{
-    return m_watchedItems;
-}
 
 void MainWindow::showWatchedItems()
 {
@@ -53,6 +37,6 @@ void MainWindow::updateWatchedItems()
 {
     if (m_watchedItems) {
         const QDateTime now = QDateTime::currentDateTime();
-        m_watchedItems->setSummaries(watchSummaries(now), now);
+        m_watchedItems->setSummaries(m_watchTabs->summaries(now), now);
     }
 }

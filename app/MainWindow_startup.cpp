@@ -3,12 +3,14 @@
 #include "app/MainWindow.h"
 
 #include "app/ItemBox.h"
+#include "app/ServicesTab.h"
+#include "app/TopRow.h"
 #include "app/WatchTab.h"
+#include "app/WatchTabSet.h"
 #include "app/core/LocalPages.h"
 #include "app/core/TabCaptions.h"
 #include "app/core/WinState.h"
 #include "platform/BrowserView.h"
-#include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowPlacement.h"
@@ -61,12 +63,12 @@ void MainWindow::start()
     show();
     applyStoredWinState();
     fitOnScreen(this);
-    m_views[0]->open(programFilePath(splashPageName()));
+    m_watchTabs->tab(0)->view()->open(programFilePath(splashPageName()));
     for (int i = 1; i < kWatchTabCount; ++i)
-        m_views[i]->open(programFilePath(blankPageName()));
-    servicesView()->open(programFilePath(helpPageName()));
-    reopenWatchedItems();
-    m_itemBox->setFocus();
+        m_watchTabs->tab(i)->view()->open(programFilePath(blankPageName()));
+    m_servicesTab->view()->open(programFilePath(helpPageName()));
+    m_watchTabs->reopen();
+    m_topRow->itemBox()->setFocus();
     tellIgnoredSiteKeys();
 }
 
@@ -98,10 +100,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::shutdown()
 {
-    for (WatchTab *tab : m_watchTabs)
-        tab->stopReloading();
-    m_fiveMinuteCountdown->setEnabled(false);
+    m_watchTabs->stopAndStore();
     m_services.settings->setWinState(winStateToText(fromWindowStates(windowState())));
     m_services.settings->setNormalGeometry(normalGeometry());
-    storeWatchedItems();
 }

@@ -4,18 +4,15 @@
 #include "app/MainWindow.h"
 
 #include "about/AboutDialog.h"
-#include "app/WatchTab.h"
-#include "platform/TabStrip.h"
 #include "app/ItemBox.h"
+#include "app/TopRow.h"
+#include "app/WatchTab.h"
+#include "app/WatchTabSet.h"
+#include "platform/TabStrip.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/DataLocation.h"
 #include "saved/SavedItemsDialog.h"
 #include "search/SearchDialog.h"
-
-SavedItemsDialog *MainWindow::savedItemsDialog() const
-{
-    return m_savedItems;
-}
 
 // One dialog at most; each creation reads the file anew, from where it lives
 // now: an old file beside an installed program is read until the first save
@@ -27,7 +24,7 @@ SavedItemsDialog *MainWindow::reachSavedItemsDialog()
             gatherDataFacts(m_services.programFolder, m_services.dataFolder, m_services.configFolder));
         m_savedItems = new SavedItemsDialog(files.savedItemsReadPath, files.savedItemsSavePath, *m_services.messages);
         connect(m_savedItems, &SavedItemsDialog::watchRequested, this, [this](const QString &itemNumber) {
-            m_itemBox->setText(itemNumber);
+            m_topRow->itemBox()->setText(itemNumber);
             watchItem();
         });
         // The program ends with the main window; the dialog goes with it and writes nothing.
@@ -45,7 +42,7 @@ void MainWindow::showSavedItems()
 
 void MainWindow::saveCurrentItem()
 {
-    const WatchTab *tab = watchTab(m_tabs->current());
+    const WatchTab *tab = m_watchTabs->tab(m_tabs->current());
     if (tab && !tab->isFree())
         reachSavedItemsDialog()->setItemNumber(tab->itemNumber());
     showSavedItems();

@@ -13,6 +13,7 @@
 #include "platform/PageElements.h"
 #include "platform/TabStrip.h"
 #include "platform/core/CrashBackoff.h"
+#include "platform/core/ProgramName.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -181,7 +182,7 @@ void WatchTab::reloadByOwnTimer()
         m_reloadTimer->setFirstWait(*next);
 }
 
-void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now)
+void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime &now)
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
@@ -189,7 +190,7 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     if (m_phase == EndPhase::Ended) {
         status.tooltip = end.tooltip;
     } else if (m_itemNumber) {
-        status = timedStatus(countdownRunning, countdownText, health, now);
+        status = timedStatus(countdownRunning, countdownS, health, now);
         if (!end.tooltip.isEmpty())
             status.tooltip.prepend(end.tooltip + QLatin1Char('\n'));
     } else {
@@ -213,17 +214,17 @@ void WatchTab::showStatus(bool countdownRunning, const QString &countdownText, c
     m_tabs->setTabOffSite(m_index, !onSite);
 }
 
-ReloadStatus WatchTab::timedStatus(bool countdownRunning, const QString &countdownText, const PageHealth &health,
+ReloadStatus WatchTab::timedStatus(bool countdownRunning, int countdownS, const PageHealth &health,
                                    const QDateTime &now) const
 {
     const ReloadTimerState timer{m_reloadTimer->isEnabled(), m_reloadTimer->interval(), m_reloadTimer->remainingTime()};
-    return reloadStatus(timer, countdownRunning, countdownText, health, now);
+    return reloadStatus(timer, countdownRunning, countdownS, health, now);
 }
 
-WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, const QString &countdownText) const
+WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int countdownS) const
 {
     const PageHealth health = m_view->health();
-    const bool reloads = timedStatus(countdownRunning, countdownText, health, now).reloads;
+    const bool reloads = timedStatus(countdownRunning, countdownS, health, now).reloads;
     WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
                          watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed), m_changed,
                          m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute};
@@ -355,7 +356,7 @@ void WatchTab::tellHeld()
 {
     m_quietTimer->stop();
     if (!m_notice.isEmpty())
-        m_notifier->notify(QStringLiteral("Gavrin"), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
+        m_notifier->notify(programName(), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
 }
 
 QString WatchTab::pageName() const

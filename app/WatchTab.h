@@ -66,10 +66,10 @@ public:
     // ended, as the tab's own timer makes the one after the end.
     void reloadByCountdown(int periodMs);
     // The header's reload bar and tooltip, and whether the page is off the site.
-    void showStatus(bool countdownRunning, const QString &countdownText, const QDateTime &now);
+    void showStatus(bool countdownRunning, int countdownS, const QDateTime &now);
     // What an overview of the watched items shows of this tab at now, its
     // status as its header tells it.
-    WatchSummary summary(const QDateTime &now, bool countdownRunning, const QString &countdownText) const;
+    WatchSummary summary(const QDateTime &now, bool countdownRunning, int countdownS) const;
     // Tells what was held back while the tab was quiet; its timer calls it once the quiet is over.
     void tellHeld();
     QTimer *quietTimer() const { return m_quietTimer; }
@@ -86,7 +86,7 @@ private:
     // The menu offers to stop alerting only while an element is followed.
     void offerMenuEntries();
     void reloadByOwnTimer();
-    ReloadStatus timedStatus(bool countdownRunning, const QString &countdownText, const PageHealth &health,
+    ReloadStatus timedStatus(bool countdownRunning, int countdownS, const PageHealth &health,
                              const QDateTime &now) const;
     // Tells what is held, now or once the tab's quiet is over.
     void tell();

@@ -6,6 +6,7 @@
 #include "platform/core/DataLocation.h"
 #include "platform/core/PortableRegistry.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/ProgramName.h"
 #include "platform/core/Registry.h"
 #include "platform/web/Downloads.h"
 #include "platform/web/WebBrowserView.h"
@@ -31,8 +32,8 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gavrin"));
-    QApplication::setOrganizationName(QStringLiteral("Gavrin"));
+    QApplication::setApplicationName(programName());
+    QApplication::setOrganizationName(programName());
     QApplication::setQuitOnLastWindowClosed(false);
     // The menu entry's name, which Wayland matches the window with.
     QApplication::setDesktopFileName(QStringLiteral("com.belvax.Gavrin"));
@@ -47,7 +48,7 @@ int main(int argc, char *argv[])
     DesktopNotifier notifier;
     QtShell shell;
     // A named profile keeps the user signed in to the site between runs.
-    QWebEngineProfile profile(QStringLiteral("Gavrin"));
+    QWebEngineProfile profile(programName());
 
     MainWindowServices services;
     services.programFolder = programFolder();

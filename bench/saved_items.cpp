@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     MainWindowFixture f;
-    const QString path = f.window->programFilePath(savedItemsFileName());
+    const QString path = f.programFilePath(savedItemsFileName());
     const QStringList entries = shuffledEntries(kMaxSavedItems);
     std::printf("%d entries\n", int(entries.size()));
 
@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
 
     timer.start();
     f.window->showSavedItems();
-    SavedItemsDialog *dialog = f.window->savedItemsDialog();
+    SavedItemsDialog *dialog = openWindows<SavedItemsDialog>().value(0);
     report("open the dialog (read, sort, fill the list)", timer);
     if (widgetNamed<QListWidget>(dialog, "itemList")->count() != kMaxSavedItems)
         return 1;

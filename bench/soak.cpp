@@ -4,6 +4,7 @@
 // Arguments: the program folder, the site's host.
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
+#include "app/WatchTabSet.h"
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
@@ -37,16 +38,17 @@ int main(int argc, char *argv[])
     MainWindow window(services);
     window.start();
     // Only the ticks called below reload.
-    window.rateBox()->setCurrentText(QStringLiteral("No Refresh"));
-    for (int tab = 0; tab < 5; ++tab) {
-        window.itemBox()->setText(QString::number(41001 + tab));
+    window.findChild<ChoiceBox *>(QStringLiteral("rateBox"))->setCurrentText(QStringLiteral("No Refresh"));
+    for (int tab = 0; tab < kWatchTabCount; ++tab) {
+        window.findChild<ItemBox *>(QStringLiteral("itemBox"))->setText(QString::number(41001 + tab));
         window.watchItem();
     }
 
     QTimer rounds;
-    QObject::connect(&rounds, &QTimer::timeout, &window, [&window] {
-        for (int tab = 0; tab < 5; ++tab)
-            emit window.watchTab(tab)->reloadTimer()->timeout();
+    const WatchTabSet *watchTabs = window.findChild<WatchTabSet *>();
+    QObject::connect(&rounds, &QTimer::timeout, &window, [watchTabs] {
+        for (int tab = 0; tab < kWatchTabCount; ++tab)
+            emit watchTabs->tab(tab)->reloadTimer()->timeout();
     });
     rounds.start(500);
     return app.exec();

@@ -1,4 +1,5 @@
 #include "platform/DesktopNotifications.h"
+#include "platform/core/ProgramName.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -38,7 +39,7 @@ bool DesktopNotifications::isAvailable()
 void DesktopNotifications::show(const QString &title, const QString &body, int tag)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    call << QStringLiteral("Gavrin") << uint(0) << QStringLiteral("gavrin") << title << body
+    call << programName() << uint(0) << QStringLiteral("gavrin") << title << body
          << QStringList{QStringLiteral("default"), QStringLiteral("Show")} << QVariantMap() << int(-1);
     // Asked without waiting: the window never stalls on the bus.
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);

@@ -5,6 +5,7 @@
 
 #ifndef Q_OS_WIN
 #include "platform/DesktopNotifications.h"
+#include "platform/core/ProgramName.h"
 #endif
 
 DesktopNotifier::~DesktopNotifier()
@@ -40,7 +41,7 @@ void DesktopNotifier::showInTray(const QString &title, const QString &message, i
 {
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(QApplication::windowIcon());
-        m_tray->setToolTip(QStringLiteral("Gavrin"));
+        m_tray->setToolTip(programName());
         connect(m_tray, &QSystemTrayIcon::messageClicked, this, [this] { emit clicked(m_trayTag); });
         m_tray->show();
     }

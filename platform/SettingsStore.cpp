@@ -1,11 +1,12 @@
 #include "platform/SettingsStore.h"
+#include "platform/core/ProgramName.h"
 
 #include <QSettings>
 
 namespace {
 
-const QString kOrganisation = QStringLiteral("Gavrin");
-const QString kApplication = QStringLiteral("Gavrin");
+const QString kOrganisation = programName();
+const QString kApplication = programName();
 const QString kWinStateKey = QStringLiteral("Presets/WinState");
 const QString kNormalGeometryKey = QStringLiteral("Presets/NormalGeometry");
 const QString kWatchedItemsKey = QStringLiteral("Presets/WatchedItems");

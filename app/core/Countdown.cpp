@@ -1,13 +1,8 @@
 #include "app/core/Countdown.h"
 
-CountdownTick countdownTick(const QString &count)
+CountdownTick countdownTick(int count)
 {
-    bool ok = false;
-    const int seconds = count.toInt(&ok);
-    if (!ok)
-        return {count, false};
-    const QString next = QString::number(seconds - 1);
-    if (next == QLatin1String("0"))
-        return {countdownStart(), true};
-    return {next, false};
+    if (count - 1 == 0)
+        return {kCountdownStartS, true};
+    return {count - 1, false};
 }

@@ -29,7 +29,7 @@ int wholeSecondsLeft(int ms)
     return (qMax(ms, 0) + 999) / 1000;
 }
 
-ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText)
+ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, int countdownS)
 {
     if (tab.enabled && tab.periodMs > 0 && tab.remainingMs >= 0) {
         const int left = qMin(tab.remainingMs, tab.periodMs);
@@ -37,12 +37,10 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, con
                     .arg(period(tab.periodMs / 1000), duration(wholeSecondsLeft(left))),
                 double(left) / tab.periodMs, HealthTone::Fine, true};
     }
-    bool isNumber = false;
-    const int count = countdownText.toInt(&isNumber);
-    const int full = countdownStart().toInt();
-    if (countdownRunning && isNumber && count > 0 && count <= full) {
-        return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1").arg(duration(count)),
-                double(count) / full, HealthTone::Fine, true};
+    if (countdownRunning && countdownS > 0 && countdownS <= kCountdownStartS) {
+        return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1")
+                    .arg(duration(countdownS)),
+                double(countdownS) / kCountdownStartS, HealthTone::Fine, true};
     }
     // A tab of no timed rate still reloads as its auction's end nears.
     if (tab.enabled && tab.remainingMs >= 0)
@@ -89,12 +87,12 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
 
 } // namespace
 
-ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
+ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, int countdownS,
                           const PageHealth &health, const QDateTime &now)
 {
     // A page that kept crashing is reloaded by no timer until the user asks.
     const bool stopped = health.stoppedAfterCrashes;
-    ReloadStatus status = timerStatus(stopped ? ReloadTimerState{} : tab, countdownRunning && !stopped, countdownText);
+    ReloadStatus status = timerStatus(stopped ? ReloadTimerState{} : tab, countdownRunning && !stopped, countdownS);
     const QStringList lines = healthLines(health, now);
     if (!lines.isEmpty())
         status.tooltip += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));

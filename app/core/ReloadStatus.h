@@ -21,13 +21,13 @@ struct ReloadStatus
     bool reloads = false;                 // by its own timer or the countdown, without the user
 };
 
-// tab: the tab's own reload timer; countdownRunning and countdownText: the
+// tab: the tab's own reload timer; countdownRunning and countdownS: the
 // five-minute countdown and its count of seconds left; health: what the view
 // says of its page, read at now. A reload that did not happen, or did not
 // succeed, is said so beside the time the page was last drawn; so is a wait
 // the site asked for. A tab that will not reload by itself is held, as one
 // that waits for the user is.
-ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, const QString &countdownText,
+ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, int countdownS,
                           const PageHealth &health = {}, const QDateTime &now = {});
 
 // One word for an overview of the watched items: "ended", "stopped", "not

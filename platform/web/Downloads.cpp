@@ -1,6 +1,7 @@
 #include "platform/web/Downloads.h"
 
 #include "platform/Notifier.h"
+#include "platform/core/ProgramName.h"
 #include "platform/web/WebPage.h"
 
 #include <QDir>
@@ -33,5 +34,5 @@ void Downloads::finished(QWebEngineDownloadRequest *download)
     const QString message = download->state() == QWebEngineDownloadRequest::DownloadCompleted
                                 ? QStringLiteral("Saved %1").arg(path)
                                 : QStringLiteral("Could not save %1: %2").arg(path, download->interruptReasonString());
-    m_notifier->notify(QStringLiteral("Gavrin"), message, Notifier::kNoTag);
+    m_notifier->notify(programName(), message, Notifier::kNoTag);
 }

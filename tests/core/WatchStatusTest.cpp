@@ -17,22 +17,20 @@ QDateTime at(int seconds) { return kNow.addSecs(seconds); }
 
 TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsNotReloadingAndIsHeld)
 {
-    const std::tuple<ReloadTimerState, bool, const char *, const char *, std::optional<double>> rows[] = {
+    const std::tuple<ReloadTimerState, bool, int, const char *, std::optional<double>> rows[] = {
         // The tab's own timer wins over a running countdown.
-        {{true, 45000, 44001}, true, "120", "Reloads every 45 seconds; next in 45 s", 44001.0 / 45000},
-        {{true, 60000, 61500}, false, "300", "Reloads every minute; next in 1 min", 1.0},
+        {{true, 45000, 44001}, true, 120, "Reloads every 45 seconds; next in 45 s", 44001.0 / 45000},
+        {{true, 60000, 61500}, false, 300, "Reloads every minute; next in 1 min", 1.0},
         // The tab's timer is enabled with period 0 at "5 Minutes" and never fires.
-        {{true, 0, -1}, true, "220",
+        {{true, 0, -1}, true, 220,
          "Reloads with the 5-minute countdown when in front; next in 3 min 40 s", 220.0 / 300},
-        {{false, 60000, 30000}, false, "300", "Not reloading", std::nullopt},
-        {{true, 0, -1}, false, "300", "Not reloading", std::nullopt},
-        // A count that is no number gives no figure rather than a wrong one.
-        {{true, 0, -1}, true, "abc", "Not reloading", std::nullopt},
+        {{false, 60000, 30000}, false, 300, "Not reloading", std::nullopt},
+        {{true, 0, -1}, false, 300, "Not reloading", std::nullopt},
         // "No Refresh" wakes as the auction's end nears.
-        {{true, 0, 250000}, false, "300", "Next reload in 4 min 10 s", std::nullopt},
+        {{true, 0, 250000}, false, 300, "Next reload in 4 min 10 s", std::nullopt},
     };
-    for (const auto &[tab, countdownRunning, countdownText, text, fractionLeft] : rows) {
-        const ReloadStatus status = reloadStatus(tab, countdownRunning, countdownText);
+    for (const auto &[tab, countdownRunning, countdownS, text, fractionLeft] : rows) {
+        const ReloadStatus status = reloadStatus(tab, countdownRunning, countdownS);
         EXPECT_EQ(status.tooltip, text);
         EXPECT_EQ(status.fractionLeft, fractionLeft) << text;
         const bool reloads = QString(text) != "Not reloading";
@@ -50,7 +48,7 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     health.loadError = "HTTP 429";
     health.siteWaitUntil = at(100);
     health.siteAskedWaitS = 120;
-    const ReloadStatus status = reloadStatus({true, 15000, 4000}, false, "300", health, kNow);
+    const ReloadStatus status = reloadStatus({true, 15000, 4000}, false, 300, health, kNow);
     EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPaused while you type into the page\n"
                               "Not updated since 13:58 (HTTP 429)\nThe site asked to wait 120 s");
     // Failing wins over waiting: the page will not come back by itself.
@@ -59,7 +57,7 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     // A page that kept crashing is reloaded by no timer.
     health = {};
     health.stoppedAfterCrashes = true;
-    const ReloadStatus stopped = reloadStatus({true, 15000, 4000}, true, "120", health, kNow);
+    const ReloadStatus stopped = reloadStatus({true, 15000, 4000}, true, 120, health, kNow);
     EXPECT_EQ(stopped.tooltip,
               "Not reloading\nStopped: the page crashed 3 times in a row; Refresh Current Tab (F5) starts it again");
     EXPECT_EQ(stopped.tone, HealthTone::Failing);
@@ -70,10 +68,10 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     EXPECT_EQ(unwatched.tone, HealthTone::Failing);
     health = {};
     health.loadError = "connection refused";
-    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, "300", health, kNow).tooltip.endsWith("\nNot updated yet (connection refused)"));
+    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, 300, health, kNow).tooltip.endsWith("\nNot updated yet (connection refused)"));
     health.lastDrawn = at(-90);
     health.loadError.clear();
-    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, "300", health, kNow).tooltip.endsWith("\nLast drawn at 13:58:30, 1 min 30 s ago"));
+    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, 300, health, kNow).tooltip.endsWith("\nLast drawn at 13:58:30, 1 min 30 s ago"));
 }
 
 TEST(OutageWatch, TellsOnceAfterThreePeriodsOrTwoMinutesUndrawnAndOnceWhenDrawnAgain)

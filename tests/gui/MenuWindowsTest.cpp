@@ -42,7 +42,7 @@ private slots:
         entry->trigger();
         entry->trigger();
         QCOMPARE(openWindows<WatchedItemsWindow>().size(), 1);
-        QTreeWidget *rows = f.window->watchedItemsWindow()->rows();
+        QTreeWidget *rows = openWindows<WatchedItemsWindow>()[0]->rows();
         QCOMPARE(column(rows, 0), QStringList({"333", "111", "222"}));
         QCOMPARE(column(rows, 5), QStringList({"live", "live", "changed"}));
 
@@ -52,10 +52,10 @@ private slots:
         f.watch("444");
         QTRY_COMPARE(column(rows, 0), QStringList({"111", "333", "222", "444"}));
         QCOMPARE(rows->currentItem()->text(0), QString("111"));
-        QCOMPARE(f.window->tabs()->current(), 3);
+        QCOMPARE(f.tabs()->current(), 3);
 
         QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->topLevelItem(2)).center());
-        QCOMPARE(f.window->tabs()->current(), 1);
+        QCOMPARE(f.tabs()->current(), 1);
         QVERIFY(f.window->isVisible());
         f.window->close();
         QTRY_VERIFY(openWindows<WatchedItemsWindow>().isEmpty());
@@ -76,7 +76,7 @@ private slots:
             for (const char *button : {"mailingListButton", "makerButton", "systemInfoButton"})
                 QTest::mouseClick(widgetNamed<QPushButton>(box, button), Qt::LeftButton);
         }
-        const QString maker = f.window->site().makerSite;
+        const QString maker = SiteConfig().makerSite;
         const QStringList clicks = {"open " + maker + "/Pages/ListBot.html", "open " + maker, "start /opt/msinfo"};
         QCOMPARE(f.shell.calls, clicks + clicks);
         QCOMPARE(f.messages.shown, QStringList{"System Information Is Unavailable At This Time"});

@@ -235,16 +235,16 @@ private slots:
     void saveTheCurrentItemFillsTheNumberFromAWatchedTabIntoTheOpenDialog()
     {
         MainWindowFixture f({"111", "222"});
-        f.window->tabs()->setCurrent(1);
-        f.window->saveCurrentAction()->trigger();
-        SavedItemsDialog *dialog = f.window->savedItemsDialog();
-        QVERIFY(dialog);
+        f.tabs()->setCurrent(1);
+        f.menuEntry("&Save Current Item")->trigger();
+        QCOMPARE(openWindows<SavedItemsDialog>().size(), 1);
+        SavedItemsDialog *dialog = openWindows<SavedItemsDialog>()[0];
         auto *numberBox = widgetNamed<QLineEdit>(dialog, "numberBox");
         QCOMPARE(numberBox->text(), QString("222"));
-        f.window->tabs()->setCurrent(3);
+        f.tabs()->setCurrent(3);
         f.window->saveCurrentItem();
-        f.window->openSavedAction()->trigger();
-        QCOMPARE(f.window->savedItemsDialog(), dialog);
+        f.menuEntry("&Open Saved Item")->trigger();
+        QCOMPARE(openWindows<SavedItemsDialog>(), QList<SavedItemsDialog *>{dialog});
         QCOMPARE(numberBox->text(), QString("222"));
     }
 };

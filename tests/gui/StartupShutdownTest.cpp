@@ -23,11 +23,11 @@ private slots:
         f.window->start();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->windowState(), Qt::WindowNoState);
-        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.window->programFilePath(splashPageName())});
+        QCOMPARE(f.view(0)->calls, QStringList{"open " + f.programFilePath(splashPageName())});
         for (int i = 1; i < 5; ++i)
-            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.window->programFilePath(blankPageName())});
-        QCOMPARE(f.view(5)->calls, QStringList{"open " + f.window->programFilePath(helpPageName())});
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.window->itemBox()));
+            QCOMPARE(f.view(i)->calls, QStringList{"open " + f.programFilePath(blankPageName())});
+        QCOMPARE(f.view(kServicesTab)->calls, QStringList{"open " + f.programFilePath(helpPageName())});
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.itemBox()));
         QCOMPARE(f.settings.stored, QString("abc"));
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown[0].startsWith("gavrin.ini"));
@@ -44,11 +44,11 @@ private slots:
             MainWindowFixture f(useKept);
             f.window->start();
             f.window->resize(700, 500);
-            f.window->rateBox()->setCurrentText("5 Minutes");
+            f.rateBox()->setCurrentText("5 Minutes");
             f.watch("1");
-            f.window->rateBox()->setCurrentText("30 Seconds");
+            f.rateBox()->setCurrentText("30 Seconds");
             f.watch("2");
-            f.window->rateBox()->setCurrentText("5 Minutes");
+            f.rateBox()->setCurrentText("5 Minutes");
             f.watch("3");
             f.elements(1)->choose(kAlertEntry, "#price", "US $40.00");
             f.elements(1)->choose(kTimeLeftEntry, "#left", QString());
@@ -60,8 +60,8 @@ private slots:
             f.menuEntry("&Close Program")->trigger();
             f.window->close();
             QCOMPARE(ended.size(), 1);
-            QVERIFY(!f.window->fiveMinuteCountdown()->isEnabled());
-            QVERIFY(!f.window->watchTab(1)->reloadTimer()->isEnabled());
+            QVERIFY(!widgetNamed<IntervalTimer>(f.window.get(), "fiveMinuteCountdown")->isEnabled());
+            QVERIFY(!f.watchTab(1)->reloadTimer()->isEnabled());
         }
         QCOMPARE(kept.stored, QString("2"));
         QCOMPARE(kept.geometry.size(), QSize(700, 500));
@@ -72,12 +72,12 @@ private slots:
             QVERIFY(f.window->isMaximized());
             QCOMPARE(f.window->normalGeometry().size(), QSize(700, 500));
             QVERIFY(f.messages.shown.isEmpty());
-            QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
-            QCOMPARE(f.window->tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));
-            QCOMPARE(f.window->watchTab(1)->reloadTimer()->interval(), reopens ? 30000 : 0);
+            QCOMPARE(f.tabs()->caption(0), QString("Available"));
+            QCOMPARE(f.tabs()->caption(1), reopens ? QString("Item 2") : QString("Available"));
+            QCOMPARE(f.watchTab(1)->reloadTimer()->interval(), reopens ? 30000 : 0);
             // Item 3 was watched at "5 Minutes": it reloads by the countdown, which comes back with the rate.
-            QCOMPARE(f.window->tabs()->caption(2), reopens ? QString("Item 3") : QString("Available"));
-            QCOMPARE(f.window->fiveMinuteCountdown()->isEnabled(), reopens);
+            QCOMPARE(f.tabs()->caption(2), reopens ? QString("Item 3") : QString("Available"));
+            QCOMPARE(widgetNamed<IntervalTimer>(f.window.get(), "fiveMinuteCountdown")->isEnabled(), reopens);
             QCOMPARE(f.elements(1)->selectors.values(), reopens ? QStringList({"#left", "#price"}) : QStringList());
             if (!reopens)
                 continue;
@@ -103,29 +103,29 @@ private slots:
             f.elements(0)->choose(kTimeLeftEntry, "#left", QString());
             const QDateTime end = QDateTime::currentDateTimeUtc().addSecs(-3);
             f.elements(0)->load({{"#price", "US $740.00"}, {"#left", end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'")}});
-            f.window->updateReloadStatus();
-            QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
+            f.watchTabs()->showStatus(QDateTime::currentDateTime());
+            QCOMPARE(f.tabs()->tabBar()->tabText(0), ended);
             // It had ended before the tab knew its end: no news.
             QCOMPARE(f.notifier.messages, QStringList{"Item 1: 'US $700.00' is now 'US $740.00'"});
-            QVERIFY(!f.window->watchTab(0)->quietTimer()->isActive());
+            QVERIFY(!f.watchTab(0)->quietTimer()->isActive());
             f.window->close();
         }
         MainWindowFixture f(useKept);
         f.window->start();
-        f.window->updateReloadStatus();
-        QCOMPARE(f.window->tabs()->tabBar()->tabText(0), ended);
-        QVERIFY(f.window->tabs()->tabBar()->tabToolTip(0).startsWith("Ended: US $740.00\nChanges: US $700.00 at "));
+        f.watchTabs()->showStatus(QDateTime::currentDateTime());
+        QCOMPARE(f.tabs()->tabBar()->tabText(0), ended);
+        QVERIFY(f.tabs()->tabBar()->tabToolTip(0).startsWith("Ended: US $740.00\nChanges: US $700.00 at "));
         // The page loaded at the start confirms the end and its final value.
         f.elements(0)->load({{"#price", "US $745.00"}, {"#left", "Ended"}});
-        f.window->updateReloadStatus();
-        QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $745.00"));
-        QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[0].status, QString("ended"));
-        QVERIFY(!f.window->watchTab(0)->reloadTimer()->isEnabled());
+        f.watchTabs()->showStatus(QDateTime::currentDateTime());
+        QCOMPARE(f.tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $745.00"));
+        QCOMPARE(f.watchTabs()->summaries(QDateTime::currentDateTime())[0].status, QString("ended"));
+        QVERIFY(!f.watchTab(0)->reloadTimer()->isEnabled());
         QVERIFY(f.view(0)->calls.filter("reloadOnTimer").isEmpty());
         QCOMPARE(f.view(0)->calls.last(), QString("open http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=1"));
         // A page that shows an end still to come is watched again.
         f.elements(0)->load({{"#left", "2h 5m"}});
-        QVERIFY(f.window->watchTab(0)->reloadTimer()->isRunning());
+        QVERIFY(f.watchTab(0)->reloadTimer()->isRunning());
     }
 
     // Closed on a bigger screen, or at a smaller scale: the window opens wholly on this one, and the
@@ -140,14 +140,14 @@ private slots:
         for (const QRect &kept : {QRect(30, 40, 500, 200), QRect(screen.right() - 100, screen.bottom() - 50, 500, 200)}) {
             f.settings.overviewGeometry = kept;
             f.window->showWatchedItems();
-            QWidget *overview = f.window->watchedItemsWindow();
+            QPointer<QWidget> overview = openWindows<WatchedItemsWindow>()[0];
             QVERIFY(screen.contains(overview->frameGeometry()));
             QCOMPARE(overview->size(), kept.size());
             const QRect placed(overview->x() - 10, overview->y() + 10, 600, 300);
             overview->setGeometry(placed);
             overview->close();
             QCOMPARE(f.settings.overviewGeometry, placed);
-            QTRY_VERIFY(!f.window->watchedItemsWindow());
+            QTRY_VERIFY(!overview);
         }
     }
 };

@@ -13,34 +13,37 @@ class TopRowTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The controls of the top row are the client area's children but the tab strip and the blue bars.
+    // The controls of the top row are its children but the blue bars; the row lies in the client area.
     void topRowControlsFitAndTheStripFillsTheRestAsMadeAndNarrow()
     {
         MainWindowFixture f;
         f.window->start();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QWidget *client = f.window->centralWidget();
+        QWidget *row = widgetNamed<QWidget>(client, "topRow");
         for (int width : {0, 400}) {
             if (width)
                 f.window->resize(width, f.window->height());
             QTRY_VERIFY(!width || f.window->width() == width);
-            QTRY_COMPARE(f.window->tabs()->geometry().bottom() + 1, client->height());
-            QCOMPARE(f.view(0)->width(), f.view(5)->width());
+            QTRY_COMPARE(f.tabs()->geometry().bottom() + 1, client->height());
+            QCOMPARE(f.view(0)->width(), f.view(kServicesTab)->width());
 
-            QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-            for (QWidget *other : std::initializer_list<QWidget *>{f.window->tabs(), f.window->topBar(), f.window->lowerBar()})
-                controls.removeOne(other);
+            QList<QWidget *> controls = row->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            for (const char *bar : {"topBar", "lowerBar"})
+                controls.removeOne(widgetNamed<QWidget>(row, bar));
             QCOMPARE(controls.size(), 14);
             for (QWidget *control : controls) {
-                const QRect at = control->geometry();
+                const QRect at = control->geometry().translated(row->pos());
                 const QString text = control->toolTip() + control->property("text").toString();
                 const QByteArray name = control->metaObject()->className() + (" \"" + text + "\"").toUtf8();
-                QVERIFY2(control->isVisible() && client->rect().contains(at), name.constData());
-                QVERIFY2(at.bottom() < f.window->tabs()->y(), name.constData());
+                QVERIFY2(control->isVisible() && row->geometry().contains(at) && client->rect().contains(at),
+                         name.constData());
+                QVERIFY2(at.bottom() < f.tabs()->y(), name.constData());
                 if (auto *label = qobject_cast<QLabel *>(control))
                     QVERIFY2(label->width() >= label->sizeHint().width(), name.constData());
                 for (QWidget *other : controls)
-                    QVERIFY2(other == control || !other->geometry().intersects(at), (name + " overlaps another").constData());
+                    QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
+                             (name + " overlaps another").constData());
             }
         }
     }
@@ -53,8 +56,8 @@ private slots:
         f.elements(0)->choose(kAlertEntry, "#what", "R&D");
         f.elements(0)->load({{"#what", "R & D"}});
         f.elements(0)->choose(kTimeLeftEntry, "#left", QDateTime::currentDateTimeUtc().addSecs(-3).toString(Qt::ISODate));
-        f.window->updateReloadStatus();
-        QAccessibleInterface *header = QAccessible::queryAccessibleInterface(f.window->tabs()->tabBar())->child(0);
+        f.watchTabs()->showStatus(QDateTime::currentDateTime());
+        QAccessibleInterface *header = QAccessible::queryAccessibleInterface(f.tabs()->tabBar())->child(0);
         QCOMPARE(header->text(QAccessible::Name), QString("Item 1&2 \u00b7 Ended: R & D"));
     }
 };

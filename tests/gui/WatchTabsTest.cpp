@@ -17,13 +17,13 @@ const QString kItem1Page = "http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item
 
 IntervalTimer *timer(MainWindowFixture &f, int tab)
 {
-    return f.window->watchTab(tab)->reloadTimer();
+    return f.watchTab(tab)->reloadTimer();
 }
 
 QString tooltip(MainWindowFixture &f, int tab)
 {
-    f.window->updateReloadStatus();
-    return f.window->tabs()->tabBar()->tabToolTip(tab);
+    f.watchTabs()->showStatus(QDateTime::currentDateTime());
+    return f.tabs()->tabBar()->tabToolTip(tab);
 }
 
 } // namespace
@@ -39,23 +39,23 @@ private slots:
     void watchFillsTheLowestFreeTabAndReleaseFreesIt()
     {
         MainWindowFixture f({"1", "2"});
-        f.window->tabs()->setCurrent(5);
+        f.tabs()->setCurrent(5);
         f.window->releaseTab();
-        QCOMPARE(f.window->tabs()->caption(5), QString(" Help/Services "));
+        QCOMPARE(f.tabs()->caption(5), QString(" Help/Services "));
         // A page that stays when asked to leave keeps its tab; the tab is given back once it is left.
-        f.window->tabs()->setCurrent(0);
+        f.tabs()->setCurrent(0);
         f.window->releaseTab();
         QVERIFY(!timer(f, 0)->isEnabled());
-        QCOMPARE(f.view(0)->shown, f.window->programFilePath(blankPageName()));
+        QCOMPARE(f.view(0)->shown, f.programFilePath(blankPageName()));
         emit f.view(0)->documentComplete();
-        QCOMPARE(f.window->tabs()->caption(0), QString("Item 1"));
+        QCOMPARE(f.tabs()->caption(0), QString("Item 1"));
         f.watch("9");
-        QCOMPARE(f.window->tabs()->caption(2), QString("Item 9"));
+        QCOMPARE(f.tabs()->caption(2), QString("Item 9"));
         f.release(0);
-        QCOMPARE(f.window->tabs()->caption(0), QString("Available"));
+        QCOMPARE(f.tabs()->caption(0), QString("Available"));
         f.watch("3");
-        QCOMPARE(f.window->tabs()->caption(0), QString("Item 3"));
-        QCOMPARE(f.window->tabs()->current(), 0);
+        QCOMPARE(f.tabs()->caption(0), QString("Item 3"));
+        QCOMPARE(f.tabs()->current(), 0);
         QCOMPARE(f.view(0)->shown, QString("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=3"));
         for (const QString item : {"4", "5", "6"})
             f.watch(item);
@@ -71,7 +71,7 @@ private slots:
             MainWindowFixture f;
             f.window->show();
             QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-            ChoiceBox *box = f.window->rateBox();
+            ChoiceBox *box = f.rateBox();
             box->setCurrentText(rate);
             for (const QString item : {"a", "b", "c"})
                 f.watch(item);
@@ -88,7 +88,7 @@ private slots:
                 }
                 for (int tab : {1, 3, 4})
                     QVERIFY(!timer(f, tab)->isEnabled());
-                QCOMPARE(f.window->fiveMinuteCountdown()->isRunning(), countdown);
+                QCOMPARE(widgetNamed<IntervalTimer>(f.window.get(), "fiveMinuteCountdown")->isRunning(), countdown);
             }
             // Tabs armed together do not reload together.
             if (period > 0)
@@ -103,7 +103,7 @@ private slots:
         MainWindowFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        ChoiceBox *box = f.window->rateBox();
+        ChoiceBox *box = f.rateBox();
         box->setCurrentText("30 Seconds");
         f.watch("1");
         box->setFocus();
@@ -114,22 +114,22 @@ private slots:
         QVERIFY(box->toolTip().endsWith("\n'5 Seconds' is no rate: the rate stays 30 Seconds"));
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), "9 Seconds");
-        f.window->itemBox()->setFocus();
+        f.itemBox()->setFocus();
         QCOMPARE(box->currentText(), QString("30 Seconds"));
         box->setCurrentText("7 Seconds");
         f.watch("2");
         QCOMPARE(box->currentText(), QString("30 Seconds"));
         QCOMPARE(timer(f, 1)->interval(), 30000);
         QVERIFY(tooltip(f, 1).startsWith("Reloads every 30 seconds"));
-        QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Fine);
-        QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[1].status, QString("live"));
+        QCOMPARE(f.tabs()->tabBar()->tabTone(1), HealthTone::Fine);
+        QCOMPARE(f.watchTabs()->summaries(QDateTime::currentDateTime())[1].status, QString("live"));
 
         box->setCurrentText("No Refresh");
         f.window->applyPickedRate();
         QCOMPARE(box->toolTip(), QString("Choose page refresh rate"));
         QVERIFY(tooltip(f, 1).startsWith("Not reloading"));
-        QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Held);
-        QCOMPARE(f.window->watchSummaries(QDateTime::currentDateTime())[1].status, QString("not reloading"));
+        QCOMPARE(f.tabs()->tabBar()->tabTone(1), HealthTone::Held);
+        QCOMPARE(f.watchTabs()->summaries(QDateTime::currentDateTime())[1].status, QString("not reloading"));
         box->setCurrentText("5 Seconds");
         f.window->close();
         QCOMPARE(f.settings.rate, QString("No Refresh"));
@@ -139,12 +139,12 @@ private slots:
     void timedReloadsWaitTheirPeriodSpreadSoTabsNeverFallIntoStep()
     {
         MainWindowFixture f;
-        f.window->rateBox()->setCurrentText("15 Seconds");
+        f.rateBox()->setCurrentText("15 Seconds");
         for (const QString item : {"1", "2", "3", "4", "5"})
             f.watch(item);
         QSet<int> waits;
         for (int round = 0; round < 5; ++round) {
-            for (int tab = 0; tab < 5; ++tab) {
+            for (int tab = 0; tab < kWatchTabCount; ++tab) {
                 if (round > 0)
                     emit timer(f, tab)->timeout();
                 const int left = timer(f, tab)->remainingTime();
@@ -165,13 +165,13 @@ private slots:
         QCOMPARE(f.view(0)->calls.last(), QString("reload"));
         f.view(0)->formAnswer = true;
         emit timer(f, 0)->timeout();
-        f.window->rateBox()->setCurrentText("5 Minutes");
+        f.rateBox()->setCurrentText("5 Minutes");
         f.window->applyPickedRate();
         for (int second = 0; second < 299; ++second)
-            f.window->tickCountdown();
+            f.watchTabs()->tickCountdown();
         QCOMPARE(f.view(0)->calls.last(), "reloadOnTimer 60000 " + kItem1Page);
-        f.window->tickCountdown();
-        QCOMPARE(f.window->countdown(), QString("300"));
+        f.watchTabs()->tickCountdown();
+        QCOMPARE(tooltip(f, 0), QString("Reloads with the 5-minute countdown when in front; next in 5 min"));
         QCOMPARE(f.view(0)->calls.last(), "reloadOnTimer 300000 " + kItem1Page);
 
         f.window->reloadTab();
@@ -191,17 +191,17 @@ private slots:
         f.view(0)->pageHealth.pausedForTyping = true;
         emit f.view(0)->healthChanged();
         QVERIFY(tooltip(f, 0).contains("\nPaused while you type into the page"));
-        QCOMPARE(f.window->tabs()->tabBar()->tabTone(0), HealthTone::Held);
+        QCOMPARE(f.tabs()->tabBar()->tabTone(0), HealthTone::Held);
 
         f.view(1)->showPage("Penny Black", QUrl("http://items.test.example.org/item=2"));
-        QVERIFY(f.window->tabs()->isTabOffSite(1));
+        QVERIFY(f.tabs()->isTabOffSite(1));
         QVERIFY(tooltip(f, 1).endsWith("\nNot on the auction site: http://items.test.example.org/item=2"));
 
         f.view(1)->pageHealth.stoppedAfterCrashes = true;
         emit f.view(1)->healthChanged();
         emit f.view(1)->healthChanged();
         QVERIFY(tooltip(f, 1).startsWith("Not reloading\nStopped: the page crashed 3 times in a row"));
-        QCOMPARE(f.window->tabs()->tabBar()->tabTone(1), HealthTone::Failing);
+        QCOMPARE(f.tabs()->tabBar()->tabTone(1), HealthTone::Failing);
         QCOMPARE(f.notifier.messages, QStringList{"Penny Black: stopped, the page crashed 3 times in a row"});
     }
 
@@ -211,22 +211,22 @@ private slots:
     {
         MainWindowFixture f({"1", "2"});
         FakeBrowserView *view = f.view(0);
-        WatchTab *tab = f.window->watchTab(0);
+        WatchTab *tab = f.watchTab(0);
         const QDateTime now = QDateTime::currentDateTime();
         view->pageHealth.lastDrawn = now;
         view->pageHealth.loadError = "connection refused";
         QVERIFY(tooltip(f, 0).contains("\nNot updated since " + now.toString("HH:mm") + " (connection refused)"));
-        QCOMPARE(f.window->tabs()->tabBar()->tabTone(0), HealthTone::Failing);
+        QCOMPARE(f.tabs()->tabBar()->tabTone(0), HealthTone::Failing);
         // Three periods of a minute undrawn, then drawn again.
-        tab->showStatus(false, "300", now.addSecs(179));
+        tab->showStatus(false, kCountdownStartS, now.addSecs(179));
         QVERIFY(f.notifier.messages.isEmpty());
         for (int second : {181, 182})
-            tab->showStatus(false, "300", now.addSecs(second));
+            tab->showStatus(false, kCountdownStartS, now.addSecs(second));
         QCOMPARE(f.notifier.messages, QStringList{"Item 1: not updated since " + now.toString("HH:mm") + " (connection refused)"});
         view->pageHealth = {};
         view->pageHealth.lastDrawn = now.addSecs(185);
         for (int second : {186, 187})
-            tab->showStatus(false, "300", now.addSecs(second));
+            tab->showStatus(false, kCountdownStartS, now.addSecs(second));
         // Told within 10 s of the last one, it waits for the tab's quiet to be over.
         QCOMPARE(f.notifier.messages.size(), 1);
         QVERIFY(tab->quietTimer()->isActive());
@@ -246,7 +246,7 @@ private slots:
         }
         QCOMPARE(f.notifier.messages, QStringList{"Item 2: Signed out: sign in on the services tab"});
         QVERIFY(tooltip(f, 1).startsWith("Signed out: sign in on the services tab\n"));
-        QCOMPARE(f.window->tabs()->tabBar()->tabText(1), QString("Item 2 \u00b7 Signed out"));
+        QCOMPARE(f.tabs()->tabBar()->tabText(1), QString("Item 2 \u00b7 Signed out"));
         // A timed reload asks for the item's page again, which comes back once the user has signed in.
         emit timer(f, 1)->timeout();
         QCOMPARE(other->calls.last(), "open " + itemPage.toString());
@@ -267,14 +267,14 @@ private slots:
         f.elements(2)->choose(kTimeLeftEntry, "#left", now.toUTC().addSecs(20).toString("yyyy-MM-dd'T'HH:mm:ss'Z'"));
         // Typed text holds a reload ten seconds only in the auction's last ten minutes.
         for (int tab : {1, 2})
-            f.window->watchTab(tab)->reloadOnTimer(60000);
+            f.watchTab(tab)->reloadOnTimer(60000);
         QCOMPARE(f.view(1)->lastTimedReload.typingHoldMs, 120000);
         QCOMPARE(f.view(2)->lastTimedReload.typingHoldMs, 10000);
 
-        f.window->tickStatus(now);
-        f.window->tickStatus(now.addMSecs(600));
+        f.watchTabs()->tickStatus(now);
+        f.watchTabs()->tickStatus(now.addMSecs(600));
         QVERIFY(timer(f, 0)->remainingTime() > 50000);
-        f.window->tickStatus(now.addSecs(600));
+        f.watchTabs()->tickStatus(now.addSecs(600));
         QCOMPARE(timer(f, 0)->remainingTime(), 0);
         QVERIFY(timer(f, 1)->remainingTime() <= 1000);
         QCOMPARE(timer(f, 1)->interval(), 10000);
@@ -283,12 +283,12 @@ private slots:
         QCOMPARE(timer(f, 2)->remainingTime(), 0);
         QTRY_COMPARE(f.view(2)->calls.filter("reloadOnTimer").size(), 2);
         // At "5 Minutes" the countdown's next tick reloads the tab in front and starts over.
-        f.window->rateBox()->setCurrentText("5 Minutes");
+        f.rateBox()->setCurrentText("5 Minutes");
         f.window->applyPickedRate();
-        f.window->tabs()->setCurrent(0);
-        f.window->tickStatus(now.addSecs(1200));
-        f.window->tickCountdown();
-        QCOMPARE(f.window->countdown(), QString("300"));
+        f.tabs()->setCurrent(0);
+        f.watchTabs()->tickStatus(now.addSecs(1200));
+        f.watchTabs()->tickCountdown();
+        QCOMPARE(tooltip(f, 0), QString("Reloads with the 5-minute countdown when in front; next in 5 min"));
         QVERIFY(f.view(0)->calls.last().startsWith("reloadOnTimer 300000"));
     }
 
@@ -303,7 +303,7 @@ private slots:
         QVERIFY(tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
         elements->load({{"#left", "20m 5s"}});
         QCOMPARE(timer(f, 0)->interval(), 60000);
-        f.window->setEndingSoonLead(30);
+        f.menuEntry("&30 Minutes")->trigger();
         QCOMPARE(timer(f, 0)->interval(), 10000);
         QCOMPARE(f.notifier.messages, QStringList{"Penny Black: ending soon, 20m 5s left"});
         QCOMPARE(f.notifier.tags, QList<int>{0});
@@ -320,19 +320,19 @@ private slots:
         elements->load({{"#price", "US $185.00"}, {"#left", "Bidding has ended"}});
         QVERIFY(!timer(f, 0)->isEnabled());
         QVERIFY(tooltip(f, 0).startsWith("Ended: US $185.00\nChanges: US $180.00 at "));
-        QCOMPARE(f.window->tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $185.00"));
+        QCOMPARE(f.tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Ended: US $185.00"));
         for (const QString rate : {"15 Seconds", "5 Minutes"}) {
-            f.window->rateBox()->setCurrentText(rate);
+            f.rateBox()->setCurrentText(rate);
             f.window->applyPickedRate();
             QVERIFY(!timer(f, 0)->isEnabled());
         }
         for (int second = 0; second < 300; ++second)
-            f.window->tickCountdown();
+            f.watchTabs()->tickCountdown();
         QCOMPARE(view->calls.filter("reloadOnTimer").size(), 1);
         // Ending soon is told once; the end, with the price's change, once the tab's 10 s of quiet are over.
         QCOMPARE(f.notifier.messages.size(), 1);
-        QVERIFY(f.window->watchTab(0)->quietTimer()->isActive());
-        f.window->watchTab(0)->tellHeld();
+        QVERIFY(f.watchTab(0)->quietTimer()->isActive());
+        f.watchTab(0)->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: ended, final value US $185.00; "
                                                      "'US $180.00' is now 'US $185.00'"));
     }
@@ -352,23 +352,23 @@ private slots:
         QCOMPARE(f.notifier.messages, QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'; "
                                                    "'3 bids' is now '4 bids'"}));
         QCOMPARE(f.notifier.tags, QList<int>({0}));
-        QVERIFY(f.window->tabs()->isTabMarked(0));
+        QVERIFY(f.tabs()->isTabMarked(0));
         // Within 10 s of it, what comes is held and told together after them.
         elements->load({{"#price", "US $190.00"}, {"#bids", "4 bids"}});
         QCOMPARE(f.notifier.messages.size(), 1);
-        QVERIFY(f.window->watchTab(0)->quietTimer()->remainingTime() > 9000);
-        f.window->watchTab(0)->tellHeld();
+        QVERIFY(f.watchTab(0)->quietTimer()->remainingTime() > 9000);
+        f.watchTab(0)->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: 'US $185.00' is now 'US $190.00'"));
 
         f.window->showMinimized();
         f.notifier.click(0);
-        QCOMPARE(f.window->tabs()->current(), 0);
+        QCOMPARE(f.tabs()->current(), 0);
         QVERIFY(f.window->isVisible() && !f.window->isMinimized());
 
         // Stop alerting on the price stops the price alone; elsewhere on the page, every element.
         elements->choose(kStopEntry, "#price", "US $190.00");
         elements->load({{"#price", "US $195.00"}, {"#bids", "5 bids"}});
-        f.window->watchTab(0)->tellHeld();
+        f.watchTab(0)->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
         elements->choose(kStopEntry, "#title", "Penny Black");
         QVERIFY(elements->selectors.isEmpty());

@@ -5,11 +5,16 @@
 #include "MemorySettingsStore.h"
 #include "RecordingMessageDialog.h"
 #include "RecordingNotifier.h"
+#include "WidgetNamed.h"
 #include "app/ItemBox.h"
 #include "app/MainWindow.h"
+#include "app/ServicesTab.h"
 #include "app/WatchTab.h"
+#include "app/WatchTabSet.h"
+#include "platform/ChoiceBox.h"
 #include "platform/Shell.h"
 #include "platform/TabStrip.h"
+#include "platform/core/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,6 +57,14 @@ QList<Window *> openWindows()
     return found;
 }
 
+// The parts of a main window, as the tests reach them: by kind, or by object name.
+inline TabStrip *tabStripOf(const MainWindow *window) { return window->findChild<TabStrip *>(); }
+inline WatchTabSet *watchTabsOf(const MainWindow *window) { return window->findChild<WatchTabSet *>(); }
+inline BrowserView *viewOf(const MainWindow *window, int tab)
+{
+    return isWatchTab(tab) ? watchTabsOf(window)->tab(tab)->view() : window->findChild<ServicesTab *>()->view();
+}
+
 // A main window on fake views and recording services, with its program folder
 // in a temporary directory. A test may change the services before the window is made.
 struct MainWindowFixture
@@ -78,18 +91,27 @@ struct MainWindowFixture
             watch(item);
     }
 
-    FakeBrowserView *view(int tab) const { return static_cast<FakeBrowserView *>(window->view(tab)); }
+    FakeBrowserView *view(int tab) const { return static_cast<FakeBrowserView *>(viewOf(window.get(), tab)); }
     FakePageElements *elements(int tab) const { return view(tab)->elements; }
+    TabStrip *tabs() const { return tabStripOf(window.get()); }
+    WatchTabSet *watchTabs() const { return watchTabsOf(window.get()); }
+    WatchTab *watchTab(int tab) const { return watchTabs()->tab(tab); }
+    ItemBox *itemBox() const { return widgetNamed<ItemBox>(window.get(), "itemBox"); }
+    ChoiceBox *rateBox() const { return widgetNamed<ChoiceBox>(window.get(), "rateBox"); }
+    QString programFilePath(const QString &name) const
+    {
+        return ::programFilePath(QDir::toNativeSeparators(folder.path()), name);
+    }
     // Fills watch tab by tab through the watch command.
     void watch(const QString &itemNumber)
     {
-        window->itemBox()->setText(itemNumber);
+        itemBox()->setText(itemNumber);
         window->watchItem();
     }
     // Gives the tab back through the release command; its page is left at once.
     void release(int tab)
     {
-        window->tabs()->setCurrent(tab);
+        tabs()->setCurrent(tab);
         window->releaseTab();
         view(tab)->finishLoad();
     }

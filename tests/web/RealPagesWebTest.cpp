@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr int kServices = 5;
 const QString kItemPage = QStringLiteral("/aw-cgi/eBayISAPI.dll");
 
 // Item 1 asks before it is left; item 2 asks a question of its own a moment after it loads.
@@ -97,11 +96,15 @@ struct WebWindow
     }
 
     QString host() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
-    QWebEngineView *webView(int tab) const { return static_cast<WebBrowserView *>(window->view(tab))->view(); }
+    BrowserView *view(int tab) const { return viewOf(window.get(), tab); }
+    TabStrip *tabs() const { return tabStripOf(window.get()); }
+    WatchTabSet *watchTabs() const { return watchTabsOf(window.get()); }
+    WatchTab *watchTab(int tab) const { return watchTabs()->tab(tab); }
+    QWebEngineView *webView(int tab) const { return static_cast<WebBrowserView *>(view(tab))->view(); }
     QWidget *input(int tab) const { return webView(tab)->focusProxy(); }
     QString address(const QString &path) const { return "http://" + host() + path; }
     static QString itemPath(const QString &item) { return kItemPage + "?ViewItem&item=" + item; }
-    void tick(int tab) const { emit window->watchTab(tab)->reloadTimer()->timeout(); }
+    void tick(int tab) const { emit watchTab(tab)->reloadTimer()->timeout(); }
 
     // Runs a script in the page of a tab and waits for its answer.
     QVariant evaluate(int tab, const QString &script) const
@@ -115,7 +118,7 @@ struct WebWindow
 
     bool openAndWait(int tab, const std::function<void()> &open) const
     {
-        QSignalSpy loaded(window->view(tab), &BrowserView::documentComplete);
+        QSignalSpy loaded(view(tab), &BrowserView::documentComplete);
         open();
         return QTest::qWaitFor([&loaded] { return !loaded.isEmpty(); }, 15000);
     }
@@ -123,7 +126,7 @@ struct WebWindow
     bool watch(const QString &item, int tab) const
     {
         return openAndWait(tab, [&] {
-            window->itemBox()->setText(item);
+            widgetNamed<ItemBox>(window.get(), "itemBox")->setText(item);
             window->watchItem();
         });
     }
@@ -196,14 +199,14 @@ private slots:
         QCOMPARE(f.requests.count(item1), 3);
         QVERIFY(f.openAndWait(0, [&] { f.tick(0); }));
         killRenderer();
-        QTRY_VERIFY(f.window->view(0)->health().stoppedAfterCrashes);
-        QCOMPARE(f.window->tabs()->tabBar()->tabTone(0), HealthTone::Failing);
+        QTRY_VERIFY(f.view(0)->health().stoppedAfterCrashes);
+        QCOMPARE(f.tabs()->tabBar()->tabTone(0), HealthTone::Failing);
         QCOMPARE(f.notifier.messages, QStringList{"Item 1: stopped, the page crashed 3 times in a row"});
         f.tick(0);
         QTest::qWait(1500);
         QCOMPARE(f.requests.count(item1), 4);
         QVERIFY(f.openAndWait(0, [&] { f.window->reloadTab(); }));
-        QVERIFY(!f.window->view(0)->health().stoppedAfterCrashes);
+        QVERIFY(!f.view(0)->health().stoppedAfterCrashes);
 
         // A timed reload leaves what the user is typing: the pause shows as the user types.
         QVERIFY(f.clickUntil(0, {320, 20},
@@ -213,7 +216,7 @@ private slots:
                              [&] { return f.evaluate(0, "document.activeElement.id").toString() == "bid"; }));
         QTest::keyClicks(f.input(0), "45");
         QTRY_COMPARE(f.evaluate(0, "bid.value + pin.value").toString(), QString("4577"));
-        QTRY_VERIFY(f.window->view(0)->health().pausedForTyping);
+        QTRY_VERIFY(f.view(0)->health().pausedForTyping);
         f.tick(0);
         QTest::qWait(1500);
         QCOMPARE(f.requests.count(item1), 5);
@@ -224,29 +227,29 @@ private slots:
         QVERIFY(f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool());
         QElapsedTimer held;
         held.start();
-        QVERIFY(f.openAndWait(0, [&] { f.window->view(0)->reloadOnTimer({QString(), 60000, 3000}); }));
+        QVERIFY(f.openAndWait(0, [&] { f.view(0)->reloadOnTimer({QString(), 60000, 3000}); }));
         QVERIFY(held.elapsed() < 4000);
         QCOMPARE(f.requests.count(item1), 6);
         QTRY_COMPARE(f.evaluate(0, "bid.value + '|' + pin.value").toString(), QString("45|"));
-        QVERIFY(!f.window->view(0)->health().pausedForTyping);
+        QVERIFY(!f.view(0)->health().pausedForTyping);
 
         // A question of a page out of sight is answered "cancel" unseen and marks its tab.
         QVERIFY(f.watch("2", 1));
-        f.window->tabs()->setCurrent(0);
+        f.tabs()->setCurrent(0);
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("no"), 10000);
-        QVERIFY(f.window->tabs()->isTabMarked(1));
-        QCOMPARE(f.window->view(1)->health().pageMessage, QString("Raise your bid?"));
+        QVERIFY(f.tabs()->isTabMarked(1));
+        QCOMPARE(f.view(1)->health().pageMessage, QString("Raise your bid?"));
 
         // Elements chosen on the context menu are read from the page.
-        WatchTab *tab = f.window->watchTab(0);
-        const auto followed = [tab] { return tab->summary(QDateTime::currentDateTime(), false, {}).followed; };
+        WatchTab *tab = f.watchTab(0);
+        const auto followed = [tab] { return tab->summary(QDateTime::currentDateTime(), false, 0).followed; };
         QVERIFY(f.chooseFromContextMenu(0, {40, 75}, "Alert me when this changes"));
         QTRY_COMPARE(followed().size(), 1);
         QCOMPARE(followed()[0].value, QString("US $41.00"));
         QVERIFY(f.chooseFromContextMenu(0, {40, 125}, "This shows the time left"));
         const QDateTime now = QDateTime::currentDateTime();
-        QTRY_VERIFY(f.window->watchTab(0)->summary(now, false, {}).end);
-        QVERIFY(qAbs(now.secsTo(*f.window->watchTab(0)->summary(now, false, {}).end) - (2 * 3600 + 3 * 60)) < 60);
+        QTRY_VERIFY(f.watchTab(0)->summary(now, false, 0).end);
+        QVERIFY(qAbs(now.secsTo(*f.watchTab(0)->summary(now, false, 0).end) - (2 * 3600 + 3 * 60)) < 60);
 
         // The followed element is read again after each reload.
         f.pages[kItemPage] = itemPage("US $45.00");
@@ -264,25 +267,25 @@ private slots:
         const QString busy = f.itemPath("3");
         f.heads[busy] = "429 Too Many Requests\r\nRetry-After: 120";
         QVERIFY(f.watch("3", 2));
-        QTRY_COMPARE(f.window->view(2)->health().siteAskedWaitS, 120);
-        QCOMPARE(f.window->view(2)->health().loadError, QString("HTTP 429"));
+        QTRY_COMPARE(f.view(2)->health().siteAskedWaitS, 120);
+        QCOMPARE(f.view(2)->health().loadError, QString("HTTP 429"));
         f.tick(2);
         QTest::qWait(1500);
         QCOMPARE(f.requests.count(busy), 2);
-        f.window->updateReloadStatus();
-        QVERIFY(f.window->tabs()->tabBar()->tabToolTip(2).contains("\nThe site asked to wait 120 s"));
+        f.watchTabs()->showStatus(QDateTime::currentDateTime());
+        QVERIFY(f.tabs()->tabBar()->tabToolTip(2).contains("\nThe site asked to wait 120 s"));
         // A site that does not answer for a whole period is said so; its load goes on.
-        f.window->view(3)->open(f.address("/hang"));
+        f.view(3)->open(f.address("/hang"));
         QTRY_COMPARE(f.requests.count("/hang"), 1);
         QTest::qWait(1000);
-        f.window->view(3)->reloadOnTimer({QString(), 1000});
-        QCOMPARE(f.window->view(3)->health().loadError, QString("no answer"));
+        f.view(3)->reloadOnTimer({QString(), 1000});
+        QCOMPARE(f.view(3)->health().loadError, QString("no answer"));
         QCOMPARE(f.requests.count("/hang"), 1);
 
         // A question of the page in front is answered "cancel" at once and
         // shown in a box that holds nothing up; the answer given there is the
         // page's when it asks again.
-        f.window->tabs()->setCurrent(1);
+        f.tabs()->setCurrent(1);
         QVERIFY(f.openAndWait(1, [&] { f.tick(1); }));
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("no"), 10000);
         const QList<QMessageBox *> boxes = openWindows<QMessageBox>();
@@ -293,14 +296,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(1, "document.title").toString(), QString("yes"), 10000);
 
         // Released, the page that asks before it is left is left, and only then is its tab free.
-        f.window->tabs()->setCurrent(0);
+        f.tabs()->setCurrent(0);
         QVERIFY(f.clickUntil(0, {300, 300}, [&] {
             return f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool();
         }));
         f.window->releaseTab();
-        QCOMPARE(f.window->tabs()->caption(0), QString("Item 1"));
+        QCOMPARE(f.tabs()->caption(0), QString("Item 1"));
         QTRY_VERIFY_WITH_TIMEOUT(f.webView(0)->url().isLocalFile(), 10000);
-        QTRY_COMPARE(f.window->tabs()->caption(0), QString("Available"));
+        QTRY_COMPARE(f.tabs()->caption(0), QString("Available"));
         QCOMPARE(openWindows<QMessageBox>().size(), 0);
     }
 
@@ -309,38 +312,39 @@ private slots:
         WebWindow f;
         // The program's own pages show; a local page cannot read another local file.
         for (const QString &name : {splashPageName(), blankPageName(), helpPageName()})
-            QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, f.window->programFilePath(name)));
+            QVERIFY(QFile::copy(QStringLiteral(GAVRIN_PAGES_DIR) + name, f.folder.filePath(name)));
         f.window->start();
-        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("Gavrin Help"), 15000);
-        QTRY_VERIFY(f.evaluate(kServices, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServicesTab, "document.title").toString(), QString("Gavrin Help"), 15000);
+        QTRY_VERIFY(
+            f.evaluate(kServicesTab, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
         QFile reader(f.folder.filePath("reader.html"));
         QVERIFY(reader.open(QIODevice::WriteOnly));
         reader.write("<html><body><script>var r = new XMLHttpRequest();"
                      "try { r.open('GET', 'gavrinhelp.htm', false); r.send(); document.title = 'read'; }"
                      "catch (e) { document.title = 'refused'; }</script></body></html>");
         reader.close();
-        f.window->addressBox()->setText(f.folder.filePath("reader.html"));
-        f.window->visitAddress();
-        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServices, "document.title").toString(), QString("refused"), 15000);
+        widgetNamed<TextBox>(f.window.get(), "addressBox")->setText(f.folder.filePath("reader.html"));
+        f.window->findChild<ServicesTab *>()->visitAddress();
+        QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServicesTab, "document.title").toString(), QString("refused"), 15000);
 
         // The services tab's waiting caption comes back with the first frame
         // that loads, though another frame never answers.
         f.pages["/frames.html"] = "<!DOCTYPE html><html><body><iframe src='/quick.html'></iframe>"
                                   "<iframe src='/hang'></iframe></body></html>";
-        f.window->tabs()->setCaption(kServices, "Loading...Please Wait");
-        f.window->view(kServices)->open(f.address("/frames.html"));
-        QTRY_COMPARE_WITH_TIMEOUT(f.window->tabs()->caption(kServices), QString(" Help/Services "), 15000);
+        f.tabs()->setCaption(kServicesTab, "Loading...Please Wait");
+        f.view(kServicesTab)->open(f.address("/frames.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.tabs()->caption(kServicesTab), QString(" Help/Services "), 15000);
         QCOMPARE(f.requests.count("/hang"), 1);
 
         // The answer to a form is not sent again by a reload, a timed reload,
         // or going back and forward, only when the user says yes to sending it again.
         f.pages["/form.html"] = "<form method='post' action='/bid'><input name='amount' value='500'>"
                                 "<input type='submit' style='position:absolute;left:0;top:0'></form>";
-        BrowserView *services = f.window->view(kServices);
-        f.window->tabs()->setCurrent(kServices);
-        QVERIFY(f.openAndWait(kServices, [&] { services->open(f.address("/form.html")); }));
-        QVERIFY(f.openAndWait(kServices, [&] {
-            f.clickUntil(kServices, {15, 8}, [&] { return f.requests.count("/bid") == 1; });
+        BrowserView *services = f.view(kServicesTab);
+        f.tabs()->setCurrent(kServicesTab);
+        QVERIFY(f.openAndWait(kServicesTab, [&] { services->open(f.address("/form.html")); }));
+        QVERIFY(f.openAndWait(kServicesTab, [&] {
+            f.clickUntil(kServicesTab, {15, 8}, [&] { return f.requests.count("/bid") == 1; });
         }));
         services->reload();
         services->reloadOnTimer({QString(), 60000});
@@ -351,7 +355,7 @@ private slots:
         f.messages.answer = true;
         f.window->reloadTab();
         QTRY_COMPARE_WITH_TIMEOUT(f.requests.count("/bid"), 2, 10000);
-        QVERIFY(f.openAndWait(kServices, [&] { services->back(); }));
+        QVERIFY(f.openAndWait(kServicesTab, [&] { services->back(); }));
         services->forward();
         QTest::qWait(1500);
         QCOMPARE(f.requests.count("/bid"), 2);
@@ -373,17 +377,17 @@ document.onclick = function () {
   document.documentElement.requestFullscreen().then(note('granted'), note('fullScreen'));
 };
 </script></body></html>)";
-        f.window->tabs()->setCurrent(0);
-        QVERIFY(f.openAndWait(0, [&] { f.window->view(0)->open(f.address("/page.html")); }));
+        f.tabs()->setCurrent(0);
+        QVERIFY(f.openAndWait(0, [&] { f.view(0)->open(f.address("/page.html")); }));
         QVERIFY(f.clickUntil(0, {300, 400}, [&] { return f.evaluate(0, "Object.keys(results).length").toInt() == 3; }));
         QCOMPARE(f.evaluate(0, "Object.keys(results).sort().join()").toString(), QString("denied,fullScreen,location"));
         QVERIFY(f.clickUntil(0, {40, 25}, [&] { return f.requests.count("/opened") == 1; }));
-        QCOMPARE(f.window->tabs()->current(), kServices);
-        QTRY_COMPARE(f.webView(kServices)->url().toString(), f.address("/opened"));
+        QCOMPARE(f.tabs()->current(), kServicesTab);
+        QTRY_COMPARE(f.webView(kServicesTab)->url().toString(), f.address("/opened"));
         QCOMPARE(f.requests.filter("/popup"), QStringList());
 
         // The window's keys reach it while a text field of the page has the focus.
-        f.window->tabs()->setCurrent(0);
+        f.tabs()->setCurrent(0);
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         f.webView(0)->setFocus();
