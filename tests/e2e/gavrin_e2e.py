@@ -60,14 +60,14 @@ def process_tree(root):
 
 
 class SiteServer:
-    # Answers every GET with page() unless the path has a page, a status or a delay of its own.
+    # Answers every GET with page() unless the path has a page or a delay of its own.
     # What it records is only appended to, which needs no lock in CPython.
 
     def __init__(self, port=0):
         self.timeline = []  # (time.time(), path) of each GET
         self.arrived = {}  # path: time.monotonic() of its first GET, which the benches time loads by
         self.posts = []  # (path, body)
-        self.pages, self.statuses, self.delays = {}, {}, {}
+        self.pages, self.delays = {}, {}
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
@@ -84,7 +84,7 @@ class SiteServer:
 
             def answer(self, body):
                 body = body.encode("utf-8")
-                self.send_response(server.statuses.get(self.path, 200))
+                self.send_response(200)
                 self.send_header("Content-Type", "text/html; charset=utf-8")
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", "no-store")
