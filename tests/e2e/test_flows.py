@@ -207,11 +207,8 @@ class PageBoxes(E2ETestCase):
         self.assertTrue(self.app.find_window("^127.0.0.1 says$"), "the page's question was not shown")
 
         alive = len(renderers(self.app.process.pid))
-        start, fewest = time.time(), alive
-        while time.time() < start + 40:
-            fewest = min(fewest, len(renderers(self.app.process.pid)))
-            time.sleep(0.5)
-        self.assertGreaterEqual(fewest, alive)
+        self.assertFalse(wait_until(lambda: len(renderers(self.app.process.pid)) < alive, timeout=40, step=0.5),
+                         "a renderer was ended")
         self.assertTrue(self.app.windows("^127.0.0.1 says$"), "the page's question is gone")
         for path in calm:
             drawn = self.server.times(rendered(path))
@@ -276,10 +273,8 @@ class WindowState(E2ETestCase):
         self.app.launch()
         self.assertTrue(wait_until(lambda: self.app.windows("^Gavrin$", visible=False), timeout=30))
         # Long enough for the first web view to have replaced the window.
-        deadline = time.monotonic() + 6
-        while time.monotonic() < deadline:
-            self.assertEqual(self.app.windows("^Gavrin$"), [], "the window is shown: it should be minimised")
-            time.sleep(0.2)
+        self.assertFalse(wait_until(lambda: self.app.windows("^Gavrin$"), timeout=6, step=0.2),
+                         "the window is shown: it should be minimised")
         self.assertIn("_NET_WM_STATE_HIDDEN", net_wm_state(self.app.windows("^Gavrin$", visible=False)[-1]))
 
 
@@ -374,15 +369,11 @@ class DayOfWatching(ReadsTabs):
     def test_after_a_stop_every_watched_tab_reloads_within_seconds(self):
         items = ("6301", "6302")
         self.watch_all("1 Minute", items)
-        tree = process_tree(self.app.process.pid)
-        for sent in (signal.SIGSTOP, signal.SIGCONT):
-            for pid in tree:
-                try:
-                    os.kill(pid, sent)
-                except ProcessLookupError:  # a helper process that has ended since
-                    pass
-            if sent == signal.SIGSTOP:
-                time.sleep(20)
+        # kill goes on past a helper process that has ended since.
+        tree = [str(pid) for pid in process_tree(self.app.process.pid)]
+        subprocess.run(["kill", "-STOP"] + tree)
+        time.sleep(20)
+        subprocess.run(["kill", "-CONT"] + tree)
         # The tabs' next reloads were half a minute away and more.
         self.assertTrue(wait_until(lambda: all(self.server.seen(rendered(item_page(item))) >= 2 for item in items),
                                    timeout=8),
