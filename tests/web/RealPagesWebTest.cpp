@@ -1,7 +1,6 @@
 // The main window on real web views against a local HTTP server: what the
 // watch tabs do with a real item page, and what any page may do in the views.
 #include "MainWindowFixture.h"
-#include "app/ItemBox.h"
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
 #include "app/core/LocalPages.h"
@@ -108,12 +107,9 @@ struct WebWindow
         return QTest::qWaitFor([&loaded] { return !loaded.isEmpty(); }, 15000);
     }
 
-    bool watch(const QString &item, int tab) const
+    bool watch(const QString &item, int tab)
     {
-        return openAndWait(tab, [&] {
-            window->itemBox()->setText(item);
-            window->watchItem();
-        });
+        return openAndWait(tab, [&] { fixture.watch(item); });
     }
 
     // Clicks a point of a tab's page until done: a click that reaches the page
