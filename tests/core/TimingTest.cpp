@@ -39,7 +39,6 @@ TEST(TimeLeft, ReadsTimesLeftAndEndDates)
     const std::pair<const char *, QDateTime> rows[] = {
         {"3d 4h", kNow.addMSecs(3 * d + 4 * h)},
         {"4h 20m 5s", kNow.addMSecs(4 * h + 20 * m + 5 * s)},
-        {"20m 5s", kNow.addMSecs(20 * m + 5 * s)},
         {"5 mins", kNow.addMSecs(5 * m)},
         {"1 day 2 hours", kNow.addMSecs(d + 2 * h)},
         {"Ends in 4m 10s", kNow.addMSecs(4 * m + 10 * s)},
@@ -197,8 +196,7 @@ TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
 {
     const std::tuple<const char *, int, bool, bool, bool> rows[] = {
         // text, period, starts the countdown, stops the tab timers, stops the countdown
-        {"1 Minute", 60000, false, false, false},   {"45 Seconds", 45000, false, false, false},
-        {"30 Seconds", 30000, false, false, false}, {"15 Seconds", 15000, false, false, false},
+        {"1 Minute", 60000, false, false, false},   {"15 Seconds", 15000, false, false, false},
         {"5 Minutes", 0, true, true, false},        {"No Refresh", 0, false, true, true},
         {"1 minute", 0, false, false, false},       {" 1 Minute", 0, false, false, false},
     };

@@ -60,56 +60,36 @@ def process_tree(root):
 
 
 class SiteServer:
-    # Answers every GET with page() unless the path has a page, a status or a delay of its own,
-    # or hangs unanswered. What it records is only appended to, which needs no lock in CPython.
+    # Answers every GET with page() unless the path has a page or a delay of its own.
+    # What it records is only appended to, which needs no lock in CPython.
 
     def __init__(self, port=0):
-        self.timeline = []  # (time.time(), path) of each GET, and of each HEAD as "HEAD <path>"
+        self.timeline = []  # (time.time(), path) of each GET
         self.arrived = {}  # path: time.monotonic() of its first GET, which the benches time loads by
         self.posts = []  # (path, body)
-        self.pages, self.statuses, self.delays, self.hanging = {}, {}, {}, set()
-        self.headers = {}  # path: {name: value} sent besides the usual ones
-        self.open_hangs = 0
+        self.pages, self.delays = {}, {}
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
                 server.timeline.append((time.time(), self.path))
                 server.arrived.setdefault(self.path, time.monotonic())
-                if self.path in server.hanging:
-                    return self.hang()
                 time.sleep(server.delays.get(self.path, 0))
                 self.answer(server.pages.get(self.path, "ok" if self.path.startswith("/rendered") else page()))
-
-            def do_HEAD(self):
-                server.timeline.append((time.time(), "HEAD " + self.path))
-                self.answer("", body_too=False)
 
             def do_POST(self):
                 body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
                 server.posts.append((self.path, body.decode(errors="replace")))
                 self.answer(page())
 
-            def answer(self, body, body_too=True):
+            def answer(self, body):
                 body = body.encode("utf-8")
-                self.send_response(server.statuses.get(self.path, 200))
+                self.send_response(200)
                 self.send_header("Content-Type", "text/html; charset=utf-8")
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", "no-store")
-                for name, value in server.headers.get(self.path, {}).items():
-                    self.send_header(name, value)
                 self.end_headers()
-                if body_too:
-                    self.wfile.write(body)
-
-            def hang(self):
-                # Holds the connection, unanswered, until the browser gives up on it.
-                server.open_hangs += 1
-                try:
-                    self.connection.recv(1)
-                except OSError:
-                    pass
-                server.open_hangs -= 1
+                self.wfile.write(body)
 
             def log_message(self, *args):
                 pass

@@ -106,8 +106,7 @@ class RendererCrash(E2ETestCase):
 
 
 class FailingSites(E2ETestCase):
-    # Item pages that never answer or answer 500, and a home page on a port that nobody listens
-    # on until the site comes back.
+    # A watched tab sent to a home page on a port that nobody listens on until the site comes back.
 
     def site_hosts(self):
         gone = SiteServer()
@@ -115,30 +114,16 @@ class FailingSites(E2ETestCase):
         self.gone_port = gone.httpd.server_address[1]
         return dict(super().site_hosts(), MainHost=gone.host)
 
-    def test_failing_tabs_keep_their_place_and_failed_loads_are_asked_again(self):
-        hangs, fails, gone = item_page("4040"), item_page("5050"), item_page("7070")
-        self.server.hanging.add(hangs)
-        self.server.statuses[fails] = 500
+    def test_a_failed_load_is_asked_again_and_the_window_answers_meanwhile(self):
         self.app.set_rate_text("15 Seconds")
-        for number, drawn in (("4040", hangs), ("5050", rendered(fails)), ("7070", rendered(gone))):
-            self.app.watch(number)
-            self.assertRequested(drawn, timeout=5)
+        self.app.watch("4040")
+        self.assertRequested(rendered(item_page("4040")), timeout=5)
         self.app.key("alt+n", "e")  # the home page, on the port that is closed
-        # While pages fail the window answers at once.
         self.app.watch("8080")
-        self.assertRequested(item_page("8080"), timeout=5)
-
+        self.assertRequested(rendered(item_page("8080")), timeout=5)
         back = SiteServer(port=self.gone_port)
         self.addCleanup(back.close)
-        self.assertRequested(fails, times=2, timeout=20)
         self.assertTrue(wait_until(lambda: back.seen("/"), timeout=20), "the site that came back was not asked")
-        # A load on its way is given time to finish (a minute at this rate), not started over
-        # at every tick.
-        self.assertEqual(self.server.seen(hangs), 1)
-        self.assertEqual(self.server.open_hangs, 1)
-        self.app.watch("9090")
-        self.assertRequested(item_page("9090"), timeout=5)
-        self.assertEveryTabTaken("9999")
 
 
 class HostilePages(E2ETestCase):
@@ -148,22 +133,20 @@ class HostilePages(E2ETestCase):
     site_keys = ("ItemServer", "LoginHost")
 
     def test_a_bid_is_posted_once_and_no_page_holds_up_the_others(self):
-        bid, alerts, spins, slow = (item_page(number) for number in ("7001", "7101", "7201", "7301"))
+        bid, spins, slow = (item_page(number) for number in ("7001", "7201", "7301"))
         bid_form = "/bid?item=7001"
         # The bid page posts its form once a session, as a user pressing Enter would.
         self.server.pages[bid] = page(
             body="<form id='bid' method='post' action='%s'><input name='amount' value='500'></form>" % bid_form,
             script="if (!sessionStorage.sent) { sessionStorage.sent = 1; document.getElementById('bid').submit(); }")
-        self.server.pages[alerts] = page(script="alert('You have been outbid');")
         self.server.pages[MY_EBAY] = page(script="alert('Sign in'); setInterval(function () { alert('again'); }, 200);")
         self.server.pages[spins] = page(script="setTimeout(function () { for (;;) {} }, 300);")
         self.server.delays[slow] = 20
         self.app.set_rate_text("15 Seconds")
-        for number in ("7301", "7201", "7101"):
+        for number in ("7301", "7201"):
             self.app.watch(number)
             self.app.focus(self.app.window)
         self.assertRequested(rendered(spins))
-        self.assertRequested(rendered(alerts))
         self.app.menu("alt+s", "m")
         self.assertRequested(rendered(MY_EBAY))
         self.app.focus(self.app.window)
@@ -175,11 +158,8 @@ class HostilePages(E2ETestCase):
         # The slow site is drawn from its one request: the ticks of its rate let the load finish.
         self.assertRequested(rendered(slow), timeout=30)
         self.assertEqual(self.server.seen(slow), 1)
-        # The tab with dialogs keeps being reloaded; the spinning page's renderer is ended and the
-        # page loaded again.
-        self.assertTrue(wait_until(lambda: self.server.seen(rendered(alerts)) >= 3 and self.server.seen(rendered(spins)) >= 2,
-                                   timeout=40),
-                        self.server.timeline)
+        # The spinning page's renderer is ended and the page loaded again.
+        self.assertTrue(wait_until(lambda: self.server.seen(rendered(spins)) >= 2, timeout=40), self.server.timeline)
 
         time.sleep(max(0, posted_at + 40 - time.monotonic()))
         self.assertEqual(self.server.posts, [(bid_form, "amount=500")])
@@ -206,9 +186,9 @@ def renderers(root):
 
 
 class PageBoxes(E2ETestCase):
-    # Beside two calm pages, a page that asks for a bid in the tab in front and asks before it is
-    # left, one that asks again and again out of sight, and one that starts a download by itself at
-    # every load: no box holds up a tab or gets its renderer ended, and a release leaves the page.
+    # Beside two calm pages, a page that asks for a bid in the tab in front, one that asks again and
+    # again out of sight, and one that starts a download by itself at every load: no box holds up a
+    # tab or gets its renderer ended.
 
     def test_no_question_or_download_of_a_page_holds_up_the_other_tabs(self):
         calm = [item_page(number) for number in ("9101", "9102")]
@@ -219,9 +199,7 @@ class PageBoxes(E2ETestCase):
         # The whole page is a link to a report, which the user clicks.
         self.server.pages[bids] = page(
             body="<a href='/report.txt' download style='position:absolute;left:0;top:0;width:100%;height:3000px'>"
-                 "Report</a>",
-            script="onbeforeunload = function (e) { e.preventDefault(); e.returnValue = 'Leave?'; };"
-                   "setTimeout(function () { prompt('your max bid?', '10'); }, 1500);")
+                 "Report</a>", script="setTimeout(function () { prompt('your max bid?', '10'); }, 1500);")
         self.app.set_rate_text("15 Seconds")
         for number in ("9101", "9102", "9103", "9104", "9105"):
             self.app.watch(number)
@@ -229,11 +207,8 @@ class PageBoxes(E2ETestCase):
         self.assertTrue(self.app.find_window("^127.0.0.1 says$"), "the page's question was not shown")
 
         alive = len(renderers(self.app.process.pid))
-        start, fewest = time.time(), alive
-        while time.time() < start + 40:
-            fewest = min(fewest, len(renderers(self.app.process.pid)))
-            time.sleep(0.5)
-        self.assertGreaterEqual(fewest, alive)
+        self.assertFalse(wait_until(lambda: len(renderers(self.app.process.pid)) < alive, timeout=40, step=0.5),
+                         "a renderer was ended")
         self.assertTrue(self.app.windows("^127.0.0.1 says$"), "the page's question is gone")
         for path in calm:
             drawn = self.server.times(rendered(path))
@@ -249,14 +224,6 @@ class PageBoxes(E2ETestCase):
         self.assertTrue(wait_until(lambda: os.path.exists(os.path.join(folder, "report.txt")), timeout=10),
                         self.server.timeline)
         self.assertEqual(os.listdir(folder), ["report.txt"])
-
-        # Released, the page that asks before it is left is left: its tab is free for the next item.
-        self.app.focus(self.app.window)
-        self.app.menu("alt+n", "s")
-        time.sleep(2)
-        self.app.key("ctrl+l")
-        self.app.watch("9106")
-        self.assertRequested(item_page("9106"), timeout=10)
 
 
 def net_wm_state(window):
@@ -306,10 +273,8 @@ class WindowState(E2ETestCase):
         self.app.launch()
         self.assertTrue(wait_until(lambda: self.app.windows("^Gavrin$", visible=False), timeout=30))
         # Long enough for the first web view to have replaced the window.
-        deadline = time.monotonic() + 6
-        while time.monotonic() < deadline:
-            self.assertEqual(self.app.windows("^Gavrin$"), [], "the window is shown: it should be minimised")
-            time.sleep(0.2)
+        self.assertFalse(wait_until(lambda: self.app.windows("^Gavrin$"), timeout=6, step=0.2),
+                         "the window is shown: it should be minimised")
         self.assertIn("_NET_WM_STATE_HIDDEN", net_wm_state(self.app.windows("^Gavrin$", visible=False)[-1]))
 
 
@@ -321,14 +286,6 @@ def page_tabs(node=None):
     own = [(node.get_name(), node.get_description())] if node.get_role() == Atspi.Role.PAGE_TAB else []
     children = filter(None, map(node.get_child_at_index, range(node.get_child_count())))
     return own + [tab for child in children for tab in page_tabs(child)]
-
-
-def tab_texts():
-    return [text for text, _ in page_tabs()]
-
-
-def tab_tips():
-    return [tip for _, tip in page_tabs()]
 
 
 class ReadsTabs(E2ETestCase):
@@ -373,9 +330,9 @@ class AuctionEnd(ReadsTabs):
         end = pointed + 62
         self.server.pages[page_path] = self.ending_page(end)
 
-        ended = wait_until(lambda: [text for text in tab_texts() if text.startswith("Item 8001 \u00b7 Ended")],
+        ended = wait_until(lambda: [text for text, _ in page_tabs() if text.startswith("Item 8001 \u00b7 Ended")],
                            timeout=end + 10 - time.time())
-        self.assertTrue(ended, tab_texts())
+        self.assertTrue(ended, page_tabs())
         time.sleep(max(0, end + 10 - time.time()))
         # The steps of the last minute come from the real timers (their lengths are the
         # schedule's, checked without a program).
@@ -386,9 +343,8 @@ class AuctionEnd(ReadsTabs):
 
 
 class DayOfWatching(ReadsTabs):
-    # A site that goes down and comes back, asks to be left alone, or sends an item to sign in,
-    # and a program stopped as a sleeping machine stops it: each tab says the truth and comes back.
-    site_keys = ("ItemServer", "LoginHost")
+    # A site that goes down and comes back, and a program stopped as a sleeping machine stops it:
+    # each tab says the truth and comes back.
 
     def watch_all(self, rate, items):
         self.app.set_rate_text(rate)
@@ -401,46 +357,23 @@ class DayOfWatching(ReadsTabs):
         self.watch_all("15 Seconds", items)
         port = self.server.httpd.server_address[1]
         self.server.close()
-        down = lambda: len([tip for tip in tab_tips() if "Not updated since" in tip and "(connection refused)" in tip])
-        self.assertTrue(wait_until(lambda: down() == 2, timeout=20), tab_tips())
+        down = lambda: len([tip for _, tip in page_tabs() if "Not updated since" in tip and "(connection refused)" in tip])
+        self.assertTrue(wait_until(lambda: down() == 2, timeout=20), page_tabs())
         time.sleep(10)
         back = SiteServer(port=port)
         self.addCleanup(back.close)
         self.assertTrue(wait_until(lambda: all(back.seen(rendered(item_page(item))) for item in items), timeout=20),
                         back.timeline)
-        self.assertTrue(wait_until(lambda: down() == 0, timeout=5), tab_tips())
-
-    def test_a_site_asking_to_wait_is_left_alone_and_a_sign_out_is_said(self):
-        busy, guarded = item_page("6201"), item_page("6202")
-        self.watch_all("15 Seconds", ("6201", "6202"))
-        self.server.statuses[busy] = 429
-        self.server.headers[busy] = {"Retry-After": "30"}
-        self.server.statuses[guarded] = 302
-        self.server.headers[guarded] = {"Location": "http://%s%s&ru=6202" % (self.server.host, MY_EBAY)}
-
-        self.assertTrue(wait_until(lambda: "Item 6202 \u00b7 Signed out" in tab_texts(), timeout=20), tab_texts())
-        # The site is asked once how long to wait, and not again before then.
-        self.assertRequested("HEAD " + busy)
-        refused = self.server.times(busy)[-1]
-        self.assertTrue(wait_until(lambda: any("The site asked to wait 30 s" in tip for tip in tab_tips()), timeout=5),
-                        tab_tips())
-        self.server.statuses[busy] = 200
-        self.assertRequested(busy, times=3, timeout=50)
-        self.assertTrue(refused + 29 <= self.server.times(busy)[2] <= refused + 47, self.server.timeline)
-        self.assertEqual(self.server.seen("HEAD " + busy), 1)
+        self.assertTrue(wait_until(lambda: down() == 0, timeout=5), page_tabs())
 
     def test_after_a_stop_every_watched_tab_reloads_within_seconds(self):
         items = ("6301", "6302")
         self.watch_all("1 Minute", items)
-        tree = process_tree(self.app.process.pid)
-        for sent in (signal.SIGSTOP, signal.SIGCONT):
-            for pid in tree:
-                try:
-                    os.kill(pid, sent)
-                except ProcessLookupError:  # a helper process that has ended since
-                    pass
-            if sent == signal.SIGSTOP:
-                time.sleep(20)
+        # kill goes on past a helper process that has ended since.
+        tree = [str(pid) for pid in process_tree(self.app.process.pid)]
+        subprocess.run(["kill", "-STOP"] + tree)
+        time.sleep(20)
+        subprocess.run(["kill", "-CONT"] + tree)
         # The tabs' next reloads were half a minute away and more.
         self.assertTrue(wait_until(lambda: all(self.server.seen(rendered(item_page(item))) >= 2 for item in items),
                                    timeout=8),

