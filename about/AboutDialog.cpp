@@ -91,15 +91,17 @@ void AboutDialog::setupTexts()
 
     auto *descriptionFrame = new QGroupBox(this);
     placeInTwips(descriptionFrame, 1320, 960, 4290, 1005);
-    framedText(descriptionFrame, QStringLiteral(
-        "Come to the Belvax Web Site for more programs.  Click the Belvax button below to visit us or click "
-        "the Mailing List button to be notified of new releases."));
+    framedText(descriptionFrame,
+               QStringLiteral(
+                   "Come to the Belvax Web Site for more programs.  Click the Belvax button below to visit us or click "
+                   "the Mailing List button to be notified of new releases."));
 
     auto *disclaimerFrame = new QGroupBox(this);
     placeInTwips(disclaimerFrame, 120, 2460, 3840, 1410);
-    framedText(disclaimerFrame, QStringLiteral(
-        "Gavrin is provided as is, without warranty of any kind. The auction site's pages and marks belong "
-        "to their owners; Gavrin only shows them and is not made or endorsed by the site."));
+    framedText(disclaimerFrame,
+               QStringLiteral(
+                   "Gavrin is provided as is, without warranty of any kind. The auction site's pages and marks belong "
+                   "to their owners; Gavrin only shows them and is not made or endorsed by the site."));
 }
 
 QPushButton *AboutDialog::addButton(const char *name, const QString &caption, const QString &tooltip, double left,

@@ -36,7 +36,7 @@ struct MainWindowServices
     QString dataFolder;
     QString configFolder;
     SiteConfig site;
-    QStringList ignoredSiteKeys;  // "Key=value: why", or why the file gave none; told once at start-up
+    QStringList ignoredSiteKeys; // "Key=value: why", or why the file gave none; told once at start-up
 };
 
 // The main window puts the top row, the five watch tabs and the services tab

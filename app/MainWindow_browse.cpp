@@ -13,8 +13,8 @@ void MainWindow::goBack()
 {
     BrowserView *view = currentView();
     if (view && !view->back())
-        m_services.messages->show(this, QStringLiteral("There are no more pages back   "),
-                                  QStringLiteral("First Page"), MessageDialog::Icon::Information);
+        m_services.messages->show(this, QStringLiteral("There are no more pages back   "), QStringLiteral("First Page"),
+                                  MessageDialog::Icon::Information);
 }
 
 void MainWindow::goForward()
@@ -34,8 +34,7 @@ void MainWindow::reloadTab()
         view->reload();
         return;
     }
-    if (m_services.messages->ask(this, QStringLiteral("This page was sent by a form. Send it again?"),
-                                 programName()))
+    if (m_services.messages->ask(this, QStringLiteral("This page was sent by a form. Send it again?"), programName()))
         view->resendForm();
 }
 

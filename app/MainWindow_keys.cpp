@@ -37,8 +37,9 @@ void MainWindow::setupKeys()
     // Shift+Tab arrives as Backtab on most platforms.
     connect(addKeys(this, {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}), &QAction::triggered, this,
             [this] { stepTab(1); });
-    connect(addKeys(this, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
-                           Qt::CTRL | Qt::Key_PageUp}),
+    connect(addKeys(this,
+                    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
+                     Qt::CTRL | Qt::Key_PageUp}),
             &QAction::triggered, this, [this] { stepTab(-1); });
 }
 

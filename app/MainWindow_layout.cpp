@@ -9,8 +9,8 @@
 #include "app/core/TabCaptions.h"
 #include "app/core/WindowLayout.h"
 #include "platform/BrowserView.h"
-#include "platform/TwipsGeometry.h"
 #include "platform/TabStrip.h"
+#include "platform/TwipsGeometry.h"
 #include "platform/core/Twips.h"
 
 #include <QEvent>

@@ -16,8 +16,8 @@
 void MainWindow::watchItem()
 {
     if (!m_watchTabs->watch(m_topRow->itemBox()->text(), m_topRow->rateBox()->currentText()))
-        m_services.messages->show(this, QStringLiteral("There are no available watch windows left.   "),
-                                  programName(), MessageDialog::Icon::Information);
+        m_services.messages->show(this, QStringLiteral("There are no available watch windows left.   "), programName(),
+                                  MessageDialog::Icon::Information);
 }
 
 void MainWindow::releaseTab()

@@ -60,7 +60,7 @@ void MainWindow::openSearch()
 void MainWindow::showAbout()
 {
     if (!m_about)
-        m_about = new AboutDialog(m_services.site.makerSite, *m_services.shell, *m_services.registry,
-                                  *m_services.messages);
+        m_about =
+            new AboutDialog(m_services.site.makerSite, *m_services.shell, *m_services.registry, *m_services.messages);
     bringForward(m_about);
 }

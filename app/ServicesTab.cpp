@@ -2,8 +2,8 @@
 
 #include "app/ClassicControls.h"
 #include "app/core/ReloadStatus.h"
-#include "app/core/TabToolTip.h"
 #include "app/core/TabCaptions.h"
+#include "app/core/TabToolTip.h"
 #include "platform/BrowserView.h"
 #include "platform/TabStrip.h"
 #include "platform/TextBox.h"

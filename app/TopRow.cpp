@@ -95,9 +95,9 @@ void TopRow::place(QWidget *control, double left, double top, double width, doub
 
 QList<QWidget *> TopRow::focusOrder() const
 {
-    return {m_itemBox,      m_rateBox,       m_watchButton, m_releaseButton, m_searchButton,
-            m_saveItemButton, m_openSavedButton, m_backButton, m_forwardButton, m_stopButton,
-            m_reloadButton, m_homeButton,    m_closeButton};
+    return {m_itemBox,        m_rateBox,         m_watchButton, m_releaseButton, m_searchButton,
+            m_saveItemButton, m_openSavedButton, m_backButton,  m_forwardButton, m_stopButton,
+            m_reloadButton,   m_homeButton,      m_closeButton};
 }
 
 void TopRow::showRate(const QString &rate, const QString &toolTip)

@@ -28,7 +28,11 @@ const QString kSignedOut = QStringLiteral("Signed out: sign in on the services t
 // The page's elements are read under keys; the time left's is this one.
 constexpr int kTimeLeftKey = 0;
 // The entries of the page's context menu, in order.
-enum MenuEntry { AlertOnChange, ShowsTimeLeft, StopAlerting };
+enum MenuEntry {
+    AlertOnChange,
+    ShowsTimeLeft,
+    StopAlerting
+};
 const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"),
                                   QStringLiteral("This shows the time left"), QStringLiteral("Stop alerting")};
 
@@ -69,7 +73,8 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::healthChanged, this, [this] {
         const bool stopped = m_view->health().stoppedAfterCrashes;
         if (stopped && !m_stoppedAfterCrashes) {
-            m_notice.news(QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
+            m_notice.news(
+                QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
             tell();
         }
         m_stoppedAfterCrashes = stopped;
@@ -225,8 +230,14 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int 
 {
     const PageHealth health = m_view->health();
     const bool reloads = timedStatus(countdownRunning, countdownS, health, now).reloads;
-    WatchSummary summary{m_index, itemNumber(), m_view->title(), {}, m_end, health.lastDrawn,
-                         watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed), m_changed,
+    WatchSummary summary{m_index,
+                         itemNumber(),
+                         m_view->title(),
+                         {},
+                         m_end,
+                         health.lastDrawn,
+                         watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed),
+                         m_changed,
                          m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute};
     for (const FollowedElement &followed : m_followed)
         summary.followed.append({followed.history.lastValue(), followed.history.entries()});
@@ -257,8 +268,8 @@ void WatchTab::restore(const WatchedItem &item)
 
 WatchedItem WatchTab::keptItem() const
 {
-    WatchedItem item{m_index, itemNumber(), m_periodMs, {}, m_timeLeftSelector,
-                     m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
+    WatchedItem item{
+        m_index, itemNumber(), m_periodMs, {}, m_timeLeftSelector, m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
     for (const FollowedElement &followed : m_followed) {
         item.followed << followed.selector;
         item.histories << followed.history.entries();
@@ -383,7 +394,9 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     if (read.end)
         m_end = read.end;
     // The reader says why it refused the text; the user can tell from it what the page shows.
-    m_timeLeftProblem = read.end ? QString() : found ? read.problem : QStringLiteral("The time left is not on the page");
+    m_timeLeftProblem = read.end ? QString()
+        : found                  ? read.problem
+                                 : QStringLiteral("The time left is not on the page");
     m_lastRead = now;
     if (m_end)
         planReloads(now);

@@ -113,31 +113,31 @@ private:
     Notifier *m_notifier;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
-    QUrl m_releasedTo;              // the blank page a release waits for; empty: none
+    QUrl m_releasedTo; // the blank page a release waits for; empty: none
     struct FollowedElement
     {
-        int key;                    // what the page's elements tell its reads by
+        int key; // what the page's elements tell its reads by
         QString selector;
-        std::optional<ElementWatch> watch;   // none until a first text is read
-        ChangeHistory history;      // the first one's last value is the final price once ended
+        std::optional<ElementWatch> watch; // none until a first text is read
+        ChangeHistory history;             // the first one's last value is the final price once ended
     };
     QList<FollowedElement> m_followed;
-    int m_lastKey = 0;              // keys of followed elements count up from it; 0 is the time left's
+    int m_lastKey = 0; // keys of followed elements count up from it; 0 is the time left's
     QString m_timeLeftSelector;
     // The time left's text read after the load, told once every element of the load is read.
     std::optional<std::pair<bool, QString>> m_timeLeftShown;
-    int m_periodMs = 0;             // the tab's own rate
+    int m_periodMs = 0; // the tab's own rate
     int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
     std::optional<QDateTime> m_end;
     QString m_timeLeftProblem;
-    QDateTime m_lastRead;           // when the time left was last read, just after a load
+    QDateTime m_lastRead; // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
-    QString m_finalValue;           // the first followed element's value once ended
-    bool m_endingSoonTold = false;  // told for the end known: its coming, so its end is told too
+    QString m_finalValue;          // the first followed element's value once ended
+    bool m_endingSoonTold = false; // told for the end known: its coming, so its end is told too
     TabNotice m_notice;
-    bool m_changed = false;         // a followed element changed since the tab was last in front
-    bool m_stoppedAfterCrashes = false;   // as the view last said
-    bool m_signedOut = false;       // told the user so
+    bool m_changed = false;             // a followed element changed since the tab was last in front
+    bool m_stoppedAfterCrashes = false; // as the view last said
+    bool m_signedOut = false;           // told the user so
     OutageWatch m_outage;
-    QDateTime m_reloadingSince;     // when the tab was last armed at a rate
+    QDateTime m_reloadingSince; // when the tab was last armed at a rate
 };

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <algorithm>
 
-WatchTabSet::WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchTabCount> &views,
-                         const SiteConfig &site, Notifier *notifier, SettingsStore *settings, QObject *parent)
+WatchTabSet::WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchTabCount> &views, const SiteConfig &site,
+                         Notifier *notifier, SettingsStore *settings, QObject *parent)
     : QObject(parent)
     , m_tabs(tabs)
     , m_settings(settings)

@@ -3,8 +3,8 @@
 #include "app/core/Countdown.h"
 #include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
-#include "app/core/TabCaptions.h"
 #include "app/core/SiteConfig.h"
+#include "app/core/TabCaptions.h"
 
 #include <QList>
 #include <QObject>
@@ -32,7 +32,7 @@ public:
     WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchTabCount> &views, const SiteConfig &site,
                 Notifier *notifier, SettingsStore *settings, QObject *parent = nullptr);
 
-    WatchTab *tab(int index) const;   // none for the services tab
+    WatchTab *tab(int index) const; // none for the services tab
     // What a tab watched now gets, and what is kept for the next run.
     const RateInForce &rateInForce() const { return m_rate; }
     // A typed or picked rate text, when it is a rate, is the rate in force; any
@@ -71,7 +71,7 @@ private:
     std::array<WatchTab *, kWatchTabCount> m_watchTabs{};
     RateInForce m_rate;
     IntervalTimer *m_fiveMinuteCountdown = nullptr;
-    int m_countdown = kCountdownStartS;   // seconds to the next reload by the countdown
+    int m_countdown = kCountdownStartS; // seconds to the next reload by the countdown
     QTimer *m_statusTimer = nullptr;
     LateTicks m_lateStatusTicks;
 };

@@ -2,6 +2,7 @@
 // per-tab reload ticks called directly every 0.5 s until it is ended; the
 // driver counts the reloads at the site and reads the process tree's memory.
 // Arguments: the program folder, the site's host.
+#include "app/ItemBox.h"
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
 #include "app/WatchTabSet.h"
@@ -9,7 +10,6 @@
 #include "platform/IntervalTimer.h"
 #include "platform/MessageDialog.h"
 #include "platform/SettingsStore.h"
-#include "app/ItemBox.h"
 #include "platform/web/WebBrowserView.h"
 
 #include <QApplication>

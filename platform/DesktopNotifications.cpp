@@ -33,7 +33,7 @@ bool DesktopNotifications::isAvailable()
     if (!bus.isConnected() || !bus.interface())
         return false;
     return bus.interface()->isServiceRegistered(kService)
-           || bus.interface()->activatableServiceNames().value().contains(kService);
+        || bus.interface()->activatableServiceNames().value().contains(kService);
 }
 
 void DesktopNotifications::show(const QString &title, const QString &body, int tag)

@@ -9,7 +9,11 @@ class QWidget;
 class MessageDialog
 {
 public:
-    enum class Icon { None, Information, Exclamation };
+    enum class Icon {
+        None,
+        Information,
+        Exclamation
+    };
 
     virtual ~MessageDialog() = default;
     virtual void show(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;

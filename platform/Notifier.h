@@ -39,5 +39,5 @@ private:
     DesktopNotifications *m_service = nullptr;
     bool m_serviceLookedFor = false;
     QSystemTrayIcon *m_tray = nullptr;
-    int m_trayTag = -1;   // a balloon tells no tag of its own: the last one shown
+    int m_trayTag = -1; // a balloon tells no tag of its own: the last one shown
 };

@@ -61,9 +61,9 @@ private:
     // What the strip keeps of one tab besides its header in the bar.
     struct Tab
     {
-        QString caption;            // as written; the header may show it cut
+        QString caption; // as written; the header may show it cut
         QString note;
-        QString toolTip;            // as given, without the cut caption
+        QString toolTip; // as given, without the cut caption
         bool marked = false;
         bool offSite = false;
         QVector<QWidget *> widgets; // shown only while the tab is in front

@@ -16,8 +16,8 @@ int twipsToPixelsY(const QWidget *widget, double twips)
 
 void placeInTwips(QWidget *widget, double left, double top, double width, double height)
 {
-    widget->setGeometry(twipsToPixelsX(widget, left), twipsToPixelsY(widget, top),
-                        twipsToPixelsX(widget, width), twipsToPixelsY(widget, height));
+    widget->setGeometry(twipsToPixelsX(widget, left), twipsToPixelsY(widget, top), twipsToPixelsX(widget, width),
+                        twipsToPixelsY(widget, height));
 }
 
 void resizeInTwips(QWidget *widget, double width, double height)

@@ -29,8 +29,7 @@ void fitOnScreen(QWidget *window)
     const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                            frame.bottom() - client.bottom());
     const QSize marginsSize(margins.left() + margins.right(), margins.top() + margins.bottom());
-    const QRect fitted =
-        fitOnScreens(client + margins, window->minimumSize() + marginsSize, screens) - margins;
+    const QRect fitted = fitOnScreens(client + margins, window->minimumSize() + marginsSize, screens) - margins;
     if (!window->testAttribute(Qt::WA_Moved))
         window->resize(fitted.size());
     else if (fitted != client)

@@ -25,8 +25,9 @@ constexpr double kClientHeightTwips = 3330;
 } // namespace
 
 SavedItemsDialog::SavedItemsDialog(const QString &readPath, const QString &savePath, MessageDialog &messages)
-    : QDialog(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr,
+              Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
     , m_readPath(readPath)
     , m_savePath(savePath)
     , m_messages(messages)
@@ -56,8 +57,7 @@ void SavedItemsDialog::setupControls()
     placeInTwips(m_itemList, 240, 960, 3735, 1980);
 
     m_saveButton = addButton("saveButton", QStringLiteral("&Save"), QStringLiteral("Save this item"), 585);
-    m_removeButton =
-        addButton("removeButton", QStringLiteral("&Remove"), QStringLiteral("Remove selected item"), 1095);
+    m_removeButton = addButton("removeButton", QStringLiteral("&Remove"), QStringLiteral("Remove selected item"), 1095);
     m_watchButton =
         addButton("watchButton", QStringLiteral("&Watch"), QStringLiteral("Add selected item to Watch"), 1605);
     m_cancelButton = addButton("cancelButton", QStringLiteral("&Cancel"), QStringLiteral("Cancel all"), 2130);
@@ -92,8 +92,7 @@ QLineEdit *SavedItemsDialog::addTextBox(const char *name, const QString &tooltip
     return box;
 }
 
-QPushButton *SavedItemsDialog::addButton(const char *name, const QString &caption, const QString &tooltip,
-                                         double top)
+QPushButton *SavedItemsDialog::addButton(const char *name, const QString &caption, const QString &tooltip, double top)
 {
     auto *button = new QPushButton(caption, m_frame);
     button->setObjectName(name);
@@ -143,10 +142,11 @@ void SavedItemsDialog::tellReadFailure(const SavedItemsRead &read)
                             .arg(kMaxSavedItems),
                         QStringLiteral("Error"), MessageDialog::Icon::Exclamation);
     } else if (read.failure) {
-        showFailure(*read.failure,
-                    read.partial ? QStringLiteral("; %1 was not read to its end; changes are not saved")
-                                       .arg(savedItemsFileName())
-                                 : QString());
+        showFailure(
+            *read.failure,
+            read.partial
+                ? QStringLiteral("; %1 was not read to its end; changes are not saved").arg(savedItemsFileName())
+                : QString());
     }
 }
 
@@ -168,8 +168,8 @@ void SavedItemsDialog::saveTypedItem()
     if (m_itemList->count() >= kMaxSavedItems)
         return;
     const QString entry = composeEntry(m_numberBox->text(), m_descriptionBox->text());
-    const int row =
-        sortedInsertPosition(m_itemList->count(), [this](int at) { return m_itemList->item(at)->text(); }, entry);
+    const int row = sortedInsertPosition(
+        m_itemList->count(), [this](int at) { return m_itemList->item(at)->text(); }, entry);
     m_itemList->insertItem(row, entry);
     m_numberBox->clear();
     m_descriptionBox->clear();

@@ -18,7 +18,7 @@ struct FileFailure
 
 struct SavedItemsRead
 {
-    QStringList entries;  // in file order, at most kMaxSavedItems
+    QStringList entries; // in file order, at most kMaxSavedItems
     std::optional<FileFailure> failure;
     // The file holds more than `entries`: more lines than the list takes, a
     // failure after opening, a file that could not be opened although it is

@@ -41,9 +41,9 @@ SearchDialog::SearchDialog(const SiteConfig &site)
     m_currencyBox->setCurrentIndex(-1);
     m_currencyBox->hide();
 
-    QWidget *tabOrder[] = {m_titleBox, m_wordCombinationBox, m_excludedWordsBox, m_categoryBox, m_countryBox,
-                           m_lowestPriceBox, m_highestPriceBox, m_sortOrderBox, m_resultViewBox, m_searchButton,
-                           m_cancelButton, m_currencyBox};
+    QWidget *tabOrder[] = {m_titleBox,      m_wordCombinationBox, m_excludedWordsBox, m_categoryBox,
+                           m_countryBox,    m_lowestPriceBox,     m_highestPriceBox,  m_sortOrderBox,
+                           m_resultViewBox, m_searchButton,       m_cancelButton,     m_currencyBox};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_titleBox->setFocus();
@@ -82,8 +82,8 @@ void SearchDialog::setupFields()
 
     addLabel(m_frame, QStringLiteral("Search Title:"), 240, 240, 3600);
     m_titleBox = addTextBox("titleBox", 240, 480, 3600);
-    m_wordCombinationBox = addChoiceBox(m_frame, "wordCombinationBox", wordCombinationTexts(),
-                                        initial.wordCombination, 3960, 480, 2040);
+    m_wordCombinationBox =
+        addChoiceBox(m_frame, "wordCombinationBox", wordCombinationTexts(), initial.wordCombination, 3960, 480, 2040);
 
     addLabel(m_frame, QStringLiteral("Words to Exclude from Search:"), 240, 960, 5760);
     m_excludedWordsBox = addTextBox("excludedWordsBox", 240, 1200, 5760);
@@ -103,8 +103,7 @@ void SearchDialog::setupFields()
     addLabel(m_frame, QStringLiteral("Sort By:"), 240, 3060, 2760);
     m_sortOrderBox = addChoiceBox(m_frame, "sortOrderBox", sortOrderTexts(), initial.sortOrder, 240, 3300, 2760);
     addLabel(m_frame, QStringLiteral("View Results:"), 3240, 3060, 2760);
-    m_resultViewBox =
-        addChoiceBox(m_frame, "resultViewBox", resultViewTexts(), initial.resultView, 3240, 3300, 2760);
+    m_resultViewBox = addChoiceBox(m_frame, "resultViewBox", resultViewTexts(), initial.resultView, 3240, 3300, 2760);
 }
 
 void SearchDialog::setupButtons()

@@ -11,9 +11,9 @@ QString sysInfoToolPath(Registry &registry)
     if (const auto path = readRegistryText(registry, Registry::LocalMachine, sysInfoToolKey(), sysInfoToolValue()))
         return *path;
 
-    const auto folder = readRegistryText(registry, Registry::LocalMachine,
-                                         QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                                         QStringLiteral("MSINFO"));
+    const auto folder =
+        readRegistryText(registry, Registry::LocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                         QStringLiteral("MSINFO"));
     if (!folder)
         return {};
     const QString tool = programFilePath(*folder, QStringLiteral("MSINFO32.EXE"));

@@ -30,6 +30,7 @@ QString recentChanges(const ChangeHistory &history, int n)
         return QString();
     QStringList shown;
     for (const ChangeHistory::Entry &entry : history.lastFew(n))
-        shown << QStringLiteral("%1 at %2").arg(entry.value, entry.when.toLocalTime().toString(QStringLiteral("HH:mm:ss")));
+        shown << QStringLiteral("%1 at %2")
+                     .arg(entry.value, entry.when.toLocalTime().toString(QStringLiteral("HH:mm:ss")));
     return QStringLiteral("Changes: ") + shown.join(QStringLiteral(", "));
 }

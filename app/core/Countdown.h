@@ -7,7 +7,7 @@ constexpr int kCountdownPeriodMs = kCountdownStartS * 1000;
 
 struct CountdownTick
 {
-    int count = kCountdownStartS;   // the count after the tick
+    int count = kCountdownStartS; // the count after the tick
     bool reloadFront = false;
 };
 

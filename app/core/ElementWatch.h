@@ -14,7 +14,10 @@ public:
         bool gone = false;
     };
 
-    explicit ElementWatch(const QString &text) : m_text(text) {}
+    explicit ElementWatch(const QString &text)
+        : m_text(text)
+    {
+    }
 
     // The element's text after a reload, or none when it is gone. A change is
     // reported once; an element that is gone waits to come back, and is then

@@ -18,7 +18,13 @@
 // "Ending soon" is due once, on the first plan inside the window before the
 // end, whether the tab crossed into it or was first read there; an end already
 // past when first read gives no notification.
-enum class EndPhase { Normal, EndingSoon, LastMinute, AfterEnd, Ended };
+enum class EndPhase {
+    Normal,
+    EndingSoon,
+    LastMinute,
+    AfterEnd,
+    Ended
+};
 
 // The menu's choices of the lead window, in minutes.
 QList<int> endingSoonLeadChoices();
@@ -27,18 +33,18 @@ constexpr int kDefaultEndingSoonLeadMinutes = 5;
 struct TabTiming
 {
     QDateTime now;
-    std::optional<QDateTime> end;   // none while the tab's end is not known
-    QDateTime lastLoad;             // when the page last read was loaded; invalid before the first
-    int periodMs = 0;               // the tab's own rate; 0: no timed reload
+    std::optional<QDateTime> end; // none while the tab's end is not known
+    QDateTime lastLoad;           // when the page last read was loaded; invalid before the first
+    int periodMs = 0;             // the tab's own rate; 0: no timed reload
     int leadMinutes = kDefaultEndingSoonLeadMinutes;
     EndPhase before = EndPhase::Normal; // the phase of the tab's previous plan
-    double draw = 0;                // where in their spread the waits fall, in [-1, 1]
+    double draw = 0;                    // where in their spread the waits fall, in [-1, 1]
 };
 
 struct ReloadPlan
 {
     EndPhase phase = EndPhase::Normal;
-    std::optional<int> waitMs;      // from now to the next timed reload; none: no timed reload
+    std::optional<int> waitMs; // from now to the next timed reload; none: no timed reload
     bool notifyEndingSoon = false;
     // The period kept until the next plan inside the window: 10 s, or the
     // last minute's step; none: the tab's own rate, or as it was after the end.

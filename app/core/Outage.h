@@ -7,7 +7,11 @@
 class OutageWatch
 {
 public:
-    enum class News { None, Down, Back };
+    enum class News {
+        None,
+        Down,
+        Back
+    };
 
     // lastDrawn: when the page was last drawn; reloadingSince: when the tab
     // began to reload at its period (0: not on a timer); heldByUser: a reload
@@ -18,7 +22,7 @@ public:
 
 private:
     bool m_down = false;
-    QDateTime m_drawnBefore;   // the last drawing before the outage
+    QDateTime m_drawnBefore; // the last drawing before the outage
 };
 
 qint64 outageAfterMs(int periodMs);

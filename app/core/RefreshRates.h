@@ -7,10 +7,10 @@
 // (re-)armed, and the period its reload timer gets.
 struct RefreshRate
 {
-    bool startCountdown = false;   // start the five-minute countdown first
-    bool stopTabTimers = false;    // stop the watch tabs' reload timers
-    bool stopCountdown = false;    // stop the countdown after the tab timers
-    int periodMs = 0;              // 0: the tab's timer stays silent
+    bool startCountdown = false; // start the five-minute countdown first
+    bool stopTabTimers = false;  // stop the watch tabs' reload timers
+    bool stopCountdown = false;  // stop the countdown after the tab timers
+    int periodMs = 0;            // 0: the tab's timer stays silent
 };
 
 // The entries of the rate box, in the order they are offered.

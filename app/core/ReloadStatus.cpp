@@ -38,9 +38,9 @@ ReloadStatus timerStatus(const ReloadTimerState &tab, bool countdownRunning, int
                 double(left) / tab.periodMs, HealthTone::Fine, true};
     }
     if (countdownRunning && countdownS > 0 && countdownS <= kCountdownStartS) {
-        return {QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1")
-                    .arg(duration(countdownS)),
-                double(countdownS) / kCountdownStartS, HealthTone::Fine, true};
+        return {
+            QStringLiteral("Reloads with the 5-minute countdown when in front; next in %1").arg(duration(countdownS)),
+            double(countdownS) / kCountdownStartS, HealthTone::Fine, true};
     }
     // A tab of no timed rate still reloads as its auction's end nears.
     if (tab.enabled && tab.remainingMs >= 0)
@@ -70,13 +70,15 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
     if (health.notResponding)
         lines << QStringLiteral("Page not responding");
     if (!health.loadError.isEmpty()) {
-        lines << (health.lastDrawn.isValid() ? QStringLiteral("Not updated since %1 (%2)")
-                                                   .arg(health.lastDrawn.toString(QStringLiteral("HH:mm")), health.loadError)
-                                             : QStringLiteral("Not updated yet (%1)").arg(health.loadError));
+        lines << (health.lastDrawn.isValid()
+                      ? QStringLiteral("Not updated since %1 (%2)")
+                            .arg(health.lastDrawn.toString(QStringLiteral("HH:mm")), health.loadError)
+                      : QStringLiteral("Not updated yet (%1)").arg(health.loadError));
     } else if (health.lastDrawn.isValid()) {
         const qint64 age = qMax<qint64>(0, health.lastDrawn.secsTo(now));
         lines << QStringLiteral("Last drawn at %1, %2 ago")
-                     .arg(health.lastDrawn.toString(QStringLiteral("HH:mm:ss")), duration(int(qMin<qint64>(age, 1 << 30))));
+                     .arg(health.lastDrawn.toString(QStringLiteral("HH:mm:ss")),
+                          duration(int(qMin<qint64>(age, 1 << 30))));
     }
     if (health.siteWaitUntil.isValid() && now < health.siteWaitUntil)
         lines << QStringLiteral("The site asked to wait %1 s").arg(health.siteAskedWaitS);
@@ -87,8 +89,8 @@ QStringList healthLines(const PageHealth &health, const QDateTime &now)
 
 } // namespace
 
-ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, int countdownS,
-                          const PageHealth &health, const QDateTime &now)
+ReloadStatus reloadStatus(const ReloadTimerState &tab, bool countdownRunning, int countdownS, const PageHealth &health,
+                          const QDateTime &now)
 {
     // A page that kept crashing is reloaded by no timer until the user asks.
     const bool stopped = health.stoppedAfterCrashes;

@@ -10,15 +10,15 @@ struct ReloadTimerState
 {
     bool enabled = false;
     int periodMs = 0;
-    int remainingMs = -1;   // -1: not running
+    int remainingMs = -1; // -1: not running
 };
 
 struct ReloadStatus
 {
     QString tooltip;
-    std::optional<double> fractionLeft;   // of the period still to wait; none: no bar
+    std::optional<double> fractionLeft; // of the period still to wait; none: no bar
     HealthTone tone = HealthTone::Fine;
-    bool reloads = false;                 // by its own timer or the countdown, without the user
+    bool reloads = false; // by its own timer or the countdown, without the user
 };
 
 // tab: the tab's own reload timer; countdownRunning and countdownS: the

@@ -60,7 +60,7 @@ bool isOnSite(const SiteConfig &site, const QUrl &address)
     if (address.port(schemePort) != schemePort)
         authority += QLatin1Char(':') + QString::number(address.port());
     const QUrl maker(site.makerSite);
-    const QString hosts[] = {site.itemServer, site.mainHost,  site.pageHost, site.secureHost, site.loginHost,
+    const QString hosts[] = {site.itemServer,    site.mainHost, site.pageHost, site.secureHost,  site.loginHost,
                              site.complaintHost, site.searchUS, site.searchUK, maker.authority()};
     for (const QString &host : hosts) {
         if (authority.compare(host, Qt::CaseInsensitive) == 0)
@@ -73,6 +73,6 @@ bool isSignInPage(const SiteConfig &site, const QUrl &address)
 {
     const QUrl signIn(sitePageAddress(site, SitePage::MyEbay));
     const QString command = address.query().section(QLatin1Char('&'), 0, 0);
-    return address.authority().compare(signIn.authority(), Qt::CaseInsensitive) == 0
-        && address.path() == signIn.path() && command.compare(signIn.query(), Qt::CaseInsensitive) == 0;
+    return address.authority().compare(signIn.authority(), Qt::CaseInsensitive) == 0 && address.path() == signIn.path()
+        && command.compare(signIn.query(), Qt::CaseInsensitive) == 0;
 }

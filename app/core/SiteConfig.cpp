@@ -42,8 +42,9 @@ QString portProblem(QStringView port)
     bool number = false;
     const int value = port.toInt(&number);
     const bool digits = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) { return c.isDigit(); });
-    return digits && number && value >= 1 && value <= 65535 ? QString()
-                                                            : QStringLiteral("the port is not a number from 1 to 65535");
+    return digits && number && value >= 1 && value <= 65535
+        ? QString()
+        : QStringLiteral("the port is not a number from 1 to 65535");
 }
 
 bool isHttpAddress(const QString &value)

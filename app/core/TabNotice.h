@@ -43,9 +43,9 @@ private:
         int element;
         ElementWatch::Change change;
     };
-    QList<HeldChange> m_changes;      // in the order of the elements
-    QString m_endingSoon;             // the time left told; empty: none held
-    std::optional<QString> m_ended;   // the final value, maybe empty
+    QList<HeldChange> m_changes;    // in the order of the elements
+    QString m_endingSoon;           // the time left told; empty: none held
+    std::optional<QString> m_ended; // the final value, maybe empty
     QStringList m_news;
     QDateTime m_lastTold;
 };

@@ -26,7 +26,7 @@ std::optional<qint64> durationMs(const QString &text)
                        "(?:(\\d{1,5}) ?(?:m|mins?|minutes?))?,? ?(?:(\\d{1,5}) ?(?:s|secs?|seconds?))?$"),
         kCaseless);
     const QRegularExpressionMatch match = duration.match(text);
-    if (match.lastCapturedIndex() < 1)     // no number, or no match at all
+    if (match.lastCapturedIndex() < 1) // no number, or no match at all
         return std::nullopt;
     const qint64 unitMs[] = {86400000, 3600000, 60000, 1000};
     qint64 ms = 0;
@@ -37,9 +37,9 @@ std::optional<qint64> durationMs(const QString &text)
 
 std::optional<QTimeZone> zoneNamed(const QString &name)
 {
-    static const QHash<QString, int> hoursAhead = {
-        {"PST", -8}, {"PDT", -7}, {"MST", -7}, {"MDT", -6}, {"CST", -6}, {"CDT", -5}, {"EST", -5},
-        {"EDT", -4}, {"GMT", 0},  {"UTC", 0},  {"Z", 0},    {"BST", 1},  {"CET", 1},  {"CEST", 2}};
+    static const QHash<QString, int> hoursAhead = {{"PST", -8}, {"PDT", -7}, {"MST", -7}, {"MDT", -6}, {"CST", -6},
+                                                   {"CDT", -5}, {"EST", -5}, {"EDT", -4}, {"GMT", 0},  {"UTC", 0},
+                                                   {"Z", 0},    {"BST", 1},  {"CET", 1},  {"CEST", 2}};
     const auto known = hoursAhead.constFind(name.toUpper());
     if (known != hoursAhead.constEnd())
         return QTimeZone(*known * 3600);
@@ -65,11 +65,9 @@ int monthNamed(const QString &name)
 AuctionEnd endDate(const QString &text)
 {
     // A time of day, maybe on a 12-hour clock, and maybe a zone.
-    static const QString clock =
-        QStringLiteral("(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?(am|pm))?(?: ?(\\S+))?$");
+    static const QString clock = QStringLiteral("(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?(am|pm))?(?: ?(\\S+))?$");
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)[T ]") + clock, kCaseless);
-    static const QRegularExpression named(QStringLiteral("^([a-z]+)\\.? (\\d{1,2}),? (\\d{4}),? ") + clock,
-                                          kCaseless);
+    static const QRegularExpression named(QStringLiteral("^([a-z]+)\\.? (\\d{1,2}),? (\\d{4}),? ") + clock, kCaseless);
 
     QDate date;
     QRegularExpressionMatch match = iso.match(text);

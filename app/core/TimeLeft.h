@@ -21,11 +21,10 @@
 struct AuctionEnd
 {
     std::optional<QDateTime> end;
-    QString problem;    // why the text could not be read, for the tab's tooltip
+    QString problem; // why the text could not be read, for the tab's tooltip
 };
 
 AuctionEnd auctionEnd(const QString &text, const QDateTime &now);
-
 
 // The time from now to end in its two largest units, whole seconds rounded up:
 // "3d 4h", "4h 20m", "4m 10s", "45s"; "0s" once the end has come.

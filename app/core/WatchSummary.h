@@ -16,13 +16,13 @@ struct WatchSummary
     // An element of the page followed for changes.
     struct Followed
     {
-        QString value;                             // its text now
-        QList<ChangeHistory::Entry> history;       // its last changes, newest last
+        QString value;                       // its text now
+        QList<ChangeHistory::Entry> history; // its last changes, newest last
     };
-    QList<Followed> followed;                      // in the order chosen
-    std::optional<QDateTime> end;                  // when the auction ends, where the page says
+    QList<Followed> followed;     // in the order chosen
+    std::optional<QDateTime> end; // when the auction ends, where the page says
     QDateTime lastDrawn;
-    QString status;                                // as watchStatus() words it
+    QString status; // as watchStatus() words it
     bool changed = false;
     bool endingSoon = false;
 };

@@ -50,12 +50,9 @@ QString watchedItemsToText(const QList<WatchedItem> &items)
 {
     QJsonArray array;
     for (const WatchedItem &item : items) {
-        QJsonObject object{{"tab", item.tab},
-                           {"item", item.itemNumber},
-                           {"periodMs", item.periodMs},
-                           {"followed", QJsonArray::fromStringList(item.followed)},
-                           {"timeLeft", item.timeLeft},
-                           {"histories", historiesToJson(item.histories)}};
+        QJsonObject object{{"tab", item.tab},           {"item", item.itemNumber},
+                           {"periodMs", item.periodMs}, {"followed", QJsonArray::fromStringList(item.followed)},
+                           {"timeLeft", item.timeLeft}, {"histories", historiesToJson(item.histories)}};
         if (item.end)
             object.insert("end", timeText(*item.end));
         if (item.ended) {
@@ -82,9 +79,8 @@ QList<WatchedItem> watchedItemsFromText(const QString &text, int tabCount)
         }
         const std::optional<QDateTime> end = timeFrom(object.value("end"));
         items.append({tab, object.value("item").toString(), qBound(0, object.value("periodMs").toInt(), 65535),
-                      followed, object.value("timeLeft").toString(), end,
-                      end && object.value("ended").toBool(), object.value("finalValue").toString(),
-                      historiesFromJson(object.value("histories").toArray())});
+                      followed, object.value("timeLeft").toString(), end, end && object.value("ended").toBool(),
+                      object.value("finalValue").toString(), historiesFromJson(object.value("histories").toArray())});
     }
     return items;
 }

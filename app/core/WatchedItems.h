@@ -13,18 +13,18 @@ struct WatchedItem
 {
     int tab = 0;
     QString itemNumber;
-    int periodMs = 0;   // the tab's own rate; 0: no timed reload
-    QStringList followed;   // how the page's followed elements are found
-    QString timeLeft;       // how its time left is found; empty: not pointed at
-    std::optional<QDateTime> end;   // when its auction ends, where known
+    int periodMs = 0;             // the tab's own rate; 0: no timed reload
+    QStringList followed;         // how the page's followed elements are found
+    QString timeLeft;             // how its time left is found; empty: not pointed at
+    std::optional<QDateTime> end; // when its auction ends, where known
     bool ended = false;
-    QString finalValue;     // what the first followed element showed at the end
-    QList<QList<ChangeHistory::Entry>> histories;   // a followed element's values, oldest first
+    QString finalValue;                           // what the first followed element showed at the end
+    QList<QList<ChangeHistory::Entry>> histories; // a followed element's values, oldest first
     bool operator==(const WatchedItem &other) const
     {
         return tab == other.tab && itemNumber == other.itemNumber && periodMs == other.periodMs
-            && followed == other.followed && timeLeft == other.timeLeft && end == other.end
-            && ended == other.ended && finalValue == other.finalValue && histories == other.histories;
+            && followed == other.followed && timeLeft == other.timeLeft && end == other.end && ended == other.ended
+            && finalValue == other.finalValue && histories == other.histories;
     }
 };
 

@@ -84,8 +84,8 @@ QStringList historyLines(const WatchSummary &summary, const QDateTime &now)
             lines << QString();
         for (const ChangeHistory::Entry &entry : followed.history) {
             const QDateTime when = entry.when.toLocalTime();
-            const QString format = when.date() == now.toLocalTime().date() ? QStringLiteral("HH:mm:ss")
-                                                                          : QStringLiteral("d MMM HH:mm:ss");
+            const QString format =
+                when.date() == now.toLocalTime().date() ? QStringLiteral("HH:mm:ss") : QStringLiteral("d MMM HH:mm:ss");
             lines << when.toString(format) + QStringLiteral("  ") + entry.value;
         }
     }

@@ -8,7 +8,14 @@
 // The overview of watched items: which row comes first, what each cell says
 // and which rows catch the eye.
 
-enum class OverviewColumn { Item, Title, Value, TimeLeft, LastReload, Status };
+enum class OverviewColumn {
+    Item,
+    Title,
+    Value,
+    TimeLeft,
+    LastReload,
+    Status
+};
 constexpr int kOverviewColumnCount = 6;
 
 QStringList overviewHeaders();
@@ -23,7 +30,12 @@ QStringList overviewCells(const WatchSummary &summary, const QDateTime &now);
 // How long ago a page was last drawn: "12 s ago", "4 min ago", "2 h ago", "never".
 QString ageText(const QDateTime &then, const QDateTime &now);
 
-enum class RowMark { None, Changed, EndingSoon, NotReloading };
+enum class RowMark {
+    None,
+    Changed,
+    EndingSoon,
+    NotReloading
+};
 
 // A row ending soon is marked so even when it also changed: its status says
 // that. A row that will not reload is marked so before all: it shows old news.

@@ -12,10 +12,10 @@ struct Extent
 
 struct WindowLayout
 {
-    double barWidth = 0;      // the two blue bars
+    double barWidth = 0; // the two blue bars
     double lowerBarTop = 520;
     double stripTop = 660;
-    Extent strip;             // the tab strip: its new size, or its last where one is below 0
+    Extent strip; // the tab strip: its new size, or its last where one is below 0
     std::optional<double> watchViewWidth, watchViewHeight;
     std::optional<double> servicesViewWidth, servicesViewHeight;
 };

@@ -32,5 +32,5 @@ public:
 private:
     int m_periodMs = 0;
     int m_crashesInARow = 0;
-    std::optional<qint64> m_loadedAtMs;   // since the last crash
+    std::optional<qint64> m_loadedAtMs; // since the last crash
 };

@@ -12,14 +12,17 @@
 // executable. An index.dat left beside an installed executable is read as long
 // as the data folder holds none, and saved to the data folder, so nothing is lost.
 // The saved items' file.
-inline QString savedItemsFileName() { return QStringLiteral("index.dat"); }
+inline QString savedItemsFileName()
+{
+    return QStringLiteral("index.dat");
+}
 
 struct DataFacts
 {
     QString programFolder;
     bool programFolderWritable = false;
-    QString dataFolder;                  // QStandardPaths::AppDataLocation
-    QString configFolder;                // QStandardPaths::AppConfigLocation
+    QString dataFolder;                   // QStandardPaths::AppDataLocation
+    QString configFolder;                 // QStandardPaths::AppConfigLocation
     bool savedItemsBesideProgram = false; // a readable index.dat beside the executable
     bool savedItemsInDataFolder = false;  // an index.dat in the data folder
 };
@@ -28,8 +31,8 @@ struct DataLocation
 {
     bool portable = true;
     QString savedItemsReadPath;
-    QString savedItemsSavePath;      // its folder may need making first
-    QStringList settingsFolders;     // where the INI files are looked for, in order
+    QString savedItemsSavePath;  // its folder may need making first
+    QStringList settingsFolders; // where the INI files are looked for, in order
 };
 
 DataLocation decideDataLocation(const DataFacts &facts);

@@ -9,13 +9,18 @@
 // question before leaving a page). The engine waits for the answer with every
 // page of the program, so every question is answered at once: only the tab in
 // front shows it, in a box beside the window that holds nothing up.
-enum class PageDialogKind { Alert, Confirm, Prompt, LeavePage };
+enum class PageDialogKind {
+    Alert,
+    Confirm,
+    Prompt,
+    LeavePage
+};
 enum class PageDialogAnswer {
-    ShowNotice,     // an alert in front: shown without holding the page
-    ShowQuestion,   // a question in front: the page hears the answer kept for
-                    // it, else "cancel"; the box shown keeps the user's answer
-    RefuseQuietly,  // not shown; the page hears "cancel"; its tab says what it was
-    LeaveQuietly,   // the question before leaving a page the program navigates: "leave"
+    ShowNotice,    // an alert in front: shown without holding the page
+    ShowQuestion,  // a question in front: the page hears the answer kept for
+                   // it, else "cancel"; the box shown keeps the user's answer
+    RefuseQuietly, // not shown; the page hears "cancel"; its tab says what it was
+    LeaveQuietly,  // the question before leaving a page the program navigates: "leave"
 };
 // duringProgramNavigation: a timed reload, or a page the user asked the
 // program for (an address, a release, back), is on its way.

@@ -21,7 +21,11 @@ qint64 typingHoldLeftMs(qint64 msSinceLastKey, qint64 holdMs);
 // Its silence counts from when it was asked up to the last answer heard from
 // any page: while no page is heard, the program itself is held (its UI thread
 // busy, or the engine's work stopped), and that is no page's fault.
-enum class Responsiveness { Answering, NotResponding, GiveUp };
+enum class Responsiveness {
+    Answering,
+    NotResponding,
+    GiveUp
+};
 constexpr qint64 kNotRespondingAfterMs = 15000;
 constexpr qint64 kGiveUpAfterMs = 30000;
 Responsiveness responsiveness(qint64 askedAtMs, qint64 anyPageHeardAtMs);

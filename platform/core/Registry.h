@@ -11,14 +11,14 @@ class Registry
 public:
     using Key = quintptr;
 
-    static constexpr quint32 LocalMachine = 0x80000002;  // HKEY_LOCAL_MACHINE
-    static constexpr quint32 ReadAccess = 0x20019;       // KEY_READ
-    static constexpr quint32 TextType = 1;               // REG_SZ
-    static constexpr quint32 NumberType = 4;             // REG_DWORD, little-endian
+    static constexpr quint32 LocalMachine = 0x80000002; // HKEY_LOCAL_MACHINE
+    static constexpr quint32 ReadAccess = 0x20019;      // KEY_READ
+    static constexpr quint32 TextType = 1;              // REG_SZ
+    static constexpr quint32 NumberType = 4;            // REG_DWORD, little-endian
     static constexpr long Success = 0;
-    static constexpr long NotFound = 2;                  // ERROR_FILE_NOT_FOUND
-    static constexpr long InvalidHandle = 6;             // ERROR_INVALID_HANDLE
-    static constexpr long MoreData = 234;                // ERROR_MORE_DATA
+    static constexpr long NotFound = 2;      // ERROR_FILE_NOT_FOUND
+    static constexpr long InvalidHandle = 6; // ERROR_INVALID_HANDLE
+    static constexpr long MoreData = 234;    // ERROR_MORE_DATA
 
     virtual ~Registry() = default;
 
@@ -36,8 +36,14 @@ protected:
 
 // Where the system information tool registers its full path: value "PATH"
 // of this key under the local-machine root.
-inline QString sysInfoToolKey() { return QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"); }
-inline QString sysInfoToolValue() { return QStringLiteral("PATH"); }
+inline QString sysInfoToolKey()
+{
+    return QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+}
+inline QString sysInfoToolValue()
+{
+    return QStringLiteral("PATH");
+}
 
 // The registry of this system: on Windows the real one; elsewhere a
 // PortableRegistry over the "registry.ini" at portablePath.

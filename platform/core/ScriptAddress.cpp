@@ -14,6 +14,6 @@ bool isScriptAddress(const QString &text)
     }
     const QString scheme = QUrl::fromUserInput(text).scheme();
     return bare.startsWith(QStringLiteral("javascript:"), Qt::CaseInsensitive)
-           || bare.startsWith(QStringLiteral("data:"), Qt::CaseInsensitive)
-           || scheme == QStringLiteral("javascript") || scheme == QStringLiteral("data");
+        || bare.startsWith(QStringLiteral("data:"), Qt::CaseInsensitive) || scheme == QStringLiteral("javascript")
+        || scheme == QStringLiteral("data");
 }

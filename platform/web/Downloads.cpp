@@ -29,10 +29,10 @@ void Downloads::downloadRequested(QWebEngineDownloadRequest *download)
 
 void Downloads::finished(QWebEngineDownloadRequest *download)
 {
-    const QString path = QDir::toNativeSeparators(
-        QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
+    const QString path =
+        QDir::toNativeSeparators(QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
     const QString message = download->state() == QWebEngineDownloadRequest::DownloadCompleted
-                                ? QStringLiteral("Saved %1").arg(path)
-                                : QStringLiteral("Could not save %1: %2").arg(path, download->interruptReasonString());
+        ? QStringLiteral("Saved %1").arg(path)
+        : QStringLiteral("Could not save %1: %2").arg(path, download->interruptReasonString());
     m_notifier->notify(programName(), message, Notifier::kNoTag);
 }

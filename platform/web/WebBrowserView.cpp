@@ -152,25 +152,25 @@ void WebBrowserView::askHowLongToWait(int httpStatus)
 void WebBrowserView::readRetryAfter(int httpStatus, int polls)
 {
     QTimer::singleShot(kRetryAfterPollMs, this, [this, httpStatus, polls] {
-        m_page->runJavaScript(
-            QString::fromLatin1(kRetryAfterAnswerScript), kWorld, [this, httpStatus, polls](const QVariant &answer) {
-                if (!answer.isValid() && polls + 1 < kRetryAfterPolls) {
-                    readRetryAfter(httpStatus, polls + 1);
-                    return;
-                }
-                const QDateTime now = QDateTime::currentDateTime();
-                const std::optional<qint64> asked =
-                    answer.isValid() ? retryAfterMs(answer.toString(), now) : std::nullopt;
-                const std::optional<qint64> wait = siteWaitMs(httpStatus, asked, m_siteWaitGuessMs);
-                if (!wait)
-                    return;
-                if (!asked)
-                    m_siteWaitGuessMs = *wait;
-                updateHealth([&](PageHealth &health) {
-                    health.siteWaitUntil = now.addMSecs(*wait);
-                    health.siteAskedWaitS = int((*wait + 999) / 1000);
-                });
-            });
+        m_page->runJavaScript(QString::fromLatin1(kRetryAfterAnswerScript), kWorld,
+                              [this, httpStatus, polls](const QVariant &answer) {
+                                  if (!answer.isValid() && polls + 1 < kRetryAfterPolls) {
+                                      readRetryAfter(httpStatus, polls + 1);
+                                      return;
+                                  }
+                                  const QDateTime now = QDateTime::currentDateTime();
+                                  const std::optional<qint64> asked =
+                                      answer.isValid() ? retryAfterMs(answer.toString(), now) : std::nullopt;
+                                  const std::optional<qint64> wait = siteWaitMs(httpStatus, asked, m_siteWaitGuessMs);
+                                  if (!wait)
+                                      return;
+                                  if (!asked)
+                                      m_siteWaitGuessMs = *wait;
+                                  updateHealth([&](PageHealth &health) {
+                                      health.siteWaitUntil = now.addMSecs(*wait);
+                                      health.siteAskedWaitS = int((*wait + 999) / 1000);
+                                  });
+                              });
     });
 }
 
@@ -310,16 +310,17 @@ void WebBrowserView::checkTyping(const std::function<void(qint64)> &decided)
         decided(holdLeftMs);
     };
     const QUrl address = m_page->url();
-    m_page->runJavaScript(QString::fromLatin1(kTypedTextScript), kWorld, [this, decide, address](const QVariant &answer) {
-        const QVariantMap typed = answer.toMap();
-        if (m_page->url() == address) {
-            m_typedFields = typed.value(QStringLiteral("fields")).toList();
-            m_typedAddress = address;
-        }
-        bool isNumber = false;
-        const qint64 age = typed.value(QStringLiteral("age")).toLongLong(&isNumber);
-        decide(isNumber ? age : -1);
-    });
+    m_page->runJavaScript(QString::fromLatin1(kTypedTextScript), kWorld,
+                          [this, decide, address](const QVariant &answer) {
+                              const QVariantMap typed = answer.toMap();
+                              if (m_page->url() == address) {
+                                  m_typedFields = typed.value(QStringLiteral("fields")).toList();
+                                  m_typedAddress = address;
+                              }
+                              bool isNumber = false;
+                              const qint64 age = typed.value(QStringLiteral("age")).toLongLong(&isNumber);
+                              decide(isNumber ? age : -1);
+                          });
     QTimer::singleShot(kTypingCheckTimeoutMs, this, [decide] { decide(-1); });
 }
 

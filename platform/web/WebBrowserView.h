@@ -70,16 +70,16 @@ private:
     WebPage *m_page;
     HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
-    QPointer<WebPageElements> m_elements;   // whose entries the context menu offers
+    QPointer<WebPageElements> m_elements; // whose entries the context menu offers
     FrameLoads *m_frameLoads = nullptr;
     QElapsedTimer m_loadClock;
     PageHealth m_health;
     bool m_typingCheckPending = false;
-    qint64 m_typingHoldMs = kTypingHoldMs;   // as the last timed reload told
+    qint64 m_typingHoldMs = kTypingHoldMs; // as the last timed reload told
     std::optional<TimedReload> m_heldReload;
     QTimer *m_holdEnd;
-    QTimer *m_keyCheck;                    // a moment after a keystroke in the page
-    QVariantList m_typedFields;            // to be put back into the page loaded anew from m_typedAddress
+    QTimer *m_keyCheck;         // a moment after a keystroke in the page
+    QVariantList m_typedFields; // to be put back into the page loaded anew from m_typedAddress
     QUrl m_typedAddress;
-    qint64 m_siteWaitGuessMs = 0;          // the last wait chosen for a site that asked without saying how long
+    qint64 m_siteWaitGuessMs = 0; // the last wait chosen for a site that asked without saying how long
 };

@@ -139,7 +139,8 @@ QDialog *WebPage::questionBox(PageDialogKind kind, const QString &msg, const QSt
     if (kind == PageDialogKind::Prompt) {
         auto *input = new QInputDialog(m_owner->window());
         input->setLabelText(QStringLiteral("%1\n\nThe page heard Cancel, so that no tab waits. To answer it, give "
-                                           "your answer here, then %2").arg(msg, redo));
+                                           "your answer here, then %2")
+                                .arg(msg, redo));
         input->setTextValue(defaultValue);
         connect(input, &QInputDialog::textValueSelected, this, keep);
         return input;
@@ -149,9 +150,11 @@ QDialog *WebPage::questionBox(PageDialogKind kind, const QString &msg, const QSt
                                 m_owner->window());
     box->setDefaultButton(QMessageBox::Cancel);
     box->setInformativeText(leaving ? QStringLiteral("The page stayed, so that no tab waits. To leave it, press "
-                                                     "Leave, then %1").arg(redo)
+                                                     "Leave, then %1")
+                                          .arg(redo)
                                     : QStringLiteral("The page heard Cancel, so that no tab waits. To answer OK, "
-                                                     "press OK, then %1").arg(redo));
+                                                     "press OK, then %1")
+                                          .arg(redo));
     if (leaving) {
         box->button(QMessageBox::Ok)->setText(QStringLiteral("Leave"));
         box->button(QMessageBox::Cancel)->setText(QStringLiteral("Stay"));

@@ -34,5 +34,5 @@ private:
     QWebEngineView *m_view;
     quint32 m_world;
     QStringList m_labels;
-    QMap<int, QString> m_selectors;   // by key
+    QMap<int, QString> m_selectors; // by key
 };

@@ -40,7 +40,7 @@ QStringList mergeEntries(const QStringList &read, const QStringList &edited, con
         int onDisk = 0;
     };
     QHash<QString, Counts> counts;
-    QStringList lines;   // each once, in the order first met
+    QStringList lines; // each once, in the order first met
     const auto tally = [&counts, &lines](const QStringList &list, int Counts::*count) {
         for (const QString &line : list) {
             if (!counts.contains(line))

@@ -29,8 +29,7 @@ QStringList mergeEntries(const QStringList &read, const QStringList &edited, con
 // Where entry goes in a list of count entries already in list order, read
 // through entryAt(position): after any equal ones. A binary search, so a
 // full list still takes an entry at once.
-template <typename EntryAt>
-int sortedInsertPosition(int count, EntryAt entryAt, const QString &entry)
+template <typename EntryAt> int sortedInsertPosition(int count, EntryAt entryAt, const QString &entry)
 {
     int low = 0;
     int high = count;

@@ -70,8 +70,7 @@ const Choice kResultViews[] = {
     {"Gallery items only", "1"},
 };
 
-template <size_t N>
-QStringList textsOf(const Choice (&table)[N])
+template <size_t N> QStringList textsOf(const Choice (&table)[N])
 {
     QStringList texts;
     for (const Choice &choice : table)
@@ -79,8 +78,7 @@ QStringList textsOf(const Choice (&table)[N])
     return texts;
 }
 
-template <size_t N>
-QString codeOf(const Choice (&table)[N], const QString &text, const char *fallback)
+template <size_t N> QString codeOf(const Choice (&table)[N], const QString &text, const char *fallback)
 {
     for (const Choice &choice : table) {
         if (text == QLatin1String(choice.text))
@@ -109,12 +107,30 @@ SearchFields initialSearchFields()
     return fields;
 }
 
-QStringList wordCombinationTexts() { return textsOf(kWordCombinations); }
-QStringList categoryTexts() { return textsOf(kCategories); }
-QStringList countryTexts() { return textsOf(kCountries); }
-QStringList currencyTexts() { return textsOf(kCurrencies); }
-QStringList sortOrderTexts() { return textsOf(kSortOrders); }
-QStringList resultViewTexts() { return textsOf(kResultViews); }
+QStringList wordCombinationTexts()
+{
+    return textsOf(kWordCombinations);
+}
+QStringList categoryTexts()
+{
+    return textsOf(kCategories);
+}
+QStringList countryTexts()
+{
+    return textsOf(kCountries);
+}
+QStringList currencyTexts()
+{
+    return textsOf(kCurrencies);
+}
+QStringList sortOrderTexts()
+{
+    return textsOf(kSortOrders);
+}
+QStringList resultViewTexts()
+{
+    return textsOf(kResultViews);
+}
 
 QString searchingCaption()
 {
@@ -146,14 +162,12 @@ QString searchRequestAddress(const SiteConfig &site, const SearchFields &fields)
 
     return QStringLiteral("http://") + serverFor(site, fields.country)
         + QStringLiteral("/search/search.dll?MfcISAPICommand=GetResult&query=") + title + exclusionGroup
-        + QStringLiteral("&query2=") + title
-        + QStringLiteral("&search_option=") + codeOf(kWordCombinations, fields.wordCombination, "1")
-        + QStringLiteral("&exclude=") + excluded
+        + QStringLiteral("&query2=") + title + QStringLiteral("&search_option=")
+        + codeOf(kWordCombinations, fields.wordCombination, "1") + QStringLiteral("&exclude=") + excluded
         + QStringLiteral("&category0=") + codeOf(kCategories, fields.category, "")
         + QStringLiteral("&ebaytag1=ebayctry&ebaytag1code=") + codeOf(kCountries, fields.country, "0")
-        + QStringLiteral("&ebaycurr=") + codeOf(kCurrencies, fields.currency, "999")
-        + QStringLiteral("&minPrice=") + escapeSearchText(fields.lowestPrice)
-        + QStringLiteral("&maxPrice=") + escapeSearchText(fields.highestPrice)
-        + QStringLiteral("&SortProperty=") + codeOf(kSortOrders, fields.sortOrder, "")
-        + QStringLiteral("&st=") + codeOf(kResultViews, fields.resultView, "0");
+        + QStringLiteral("&ebaycurr=") + codeOf(kCurrencies, fields.currency, "999") + QStringLiteral("&minPrice=")
+        + escapeSearchText(fields.lowestPrice) + QStringLiteral("&maxPrice=") + escapeSearchText(fields.highestPrice)
+        + QStringLiteral("&SortProperty=") + codeOf(kSortOrders, fields.sortOrder, "") + QStringLiteral("&st=")
+        + codeOf(kResultViews, fields.resultView, "0");
 }

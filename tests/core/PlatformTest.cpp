@@ -60,8 +60,10 @@ TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCaseAndFin
     EXPECT_EQ(sysInfoToolPath(registry), dir.filePath("kinfocenter"));
 
     // The key and the value named in another case than the program asks for them.
-    writeFile(dir.filePath("registry.ini"), "[hkey_local_machine\\software\\microsoft\\shared tools\\msinfo]\n"
-                                            "Path=/opt/a, b\nLong=" + QByteArray(1024, 'x') + "\n");
+    writeFile(dir.filePath("registry.ini"),
+              "[hkey_local_machine\\software\\microsoft\\shared tools\\msinfo]\n"
+              "Path=/opt/a, b\nLong="
+                  + QByteArray(1024, 'x') + "\n");
     EXPECT_EQ(sysInfoToolPath(registry), "/opt/a, b");
     EXPECT_FALSE(readRegistryText(registry, Registry::LocalMachine, sysInfoToolKey(), "Long"));
     EXPECT_FALSE(readRegistryText(registry, Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH"));
@@ -79,14 +81,14 @@ TEST(DataLocation, DecidesWhereEachFileIsReadAndSaved)
         {false, true, true, data, data},     // installed, later run
     };
     for (const auto &[writable, oldSavedItems, savedItemsInDataFolder, read, saved] : rows) {
-        const DataLocation location = decideDataLocation({"/opt/gavrin", writable, "/home/u/.local/share/gavrin",
-                                                          "/home/u/.config/gavrin", oldSavedItems,
-                                                          savedItemsInDataFolder});
+        const DataLocation location =
+            decideDataLocation({"/opt/gavrin", writable, "/home/u/.local/share/gavrin", "/home/u/.config/gavrin",
+                                oldSavedItems, savedItemsInDataFolder});
         EXPECT_EQ(location.portable, writable);
         EXPECT_EQ(location.savedItemsReadPath, read);
         EXPECT_EQ(location.savedItemsSavePath, saved);
-        EXPECT_EQ(location.settingsFolders, writable ? QStringList({"/opt/gavrin"})
-                                                     : QStringList({"/home/u/.config/gavrin", "/opt/gavrin"}));
+        EXPECT_EQ(location.settingsFolders,
+                  writable ? QStringList({"/opt/gavrin"}) : QStringList({"/home/u/.config/gavrin", "/opt/gavrin"}));
     }
 }
 
@@ -102,8 +104,8 @@ TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
     EXPECT_TRUE(gathered.savedItemsBesideProgram);
     EXPECT_FALSE(gathered.savedItemsInDataFolder);
 
-    const DataLocation installed = decideDataLocation({gathered.programFolder, false, gathered.dataFolder,
-                                                       gathered.configFolder, false, false});
+    const DataLocation installed =
+        decideDataLocation({gathered.programFolder, false, gathered.dataFolder, gathered.configFolder, false, false});
     EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("config/registry.ini"));
     EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
     EXPECT_EQ(settingsFilePath(installed, "none.ini"), dir.filePath("program/none.ini"));
@@ -116,7 +118,8 @@ TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAre
     const SiteConfig defaults;
     QStringList ignored;
     SiteConfig config = loadSiteConfig(
-        writeFile(ini, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"), &ignored);
+        writeFile(ini, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"),
+        &ignored);
     EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
     EXPECT_EQ(config.pageHost, defaults.pageHost);
     EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");

@@ -23,9 +23,21 @@ TEST(SiteConfig, HostsAreCheckedAsTheAuthorityOfAnAddress)
 {
     for (const char *value : {"cgi.ebay.com", "a-b.example:65535", "[::1]:8080", "xn--bcher-kva.example"})
         EXPECT_EQ(hostProblem(value), QString()) << value;
-    const char *bad[] = {"", "http://x.example", "x.example/path", "user@x.example", "127.0.0.1:99999",
-                         "x.example:0", "x.example:", "x.example:8a", "a:1:2", "a..b", "-a.example", "a-.example",
-                         "a_b.example", "[nothost]:80", QByteArray(64, 'a').constData()};
+    const char *bad[] = {"",
+                         "http://x.example",
+                         "x.example/path",
+                         "user@x.example",
+                         "127.0.0.1:99999",
+                         "x.example:0",
+                         "x.example:",
+                         "x.example:8a",
+                         "a:1:2",
+                         "a..b",
+                         "-a.example",
+                         "a-.example",
+                         "a_b.example",
+                         "[nothost]:80",
+                         QByteArray(64, 'a').constData()};
     for (const char *value : bad)
         EXPECT_NE(hostProblem(value), QString()) << value;
 }
@@ -41,9 +53,13 @@ TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
     const std::pair<const char *, bool> onSite[] = {
         {"http://127.0.0.1:8080/aw-cgi/eBayISAPI.dll?ViewItem&item=1", true},
         {"http://127.0.0.1:8081/aw-cgi/eBayISAPI.dll?ViewItem&item=1", false},
-        {"https://LOGIN.test/login", true}, {"http://www.belvax.com/list.html", true},
-        {"https://login.test:443/login", true}, {"http://login.test:443/", false},
-        {"file:///opt/gavrin/temp.html", true}, {"http://127.0.0.1/", false}, {"http://login.test.evil.test/", false},
+        {"https://LOGIN.test/login", true},
+        {"http://www.belvax.com/list.html", true},
+        {"https://login.test:443/login", true},
+        {"http://login.test:443/", false},
+        {"file:///opt/gavrin/temp.html", true},
+        {"http://127.0.0.1/", false},
+        {"http://login.test.evil.test/", false},
     };
     for (const auto &[address, expected] : onSite)
         EXPECT_EQ(isOnSite(site, QUrl(address)), expected) << address;
@@ -63,13 +79,19 @@ TEST(SiteAddresses, PagesUseTheirConfiguredHostsAndOnlyThoseAreOnTheSite)
 TEST(ScriptAddress, ScriptsAreKnownHoweverTheyAreWritten)
 {
     const std::pair<const char *, bool> rows[] = {
-        {"JavaScript:alert(document.cookie)", true}, {"\x01\tjavascript:alert(1)", true},
-        {"jav\r\nascript:alert(1)", true},           {"https://example.com/?q=javascript:", false},
-        {"file:///tmp/javascript.html", false},      {"javascripts.example.com", false},
-        {"C:\\Gavrin\\temp.html", false},            {"about:blank", false},
+        {"JavaScript:alert(document.cookie)", true},
+        {"\x01\tjavascript:alert(1)", true},
+        {"jav\r\nascript:alert(1)", true},
+        {"https://example.com/?q=javascript:", false},
+        {"file:///tmp/javascript.html", false},
+        {"javascripts.example.com", false},
+        {"C:\\Gavrin\\temp.html", false},
+        {"about:blank", false},
         // A data: address is a page of its own, whose script may make requests.
-        {"data:text/html,<script>fetch('/x')</script>", true}, {" DATA:text/html;base64,PHNjcmlwdD4=", true},
-        {"da\tta:text/html,x", true},                 {"metadata.example.com", false},
+        {"data:text/html,<script>fetch('/x')</script>", true},
+        {" DATA:text/html;base64,PHNjcmlwdD4=", true},
+        {"da\tta:text/html,x", true},
+        {"metadata.example.com", false},
         {"https://example.com/?data:", false},
     };
     for (const auto &[text, script] : rows)
@@ -82,9 +104,12 @@ TEST(PageDialogs, OnlyTheTabInFrontAsksAndAPageTheProgramNavigatesIsLeft)
     using A = PageDialogAnswer;
     // kind, in front, during a navigation of the program, throttled: answer
     const std::tuple<K, bool, bool, bool, A> rows[] = {
-        {K::Alert, true, false, false, A::ShowNotice},     {K::LeavePage, true, false, false, A::ShowQuestion},
-        {K::Confirm, false, false, false, A::RefuseQuietly}, {K::LeavePage, true, true, false, A::LeaveQuietly},
-        {K::LeavePage, false, true, true, A::LeaveQuietly}, {K::Alert, true, false, true, A::RefuseQuietly},
+        {K::Alert, true, false, false, A::ShowNotice},
+        {K::LeavePage, true, false, false, A::ShowQuestion},
+        {K::Confirm, false, false, false, A::RefuseQuietly},
+        {K::LeavePage, true, true, false, A::LeaveQuietly},
+        {K::LeavePage, false, true, true, A::LeaveQuietly},
+        {K::Alert, true, false, true, A::RefuseQuietly},
         // A page's own question during a navigation of the program is no leave question.
         {K::Confirm, true, true, false, A::ShowQuestion},
     };
@@ -104,7 +129,7 @@ TEST(PageDialogs, OnlyTheTabInFrontAsksAndAPageTheProgramNavigatesIsLeft)
     // A page saves a file only from the tab in front, just after the user's input in it.
     EXPECT_TRUE(pageMayDownload(true, 0));
     EXPECT_FALSE(pageMayDownload(true, kDownloadAfterInputMs));
-    EXPECT_FALSE(pageMayDownload(true, -1));  // no input since the view was made
+    EXPECT_FALSE(pageMayDownload(true, -1)); // no input since the view was made
     EXPECT_FALSE(pageMayDownload(false, 0));
 }
 

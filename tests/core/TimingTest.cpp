@@ -61,10 +61,17 @@ TEST(TimeLeft, ReadsTimesLeftAndEndDates)
 TEST(TimeLeft, RefusesWhatItCannotReadAndSaysWhy)
 {
     const std::pair<const char *, const char *> rows[] = {
-        {"Time left:", "no time left"}, {"soon", "\"soon\" is neither"}, {"12 bids", "neither"},
-        {"4h 3d", "neither"}, {"45", "neither"}, {"04:10", "neither"}, {"Dec 08, 2026", "neither"},
-        {"Dec 08, 2026 14:30 XYZ", "\"XYZ\" is no time zone"}, {"2026-12-08 14:30 +1500", "no time zone"},
-        {"Feb 30, 2026 10:00", "no date and time"}, {"Dec 08, 2026 14:30 PM", "no date and time"},
+        {"Time left:", "no time left"},
+        {"soon", "\"soon\" is neither"},
+        {"12 bids", "neither"},
+        {"4h 3d", "neither"},
+        {"45", "neither"},
+        {"04:10", "neither"},
+        {"Dec 08, 2026", "neither"},
+        {"Dec 08, 2026 14:30 XYZ", "\"XYZ\" is no time zone"},
+        {"2026-12-08 14:30 +1500", "no time zone"},
+        {"Feb 30, 2026 10:00", "no date and time"},
+        {"Dec 08, 2026 14:30 PM", "no date and time"},
         {"Ma 08, 2026 14:30", "no date and time"},
     };
     for (const auto &[text, problem] : rows) {
@@ -92,7 +99,7 @@ TEST(EndPhase, ReloadsFasterNearTheEndWhateverTheRate)
         {tab(5 * 60 + 30), P::Normal, 30000, false},     // the rate does not overshoot the window
         {tab(3 * 60, 0), P::EndingSoon, 10000, true},
         {tab(3 * 60, 15000, 2), P::Normal, 15000, false},
-        {tab(1, 0), P::LastMinute, 3000, true},          // lands 2 s after the end
+        {tab(1, 0), P::LastMinute, 3000, true}, // lands 2 s after the end
         // A final reload missed comes at once; an end already past tells nothing.
         {{kEnd.addSecs(30), kEnd, kEnd.addSecs(-3), 60000}, P::AfterEnd, 0, false},
         // The waits at the rate and in the window are spread; the rate's never past the window.
@@ -142,8 +149,8 @@ TEST(EndPhase, ATabFollowedToItsEndReloadsOnceAfterItThenStops)
             EXPECT_EQ(reloads.mid(0, 3), QList<qint64>({360000, 300000, 290000}));
         }
         EXPECT_EQ(reloads.last(), -2000) << startMs;
-        const qsizetype lastMinute = std::find_if(reloads.begin(), reloads.end(), [](qint64 ms) { return ms <= 60000; })
-                                     - reloads.begin();
+        const qsizetype lastMinute =
+            std::find_if(reloads.begin(), reloads.end(), [](qint64 ms) { return ms <= 60000; }) - reloads.begin();
         for (qsizetype i = lastMinute; i + 1 < reloads.size(); ++i) {
             const qint64 gap = reloads[i] - reloads[i + 1];
             EXPECT_TRUE(gap == 5000 || (gap < 5000 && i + 3 >= reloads.size())) << startMs << ": " << gap;
@@ -172,8 +179,8 @@ TEST(EndPhase, AfterATimedReloadTheWaitIsSpreadButExactInTheLastMinuteAndNoneOnc
 TEST(ReloadSpread, TabsDueTogetherAreSpreadOverTheShortestPeriodAndNeverMeetLater)
 {
     // Each wait of a period: up to 10 % either way, never under a second.
-    const std::tuple<int, double, int> spreads[] = {
-        {60000, 0, 60000}, {60000, 1, 66000}, {60000, -1, 54000}, {15000, -0.5, 14250}, {1000, -1, 1000}, {60000, 7, 66000}};
+    const std::tuple<int, double, int> spreads[] = {{60000, 0, 60000},    {60000, 1, 66000}, {60000, -1, 54000},
+                                                    {15000, -0.5, 14250}, {1000, -1, 1000},  {60000, 7, 66000}};
     for (const auto &[period, draw, wait] : spreads)
         EXPECT_EQ(spreadWaitMs(period, draw), wait) << period << " " << draw;
 
@@ -196,9 +203,9 @@ TEST(RefreshRates, EachTextGivesItsTimerChangesAndPeriodComparedExactly)
 {
     const std::tuple<const char *, int, bool, bool, bool> rows[] = {
         // text, period, starts the countdown, stops the tab timers, stops the countdown
-        {"1 Minute", 60000, false, false, false},   {"15 Seconds", 15000, false, false, false},
-        {"5 Minutes", 0, true, true, false},        {"No Refresh", 0, false, true, true},
-        {"1 minute", 0, false, false, false},       {" 1 Minute", 0, false, false, false},
+        {"1 Minute", 60000, false, false, false}, {"15 Seconds", 15000, false, false, false},
+        {"5 Minutes", 0, true, true, false},      {"No Refresh", 0, false, true, true},
+        {"1 minute", 0, false, false, false},     {" 1 Minute", 0, false, false, false},
     };
     for (const auto &[text, period, startCountdown, stopTabTimers, stopCountdown] : rows) {
         const RefreshRate rate = lookupRefreshRate(QString::fromLatin1(text));

@@ -11,7 +11,10 @@ namespace {
 
 const QDateTime kNow(QDate(2026, 12, 8), QTime(14, 0), Qt::LocalTime);
 
-QDateTime at(int seconds) { return kNow.addSecs(seconds); }
+QDateTime at(int seconds)
+{
+    return kNow.addSecs(seconds);
+}
 
 } // namespace
 
@@ -22,8 +25,11 @@ TEST(ReloadStatus, ATimedTabSaysItsPeriodAndTimeLeftAndOneWithoutATimerSaysItIsN
         {{true, 45000, 44001}, true, 120, "Reloads every 45 seconds; next in 45 s", 44001.0 / 45000},
         {{true, 60000, 61500}, false, 300, "Reloads every minute; next in 1 min", 1.0},
         // The tab's timer is enabled with period 0 at "5 Minutes" and never fires.
-        {{true, 0, -1}, true, 220,
-         "Reloads with the 5-minute countdown when in front; next in 3 min 40 s", 220.0 / 300},
+        {{true, 0, -1},
+         true,
+         220,
+         "Reloads with the 5-minute countdown when in front; next in 3 min 40 s",
+         220.0 / 300},
         {{false, 60000, 30000}, false, 300, "Not reloading", std::nullopt},
         {{true, 0, -1}, false, 300, "Not reloading", std::nullopt},
         // "No Refresh" wakes as the auction's end nears.
@@ -49,8 +55,9 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     health.siteWaitUntil = at(100);
     health.siteAskedWaitS = 120;
     const ReloadStatus status = reloadStatus({true, 15000, 4000}, false, 300, health, kNow);
-    EXPECT_EQ(status.tooltip, "Reloads every 15 seconds; next in 4 s\nPaused while you type into the page\n"
-                              "Not updated since 13:58 (HTTP 429)\nThe site asked to wait 120 s");
+    EXPECT_EQ(status.tooltip,
+              "Reloads every 15 seconds; next in 4 s\nPaused while you type into the page\n"
+              "Not updated since 13:58 (HTTP 429)\nThe site asked to wait 120 s");
     // Failing wins over waiting: the page will not come back by itself.
     EXPECT_EQ(status.tone, HealthTone::Failing);
 
@@ -68,10 +75,12 @@ TEST(ReloadStatus, AStaleTabSaysWhenItWasDrawnAndWhyItWasNotReloaded)
     EXPECT_EQ(unwatched.tone, HealthTone::Failing);
     health = {};
     health.loadError = "connection refused";
-    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, 300, health, kNow).tooltip.endsWith("\nNot updated yet (connection refused)"));
+    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, 300, health, kNow)
+                    .tooltip.endsWith("\nNot updated yet (connection refused)"));
     health.lastDrawn = at(-90);
     health.loadError.clear();
-    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, 300, health, kNow).tooltip.endsWith("\nLast drawn at 13:58:30, 1 min 30 s ago"));
+    EXPECT_TRUE(reloadStatus({true, 15000, 4000}, false, 300, health, kNow)
+                    .tooltip.endsWith("\nLast drawn at 13:58:30, 1 min 30 s ago"));
 }
 
 TEST(OutageWatch, TellsOnceAfterThreePeriodsOrTwoMinutesUndrawnAndOnceWhenDrawnAgain)
@@ -128,11 +137,20 @@ TEST(WatchedItems, ADamagedEntryIsLeftOutAndAPeriodOutOfRangeIsClamped)
     EXPECT_EQ(watchedItemsFromText(R"([{"tab":7,"item":"1"},{"tab":1},{"tab":2,"item":"9","periodMs":99999}])", 5),
               (QList<WatchedItem>{{2, "9", 65535, {}, {}}}));
     EXPECT_TRUE(watchedItemsFromText("not json", 5).isEmpty());
-    EXPECT_EQ(watchedItemsFromText(R"([{"tab":0,"item":"1","end":"soon","ended":true,
-                                       "histories":[[{"value":"a","when":"x"},{"value":"b","when":"2026-12-08T14:00:00Z"}]]}])", 5)
-                  .first(),
-              (WatchedItem{0, "1", 0, {}, {}, std::nullopt, false, {},
-                           {QList<ChangeHistory::Entry>{{"b", QDateTime(QDate(2026, 12, 8), QTime(14, 0), Qt::UTC)}}}}));
+    EXPECT_EQ(
+        watchedItemsFromText(R"([{"tab":0,"item":"1","end":"soon","ended":true,
+                                       "histories":[[{"value":"a","when":"x"},{"value":"b","when":"2026-12-08T14:00:00Z"}]]}])",
+                             5)
+            .first(),
+        (WatchedItem{0,
+                     "1",
+                     0,
+                     {},
+                     {},
+                     std::nullopt,
+                     false,
+                     {},
+                     {QList<ChangeHistory::Entry>{{"b", QDateTime(QDate(2026, 12, 8), QTime(14, 0), Qt::UTC)}}}}));
 }
 
 TEST(WatchedItems, AnEndedItemComesBackEndedWithItsFinalValueAndHistories)
@@ -155,7 +173,8 @@ TEST(TabNotice, OneReloadsChangesGoTogetherAndATabTellsAtMostOnceInTenSeconds)
     notice.elementChanged(1, {"3 bids", "4 bids", false});
     notice.elementChanged(0, {"US $180.00", "US $185.00", false});
     EXPECT_EQ(notice.dueAt(at(0)), at(0));
-    EXPECT_EQ(notice.take("Penny Black", at(0)), "Penny Black: 'US $180.00' is now 'US $185.00'; '3 bids' is now '4 bids'");
+    EXPECT_EQ(notice.take("Penny Black", at(0)),
+              "Penny Black: 'US $180.00' is now 'US $185.00'; '3 bids' is now '4 bids'");
     EXPECT_TRUE(notice.isEmpty());
 
     // Held while quiet: a change carried on is told from where it started, one gone back is not told.
@@ -165,7 +184,8 @@ TEST(TabNotice, OneReloadsChangesGoTogetherAndATabTellsAtMostOnceInTenSeconds)
     notice.elementChanged(1, {"5 bids", "4 bids", false});
     notice.endingSoon("4m 50s");
     EXPECT_EQ(notice.dueAt(at(4)), at(10));
-    EXPECT_EQ(notice.take("Penny Black", at(10)), "Penny Black: ending soon, 4m 50s left; 'US $185.00' is now 'US $195.00'");
+    EXPECT_EQ(notice.take("Penny Black", at(10)),
+              "Penny Black: ending soon, 4m 50s left; 'US $185.00' is now 'US $195.00'");
 
     // Ended makes ending soon old news; a dropped element takes its change with it.
     notice.elementChanged(0, {"a", "b", false});

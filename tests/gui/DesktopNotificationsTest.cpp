@@ -56,7 +56,7 @@ private slots:
         QTRY_COMPARE(service.shown.size(), 2);
         QCOMPARE(service.shown[0], QString("Gavrin: Penny Black: ending soon"));
         QVERIFY(service.offersDefault);
-        QTest::qWait(300);   // the numbers given reach the notifier on replies of their own
+        QTest::qWait(300); // the numbers given reach the notifier on replies of their own
 
         // A dismissed one says nothing; a click on the second gives its tag.
         service.click(41, "dismissed");

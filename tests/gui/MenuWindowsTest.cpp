@@ -37,7 +37,7 @@ private slots:
         f.elements(0)->choose(kTimeLeftEntry, "#left", "50m 0s");
         f.elements(2)->choose(kTimeLeftEntry, "#left", "40m 0s");
         f.elements(1)->choose(kAlertEntry, "#price", "US $1.00");
-        f.elements(1)->load({{"#price", "US $2.00"}});   // a change while tab 2 is in front
+        f.elements(1)->load({{"#price", "US $2.00"}}); // a change while tab 2 is in front
         QAction *entry = f.menuEntry("&Watched Items");
         entry->trigger();
         entry->trigger();

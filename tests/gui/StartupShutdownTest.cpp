@@ -17,7 +17,8 @@ private slots:
     // A damaged stored state opens the window normally; it is replaced at the next shutdown only.
     void startupRestoresTheStateLoadsTheStartPagesAndTellsIgnoredKeys()
     {
-        MainWindowFixture f([](MainWindowServices &services) { services.ignoredSiteKeys = {"ItemServer=x:0: no port"}; });
+        MainWindowFixture f(
+            [](MainWindowServices &services) { services.ignoredSiteKeys = {"ItemServer=x:0: no port"}; });
         f.settings.stored = "abc";
         f.window->start();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
@@ -134,7 +135,8 @@ private slots:
         f.settings.geometry = QRect(screen.right() - 100, 50, screen.width() * 3 / 2, screen.height() * 3 / 2);
         f.window->start();
         QVERIFY(screen.contains(f.window->frameGeometry()));
-        for (const QRect &kept : {QRect(30, 40, 500, 200), QRect(screen.right() - 100, screen.bottom() - 50, 500, 200)}) {
+        for (const QRect &kept :
+             {QRect(30, 40, 500, 200), QRect(screen.right() - 100, screen.bottom() - 50, 500, 200)}) {
             f.settings.overviewGeometry = kept;
             f.window->showWatchedItems();
             QPointer<QWidget> overview = openWindows<WatchedItemsWindow>()[0];

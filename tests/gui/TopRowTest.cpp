@@ -55,7 +55,8 @@ private slots:
         MainWindowFixture f({"1&2"});
         f.elements(0)->choose(kAlertEntry, "#what", "R&D");
         f.elements(0)->load({{"#what", "R & D"}});
-        f.elements(0)->choose(kTimeLeftEntry, "#left", QDateTime::currentDateTimeUtc().addSecs(-3).toString(Qt::ISODate));
+        f.elements(0)->choose(kTimeLeftEntry, "#left",
+                              QDateTime::currentDateTimeUtc().addSecs(-3).toString(Qt::ISODate));
         f.watchTabs()->showStatus(QDateTime::currentDateTime());
         QAccessibleInterface *header = QAccessible::queryAccessibleInterface(f.tabs()->tabBar())->child(0);
         QCOMPARE(header->text(QAccessible::Name), QString("Item 1&2 \u00b7 Ended: R & D"));

@@ -218,7 +218,8 @@ private slots:
         // Three periods of a minute undrawn, then drawn again.
         for (int second : {181, 182})
             tab->showStatus(false, kCountdownStartS, now.addSecs(second));
-        QCOMPARE(f.notifier.messages, QStringList{"Item 1: not updated since " + now.toString("HH:mm") + " (connection refused)"});
+        QCOMPARE(f.notifier.messages,
+                 QStringList{"Item 1: not updated since " + now.toString("HH:mm") + " (connection refused)"});
         view->pageHealth = {};
         view->pageHealth.lastDrawn = now.addSecs(185);
         for (int second : {186, 187})
@@ -296,7 +297,8 @@ private slots:
         FakePageElements *elements = f.elements(0);
         elements->choose(kAlertEntry, "#price", "US $180.00");
         elements->choose(kTimeLeftEntry, "#left", "Time left: soon");
-        QVERIFY(tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
+        QVERIFY(
+            tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
         elements->load({{"#left", "20m 5s"}});
         QCOMPARE(timer(f, 0)->interval(), 60000);
         f.menuEntry("&30 Minutes")->trigger();
@@ -326,8 +328,9 @@ private slots:
         QCOMPARE(f.notifier.messages.size(), 1);
         QVERIFY(f.watchTab(0)->quietTimer()->isActive());
         f.watchTab(0)->tellHeld();
-        QCOMPARE(f.notifier.messages.last(), QString("Penny Black: ended, final value US $185.00; "
-                                                     "'US $180.00' is now 'US $185.00'"));
+        QCOMPARE(f.notifier.messages.last(),
+                 QString("Penny Black: ended, final value US $185.00; "
+                         "'US $180.00' is now 'US $185.00'"));
     }
 
     void eachFollowedElementIsReportedOnceAndAClickOnItShowsItsTab()
@@ -340,11 +343,12 @@ private slots:
         QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
         elements->choose(kAlertEntry, "#price", "US $180.00");
         elements->choose(kAlertEntry, "#bids", "3 bids");
-        elements->choose(kAlertEntry, "#bids", "3 bids");   // followed already
+        elements->choose(kAlertEntry, "#bids", "3 bids"); // followed already
         for (int reload = 0; reload < 2; ++reload)
             elements->load({{"#price", "US $185.00"}, {"#bids", "4 bids"}});
-        QCOMPARE(f.notifier.messages, QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'; "
-                                                   "'3 bids' is now '4 bids'"}));
+        QCOMPARE(f.notifier.messages,
+                 QStringList({"Penny Black: 'US $180.00' is now 'US $185.00'; "
+                              "'3 bids' is now '4 bids'"}));
         QCOMPARE(f.notifier.tags, QList<int>({1}));
         QVERIFY(f.tabs()->isTabMarked(1));
         // Within 10 s of it, what comes is held and told together after them.

@@ -33,7 +33,7 @@ public:
     PageHealth health() const override { return pageHealth; }
     QString title() const override { return pageTitle; }
     QUrl address() const override { return pageAddress; }
-    void reportFrameLoads() override {}
+    void reportFrameLoads() override { }
     PageElements *createPageElements(QObject *owner) override { return elements = new FakePageElements(owner); }
 
     // The page last opened has loaded.
@@ -51,10 +51,10 @@ public:
 
     QStringList calls;
     TimedReload lastTimedReload;
-    QString shown;   // the text last opened
+    QString shown; // the text last opened
     bool formAnswer = false;
     PageHealth pageHealth;
-    FakePageElements *elements = nullptr;   // the last made
+    FakePageElements *elements = nullptr; // the last made
     QString pageTitle;
     QUrl pageAddress;
 };

@@ -35,5 +35,5 @@ public:
     }
 
     QStringList menuEntries;
-    QMap<int, QString> selectors;   // by key
+    QMap<int, QString> selectors; // by key
 };

@@ -9,7 +9,11 @@
 class FakeRegistry final : public Registry
 {
 public:
-    struct Value { quint32 type; QByteArray data; };
+    struct Value
+    {
+        quint32 type;
+        QByteArray data;
+    };
 
     void setValue(const QString &keyPath, const QString &name, quint32 type, const QByteArray &data)
     {

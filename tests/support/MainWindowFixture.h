@@ -46,8 +46,7 @@ inline const QString kStopEntry = QStringLiteral("Stop alerting");
 
 // The visible top-level windows of one kind, as the tests find the dialogs
 // that the main window opens without owner.
-template <typename Window>
-QList<Window *> openWindows()
+template <typename Window> QList<Window *> openWindows()
 {
     QList<Window *> found;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -58,8 +57,14 @@ QList<Window *> openWindows()
 }
 
 // The parts of a main window, as the tests reach them: by kind, or by object name.
-inline TabStrip *tabStripOf(const MainWindow *window) { return window->findChild<TabStrip *>(); }
-inline WatchTabSet *watchTabsOf(const MainWindow *window) { return window->findChild<WatchTabSet *>(); }
+inline TabStrip *tabStripOf(const MainWindow *window)
+{
+    return window->findChild<TabStrip *>();
+}
+inline WatchTabSet *watchTabsOf(const MainWindow *window)
+{
+    return window->findChild<WatchTabSet *>();
+}
 inline BrowserView *viewOf(const MainWindow *window, int tab)
 {
     return isWatchTab(tab) ? watchTabsOf(window)->tab(tab)->view() : window->findChild<ServicesTab *>()->view();
@@ -85,7 +90,8 @@ struct MainWindowFixture
         window = std::make_unique<MainWindow>(services);
     }
     // A window watching the items, tab by tab.
-    explicit MainWindowFixture(const QStringList &items) : MainWindowFixture()
+    explicit MainWindowFixture(const QStringList &items)
+        : MainWindowFixture()
     {
         for (const QString &item : items)
             watch(item);

@@ -18,7 +18,7 @@ public:
     QRect watchedItemsGeometry() const override { return overviewGeometry; }
     void setWatchedItemsGeometry(const QRect &value) override { overviewGeometry = value; }
 
-    QString stored;   // the window state
+    QString stored; // the window state
     QRect geometry;
     QString items;
     QString rate;

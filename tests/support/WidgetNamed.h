@@ -5,8 +5,7 @@
 // The widget of this kind and object name inside a window, as the tests reach
 // a dialog's controls; a name the window lacks stops the run here rather than
 // on a null pointer.
-template <typename Widget>
-Widget *widgetNamed(const QObject *window, const char *name)
+template <typename Widget> Widget *widgetNamed(const QObject *window, const char *name)
 {
     auto *widget = window->findChild<Widget *>(QString::fromLatin1(name));
     if (!widget)

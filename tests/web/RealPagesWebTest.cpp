@@ -136,16 +136,19 @@ struct WebWindow
     bool clickUntil(int tab, QPoint at, const std::function<bool()> &done,
                     Qt::MouseButton button = Qt::LeftButton) const
     {
-        return QTest::qWaitFor([&] {
-            if (input(tab))
-                QTest::mouseClick(input(tab), button, {}, at);
-            return QTest::qWaitFor(done, 1500);
-        }, 15000);
+        return QTest::qWaitFor(
+            [&] {
+                if (input(tab))
+                    QTest::mouseClick(input(tab), button, {}, at);
+                return QTest::qWaitFor(done, 1500);
+            },
+            15000);
     }
 
     bool chooseFromContextMenu(int tab, QPoint at, const QString &entry) const
     {
-        if (!clickUntil(tab, at, [] { return QApplication::activePopupWidget() != nullptr; }, Qt::RightButton))
+        if (!clickUntil(
+                tab, at, [] { return QApplication::activePopupWidget() != nullptr; }, Qt::RightButton))
             return false;
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         for (QAction *action : menu->actions())
@@ -156,8 +159,8 @@ struct WebWindow
     }
 
     QTcpServer server;
-    QHash<QString, QByteArray> pages;   // by path without the query
-    QHash<QString, QByteArray> heads;   // by path: the status, then any headers
+    QHash<QString, QByteArray> pages; // by path without the query
+    QHash<QString, QByteArray> heads; // by path: the status, then any headers
     QStringList requests;
     QTemporaryDir folder;
     RecordingMessageDialog messages;
@@ -209,11 +212,11 @@ private slots:
         QVERIFY(!f.view(0)->health().stoppedAfterCrashes);
 
         // A timed reload leaves what the user is typing: the pause shows as the user types.
-        QVERIFY(f.clickUntil(0, {320, 20},
-                             [&] { return f.evaluate(0, "document.activeElement.id").toString() == "pin"; }));
+        QVERIFY(
+            f.clickUntil(0, {320, 20}, [&] { return f.evaluate(0, "document.activeElement.id").toString() == "pin"; }));
         QTest::keyClicks(f.input(0), "77");
-        QVERIFY(f.clickUntil(0, {60, 25},
-                             [&] { return f.evaluate(0, "document.activeElement.id").toString() == "bid"; }));
+        QVERIFY(
+            f.clickUntil(0, {60, 25}, [&] { return f.evaluate(0, "document.activeElement.id").toString() == "bid"; }));
         QTest::keyClicks(f.input(0), "45");
         QTRY_COMPARE(f.evaluate(0, "bid.value + pin.value").toString(), QString("4577"));
         QTRY_VERIFY(f.view(0)->health().pausedForTyping);
@@ -299,9 +302,8 @@ private slots:
 
         // Released, the page that asks before it is left is left, and only then is its tab free.
         f.tabs()->setCurrent(0);
-        QVERIFY(f.clickUntil(0, {300, 300}, [&] {
-            return f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool();
-        }));
+        QVERIFY(f.clickUntil(0, {300, 300},
+                             [&] { return f.evaluate(0, "navigator.userActivation.hasBeenActive").toBool(); }));
         f.window->releaseTab();
         QCOMPARE(f.tabs()->caption(0), QString("Item 1"));
         QTRY_VERIFY_WITH_TIMEOUT(f.webView(0)->url().isLocalFile(), 10000);
