@@ -1,5 +1,7 @@
 #include "platform/web/FrameLoads.h"
 
+#include "platform/web/PageScripts.h"
+
 #include <QFile>
 #include <QWebChannel>
 #include <QWebEnginePage>
@@ -7,8 +9,6 @@
 #include <QWebEngineScriptCollection>
 
 namespace {
-
-constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
 
 // The load event of a frame element comes after its document, and after its
 // own frames, have loaded, whatever site the frame is from. Loads heard
@@ -42,13 +42,13 @@ FrameLoads::FrameLoads(QWebEnginePage *page)
 {
     auto *channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("frameLoads"), this);
-    page->setWebChannel(channel, kWorld);
+    page->setWebChannel(channel, kScriptWorld);
 
     QWebEngineScript script;
     script.setName(QStringLiteral("gavrin-frame-loads"));
     script.setSourceCode(webChannelLibrary() + QString::fromLatin1(kReportFrameLoadsScript));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(kWorld);
+    script.setWorldId(kScriptWorld);
     script.setRunsOnSubFrames(false);
     page->scripts().insert(script);
 }

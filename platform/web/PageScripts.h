@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QWebEngineScript>
+
 // Scripts the browser view runs in the page, in a world of its own so the
 // page's scripts neither see nor disturb them.
+inline constexpr quint32 kScriptWorld = QWebEngineScript::ApplicationWorld;
 
 // Marks an element with the time the user last typed into it, and finds the
 // text fields whose typed text a reload would lose, by the place that finds

@@ -8,12 +8,12 @@
 #include "platform/web/PageGuard.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
+#include "platform/web/SiteWait.h"
+#include "platform/web/TypingCheck.h"
 #include "platform/web/WebPage.h"
 #include "platform/web/WebPageElements.h"
 
 #include <QChildEvent>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -25,18 +25,11 @@
 #include <QWebEngineView>
 #include <algorithm>
 #include <limits>
-#include <memory>
 
 namespace {
 
-constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
-// A page that does not say within this time whether the user is typing is reloaded.
-constexpr int kTypingCheckTimeoutMs = 1000;
 // Long enough after a keystroke for the page to have taken it.
 constexpr int kAfterKeyMs = 300;
-// How often, and how many times, the page is asked whether the site told how long to wait.
-constexpr int kRetryAfterPollMs = 250;
-constexpr int kRetryAfterPolls = 20;
 
 int timerMs(qint64 ms)
 {
@@ -49,6 +42,8 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     : BrowserView(parent)
     , m_view(new QWebEngineView(this))
     , m_page(new WebPage(profile, this))
+    , m_typing(new TypingCheck(m_page))
+    , m_siteWait(new SiteWait(m_page))
     , m_holdEnd(new QTimer(this))
     , m_keyCheck(new QTimer(this))
 {
@@ -65,7 +60,7 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     QWebEngineScript markEdits;
     markEdits.setSourceCode(QString::fromLatin1(kMarkEditsScript));
     markEdits.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    markEdits.setWorldId(kWorld);
+    markEdits.setWorldId(kScriptWorld);
     markEdits.setRunsOnSubFrames(true);
     m_page->scripts().insert(markEdits);
     m_view->setPage(m_page);
@@ -95,6 +90,12 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
         updateHealth([&text](PageHealth &health) { health.pageMessage = text; });
         emit dialogRefused(text);
     });
+    connect(m_siteWait, &SiteWait::waitAsked, this, [this](const QDateTime &until, int seconds) {
+        updateHealth([&](PageHealth &health) {
+            health.siteWaitUntil = until;
+            health.siteAskedWaitS = seconds;
+        });
+    });
 }
 
 void WebBrowserView::updateHealth(const std::function<void(PageHealth &)> &change)
@@ -113,10 +114,8 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadSucceededStatus:
         if (httpStatus < 400) {
-            if (!m_typedFields.isEmpty() && info.url() == m_typedAddress)
-                putBackTypedText();
-            m_typedFields.clear();
-            m_siteWaitGuessMs = 0;
+            m_typing->pageDrawn(info.url());
+            m_siteWait->forget();
             updateHealth([](PageHealth &health) {
                 health.lastDrawn = QDateTime::currentDateTime();
                 health.loadError.clear();
@@ -130,7 +129,7 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
         const QString error = loadErrorText(engineText, httpStatus);
         updateHealth([&error](PageHealth &health) { health.loadError = error; });
         if (mayAskToWait(httpStatus))
-            askHowLongToWait(httpStatus);
+            m_siteWait->ask(httpStatus);
         break;
     }
     case QWebEngineLoadingInfo::LoadStartedStatus:
@@ -139,39 +138,6 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
     case QWebEngineLoadingInfo::LoadStoppedStatus:
         break;
     }
-}
-
-void WebBrowserView::askHowLongToWait(int httpStatus)
-{
-    // The answer's headers are out of the engine's reach; the page itself may
-    // ask its own address once more, and read them.
-    m_page->runJavaScript(QString::fromLatin1(kAskRetryAfterScript), kWorld);
-    readRetryAfter(httpStatus, 0);
-}
-
-void WebBrowserView::readRetryAfter(int httpStatus, int polls)
-{
-    QTimer::singleShot(kRetryAfterPollMs, this, [this, httpStatus, polls] {
-        m_page->runJavaScript(QString::fromLatin1(kRetryAfterAnswerScript), kWorld,
-                              [this, httpStatus, polls](const QVariant &answer) {
-                                  if (!answer.isValid() && polls + 1 < kRetryAfterPolls) {
-                                      readRetryAfter(httpStatus, polls + 1);
-                                      return;
-                                  }
-                                  const QDateTime now = QDateTime::currentDateTime();
-                                  const std::optional<qint64> asked =
-                                      answer.isValid() ? retryAfterMs(answer.toString(), now) : std::nullopt;
-                                  const std::optional<qint64> wait = siteWaitMs(httpStatus, asked, m_siteWaitGuessMs);
-                                  if (!wait)
-                                      return;
-                                  if (!asked)
-                                      m_siteWaitGuessMs = *wait;
-                                  updateHealth([&](PageHealth &health) {
-                                      health.siteWaitUntil = now.addMSecs(*wait);
-                                      health.siteAskedWaitS = int((*wait + 999) / 1000);
-                                  });
-                              });
-    });
 }
 
 qint64 WebBrowserView::siteWaitLeftMs() const
@@ -185,7 +151,7 @@ void WebBrowserView::userNavigates()
     m_recovery->startOver();
     m_heldReload.reset();
     m_holdEnd->stop();
-    m_typedFields.clear();
+    m_typing->forget();
     updateHealth([](PageHealth &health) {
         health.pausedForTyping = false;
         health.stoppedAfterCrashes = false;
@@ -272,14 +238,14 @@ bool WebBrowserView::forward()
 void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
     m_recovery->setPeriodMs(reload.periodMs);
-    m_typingHoldMs = reload.typingHoldMs;
+    m_typing->setHoldMs(reload.typingHoldMs);
     // A site that asked to be left alone is not asked again before it said.
     if (const qint64 wait = siteWaitLeftMs(); wait > 0) {
         holdReload(reload, wait);
         return;
     }
     // The tab says why it is not reloaded: its health tells.
-    if (m_typingCheckPending || m_hangWatch->notResponding() || m_health.stoppedAfterCrashes)
+    if (m_typing->pending() || m_hangWatch->notResponding() || m_health.stoppedAfterCrashes)
         return;
     if (m_page->isLoading() && m_loadClock.isValid() && m_loadClock.elapsed() < loadPatienceMs(reload.periodMs)) {
         // The load goes on, but a page not drawn for a whole period is stale, and says so.
@@ -297,36 +263,15 @@ void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 
 void WebBrowserView::checkTyping(const std::function<void(qint64)> &decided)
 {
-    m_typingCheckPending = true;
-    // Whichever comes first, the page's answer or the time-out, decides.
-    auto done = std::make_shared<bool>(false);
-    auto decide = [this, done, decided](qint64 msSinceTyped) {
-        if (*done)
-            return;
-        *done = true;
-        m_typingCheckPending = false;
-        const qint64 holdLeftMs = typingHoldLeftMs(msSinceTyped, m_typingHoldMs);
+    m_typing->check([this, decided](qint64 holdLeftMs) {
         updateHealth([holdLeftMs](PageHealth &health) { health.pausedForTyping = holdLeftMs > 0; });
         decided(holdLeftMs);
-    };
-    const QUrl address = m_page->url();
-    m_page->runJavaScript(QString::fromLatin1(kTypedTextScript), kWorld,
-                          [this, decide, address](const QVariant &answer) {
-                              const QVariantMap typed = answer.toMap();
-                              if (m_page->url() == address) {
-                                  m_typedFields = typed.value(QStringLiteral("fields")).toList();
-                                  m_typedAddress = address;
-                              }
-                              bool isNumber = false;
-                              const qint64 age = typed.value(QStringLiteral("age")).toLongLong(&isNumber);
-                              decide(isNumber ? age : -1);
-                          });
-    QTimer::singleShot(kTypingCheckTimeoutMs, this, [decide] { decide(-1); });
+    });
 }
 
 void WebBrowserView::checkTypingAfterKey()
 {
-    if (m_typingCheckPending)
+    if (m_typing->pending())
         return;
     checkTyping([this](qint64 holdLeftMs) {
         // The pause ends on time though no reload waits on it.
@@ -352,12 +297,6 @@ void WebBrowserView::endHold()
     reloadOnTimer(reload);
 }
 
-void WebBrowserView::putBackTypedText()
-{
-    const QByteArray fields = QJsonDocument(QJsonArray::fromVariantList(m_typedFields)).toJson(QJsonDocument::Compact);
-    m_page->runJavaScript(QString::fromLatin1(kPutBackTypedTextScript).arg(QString::fromUtf8(fields)), kWorld);
-}
-
 void WebBrowserView::reloadNow(const TimedReload &reload)
 {
     if (m_page->showsFormAnswer()) {
@@ -374,7 +313,7 @@ void WebBrowserView::reloadNow(const TimedReload &reload)
 
 PageElements *WebBrowserView::createPageElements(QObject *owner)
 {
-    m_elements = new WebPageElements(m_view, kWorld, owner);
+    m_elements = new WebPageElements(m_view, kScriptWorld, owner);
     return m_elements;
 }
 

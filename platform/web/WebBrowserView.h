@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QVariantList>
 #include <functional>
 #include <optional>
 
@@ -15,6 +14,8 @@ class QWebEngineProfile;
 class QTimer;
 class QWebEngineView;
 class RendererRecovery;
+class SiteWait;
+class TypingCheck;
 class WebPage;
 class WebPageElements;
 
@@ -51,35 +52,28 @@ private:
     void userNavigates();
     void reloadNow(const TimedReload &reload);
     void fetchAgain();
-    // Asks the page whether the user is typing; holdLeftMs is how much longer
-    // that holds a reload (0: it does not). The typed text is kept to be put back.
+    // The page's answer whether the user is typing, shown in the tab's health.
     void checkTyping(const std::function<void(qint64 holdLeftMs)> &decided);
     void checkTypingAfterKey();
     // The reload comes once the wait is over, unless something holds it then.
     void holdReload(const TimedReload &reload, qint64 waitMs);
     void endHold();
-    void putBackTypedText();
     qint64 siteWaitLeftMs() const;
-    void askHowLongToWait(int httpStatus);
-    void readRetryAfter(int httpStatus, int polls);
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void updateHealth(const std::function<void(PageHealth &)> &change);
     void showContextMenu(const QPoint &position);
 
     QWebEngineView *m_view;
     WebPage *m_page;
+    TypingCheck *m_typing;
+    SiteWait *m_siteWait;
     HangWatch *m_hangWatch;
     RendererRecovery *m_recovery;
     QPointer<WebPageElements> m_elements; // whose entries the context menu offers
     FrameLoads *m_frameLoads = nullptr;
     QElapsedTimer m_loadClock;
     PageHealth m_health;
-    bool m_typingCheckPending = false;
-    qint64 m_typingHoldMs = kTypingHoldMs; // as the last timed reload told
     std::optional<TimedReload> m_heldReload;
     QTimer *m_holdEnd;
-    QTimer *m_keyCheck;         // a moment after a keystroke in the page
-    QVariantList m_typedFields; // to be put back into the page loaded anew from m_typedAddress
-    QUrl m_typedAddress;
-    qint64 m_siteWaitGuessMs = 0; // the last wait chosen for a site that asked without saying how long
+    QTimer *m_keyCheck; // a moment after a keystroke in the page
 };
