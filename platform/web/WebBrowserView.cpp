@@ -6,6 +6,7 @@
 #include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
 #include "platform/web/PageGuard.h"
+#include "platform/web/PageInputWatch.h"
 #include "platform/web/PageScripts.h"
 #include "platform/web/RendererRecovery.h"
 #include "platform/web/SiteWait.h"
@@ -13,7 +14,6 @@
 #include "platform/web/WebPage.h"
 #include "platform/web/WebPageElements.h"
 
-#include <QChildEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -27,9 +27,6 @@
 #include <limits>
 
 namespace {
-
-// Long enough after a keystroke for the page to have taken it.
-constexpr int kAfterKeyMs = 300;
 
 int timerMs(qint64 ms)
 {
@@ -45,17 +42,13 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     , m_typing(new TypingCheck(m_page))
     , m_siteWait(new SiteWait(m_page))
     , m_holdEnd(new QTimer(this))
-    , m_keyCheck(new QTimer(this))
 {
     m_holdEnd->setSingleShot(true);
     connect(m_holdEnd, &QTimer::timeout, this, &WebBrowserView::endHold);
     // The pause for typing shows as the user types, not at the next reload.
-    m_keyCheck->setSingleShot(true);
-    m_keyCheck->setInterval(kAfterKeyMs);
-    connect(m_keyCheck, &QTimer::timeout, this, &WebBrowserView::checkTypingAfterKey);
-    m_view->installEventFilter(this);
-    for (QWidget *child : m_view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        child->installEventFilter(this);
+    auto *input = new PageInputWatch(m_view);
+    connect(input, &PageInputWatch::typed, this, &WebBrowserView::checkTypingAfterKey);
+    connect(input, &PageInputWatch::userInput, m_page, &WebPage::noteUserInput);
 
     QWebEngineScript markEdits;
     markEdits.setSourceCode(QString::fromLatin1(kMarkEditsScript));
@@ -330,32 +323,6 @@ void WebBrowserView::resizeEvent(QResizeEvent *event)
 {
     BrowserView::resizeEvent(event);
     m_view->resize(size());
-}
-
-bool WebBrowserView::eventFilter(QObject *watched, QEvent *event)
-{
-    // The engine draws the page, and takes its input, in a child widget of the
-    // view that it may replace; each is watched for clicks and keystrokes.
-    switch (event->type()) {
-    case QEvent::ChildAdded:
-        if (watched == m_view) {
-            QObject *child = static_cast<QChildEvent *>(event)->child();
-            if (child->isWidgetType())
-                child->installEventFilter(this);
-        }
-        break;
-    case QEvent::MouseButtonPress:
-        m_page->noteUserInput();
-        break;
-    case QEvent::KeyPress:
-        m_page->noteUserInput();
-        if (watched != m_view)
-            m_keyCheck->start();
-        break;
-    default:
-        break;
-    }
-    return BrowserView::eventFilter(watched, event);
 }
 
 void WebBrowserView::showEvent(QShowEvent *event)

@@ -44,7 +44,6 @@ public:
     QWebEngineView *view() const { return m_view; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -75,5 +74,4 @@ private:
     PageHealth m_health;
     std::optional<TimedReload> m_heldReload;
     QTimer *m_holdEnd;
-    QTimer *m_keyCheck; // a moment after a keystroke in the page
 };
