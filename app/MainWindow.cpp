@@ -1,13 +1,21 @@
 #include "app/MainWindow.h"
 
+#include "app/BrowserKeys.h"
+#include "app/ClientLayout.h"
+#include "app/ItemBox.h"
+#include "app/KeptWindowState.h"
+#include "app/MainMenus.h"
+#include "app/OtherWindows.h"
 #include "app/ServicesTab.h"
 #include "app/TopRow.h"
 #include "app/WatchTab.h"
 #include "app/WatchTabSet.h"
+#include "app/core/LocalPages.h"
 #include "app/core/TabCaptions.h"
 #include "platform/BrowserView.h"
 #include "platform/ChoiceBox.h"
 #include "platform/ClassicLook.h"
+#include "platform/MessageDialog.h"
 #include "platform/Notifier.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
@@ -15,7 +23,9 @@
 #include "platform/WindowPlacement.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramName.h"
+#include "search/core/SearchRequest.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 
 namespace {
@@ -35,10 +45,11 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     setCentralWidget(m_client);
     setupTopRow();
     setupTabStrip();
-    setupMenus();
-    setupKeys();
+    setupOtherWindows();
+    addMainMenus(this, m_services.settings, m_watchTabs);
+    addBrowserKeys(this, m_topRow, m_tabs);
     setupFocusOrder();
-    m_client->installEventFilter(this);
+    m_layout = new ClientLayout(m_client, m_topRow, m_tabs, m_watchTabs, m_servicesTab);
     keepStateAcrossNativeWindows(this);
 
     const QSize clientSize(twipsToPixelsX(this, TopRow::kMadeWidthTwips), twipsToPixelsY(this, kClientHeightTwips));
@@ -116,4 +127,174 @@ void MainWindow::setupFocusOrder()
         m_topRow->focusOrder() + QList<QWidget *>{m_tabs->tabBar()} + m_servicesTab->focusOrder();
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::setupOtherWindows()
+{
+    m_otherWindows = new OtherWindows(this, m_services, m_watchTabs);
+    connect(m_otherWindows, &OtherWindows::watchRequested, this, [this](const QString &itemNumber) {
+        m_topRow->itemBox()->setText(itemNumber);
+        watchItem();
+    });
+    connect(m_otherWindows, &OtherWindows::searchRequested, this, &MainWindow::showSearchResults);
+    connect(m_otherWindows, &OtherWindows::tabChosen, this, &MainWindow::showWatchTab);
+}
+
+void MainWindow::showSavedItems()
+{
+    m_otherWindows->showSavedItems();
+}
+
+void MainWindow::saveCurrentItem()
+{
+    const WatchTab *tab = m_watchTabs->tab(m_tabs->current());
+    if (tab && !tab->isFree())
+        m_otherWindows->saveItem(tab->itemNumber());
+    else
+        m_otherWindows->showSavedItems();
+}
+
+void MainWindow::openSearch()
+{
+    m_otherWindows->openSearch();
+}
+
+void MainWindow::showAbout()
+{
+    m_otherWindows->showAbout();
+}
+
+void MainWindow::showWatchedItems()
+{
+    m_otherWindows->showWatchedItems();
+}
+
+void MainWindow::watchItem()
+{
+    if (!m_watchTabs->watch(m_topRow->itemBox()->text(), m_topRow->rateBox()->currentText()))
+        m_services.messages->show(this, QStringLiteral("There are no available watch windows left.   "), programName(),
+                                  MessageDialog::Icon::Information);
+}
+
+void MainWindow::releaseTab()
+{
+    m_watchTabs->release(m_tabs->current(), programFilePath(blankPageName()));
+}
+
+void MainWindow::applyPickedRate()
+{
+    m_watchTabs->applyRate(m_topRow->rateBox()->currentText());
+}
+
+void MainWindow::showWatchTab(int tab)
+{
+    bringForward(this);
+    if (isWatchTab(tab))
+        m_tabs->setCurrent(tab);
+}
+
+void MainWindow::goBack()
+{
+    BrowserView *view = currentView();
+    if (view && !view->back())
+        m_services.messages->show(this, QStringLiteral("There are no more pages back   "), QStringLiteral("First Page"),
+                                  MessageDialog::Icon::Information);
+}
+
+void MainWindow::goForward()
+{
+    BrowserView *view = currentView();
+    if (view && !view->forward())
+        m_services.messages->show(this, QStringLiteral("There are no more pages forward   "),
+                                  QStringLiteral("Last Page"), MessageDialog::Icon::Information);
+}
+
+void MainWindow::reloadTab()
+{
+    BrowserView *view = currentView();
+    if (!view)
+        return;
+    if (!view->showsFormAnswer()) {
+        view->reload();
+        return;
+    }
+    if (m_services.messages->ask(this, QStringLiteral("This page was sent by a form. Send it again?"), programName()))
+        view->resendForm();
+}
+
+void MainWindow::openHomePage()
+{
+    if (BrowserView *view = currentView())
+        view->open(homePageAddress(m_services.site));
+}
+
+void MainWindow::enterAddress()
+{
+    m_servicesTab->enterAddress();
+}
+
+void MainWindow::openSitePage(SitePage page)
+{
+    m_servicesTab->openLoading(sitePageAddress(m_services.site, page), QStringLiteral("Loading...Please Wait"));
+}
+
+void MainWindow::openHelp()
+{
+    m_servicesTab->open(programFilePath(helpPageName()));
+}
+
+void MainWindow::showSearchResults(const QString &address)
+{
+    m_servicesTab->openLoading(address, searchingCaption());
+}
+
+void MainWindow::start()
+{
+    showAsKept(this, m_services.settings);
+    m_watchTabs->tab(0)->view()->open(programFilePath(splashPageName()));
+    for (int i = 1; i < kWatchTabCount; ++i)
+        m_watchTabs->tab(i)->view()->open(programFilePath(blankPageName()));
+    m_servicesTab->view()->open(programFilePath(helpPageName()));
+    m_watchTabs->reopen();
+    m_topRow->itemBox()->setFocus();
+    tellIgnoredSiteKeys();
+}
+
+void MainWindow::tellIgnoredSiteKeys()
+{
+    if (m_services.ignoredSiteKeys.isEmpty())
+        return;
+    m_services.messages->show(this,
+                              QStringLiteral("%1: what was not taken keeps its built-in value:\n%2")
+                                  .arg(siteConfigFileName(), m_services.ignoredSiteKeys.join(QLatin1Char('\n'))),
+                              windowTitle(), MessageDialog::Icon::Exclamation);
+}
+
+void MainWindow::closeProgram()
+{
+    // Closing runs the shutdown sequence once, in closeEvent.
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    shutdown();
+    if (!m_ended) {
+        m_ended = true;
+        emit programEnded();
+    }
+    event->accept();
+}
+
+void MainWindow::shutdown()
+{
+    m_watchTabs->stopAndStore();
+    keepWindowState(this, m_services.settings);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_layout->fit();
 }

@@ -5,22 +5,19 @@
 #include "platform/BrowserViewFactory.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-class AboutDialog;
 class BrowserView;
+class ClientLayout;
 class MessageDialog;
 class Notifier;
+class OtherWindows;
 class Registry;
-class SavedItemsDialog;
-class SearchDialog;
 class ServicesTab;
 class SettingsStore;
 class Shell;
 class TabStrip;
 class TopRow;
 class WatchTabSet;
-class WatchedItemsWindow;
 
 // What the main window needs from the platform; tests give fakes.
 struct MainWindowServices
@@ -86,26 +83,18 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setupTopRow();
     void setupTabStrip();
-    void setupMenus();
-    void setupKeys();
+    void setupOtherWindows();
     void setupFocusOrder();
 
     QString programFilePath(const QString &name) const;
-    void applyStoredWinState();
     void tellIgnoredSiteKeys();
     void shutdown();
-    void fitToWindow();
-    void focusItemBox();
-    void stepTab(int step);
     BrowserView *currentView() const;
     void showSearchResults(const QString &address);
-    SavedItemsDialog *reachSavedItemsDialog();
-    void updateWatchedItems();
 
     MainWindowServices m_services;
     QWidget *m_client = nullptr;
@@ -113,10 +102,8 @@ private:
     TabStrip *m_tabs = nullptr;
     WatchTabSet *m_watchTabs = nullptr;
     ServicesTab *m_servicesTab = nullptr;
+    ClientLayout *m_layout = nullptr;
 
-    QPointer<SavedItemsDialog> m_savedItems;
-    QPointer<SearchDialog> m_search;
-    QPointer<AboutDialog> m_about;
-    QPointer<WatchedItemsWindow> m_watchedItems;
+    OtherWindows *m_otherWindows = nullptr;
     bool m_ended = false;
 };

@@ -1,6 +1,4 @@
-// The tab strip and its views follow the window; the top row stays put, but
-// wraps in a window too narrow for it.
-#include "app/MainWindow.h"
+#include "app/ClientLayout.h"
 
 #include "app/ServicesTab.h"
 #include "app/TopRow.h"
@@ -15,12 +13,24 @@
 
 #include <QEvent>
 
-void MainWindow::fitToWindow()
+ClientLayout::ClientLayout(QWidget *client, TopRow *topRow, TabStrip *tabs, WatchTabSet *watchTabs,
+                           ServicesTab *servicesTab)
+    : QObject(client)
+    , m_client(client)
+    , m_topRow(topRow)
+    , m_tabs(tabs)
+    , m_watchTabs(watchTabs)
+    , m_servicesTab(servicesTab)
 {
-    if (isMinimized())
+    client->installEventFilter(this);
+}
+
+void ClientLayout::fit()
+{
+    if (m_client->window()->isMinimized())
         return;
-    const int dpiX = logicalDpiX();
-    const int dpiY = logicalDpiY();
+    const int dpiX = m_client->logicalDpiX();
+    const int dpiY = m_client->logicalDpiY();
     const double clientWidth = pixelsToTwips(m_client->width(), dpiX);
     const Extent client{clientWidth, pixelsToTwips(m_client->height(), dpiY)};
     const Extent lastStrip{pixelsToTwips(m_tabs->width(), dpiX), pixelsToTwips(m_tabs->height(), dpiY)};
@@ -44,16 +54,9 @@ void MainWindow::fitToWindow()
     fit(m_servicesTab->view(), layout.servicesViewWidth, layout.servicesViewHeight);
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+bool ClientLayout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_client && event->type() == QEvent::Resize)
-        fitToWindow();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        fitToWindow();
+        fit();
+    return QObject::eventFilter(watched, event);
 }
