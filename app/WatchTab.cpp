@@ -1,5 +1,6 @@
 #include "app/WatchTab.h"
 
+#include "app/HeldNotices.h"
 #include "app/core/EndStatus.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
@@ -9,15 +10,12 @@
 #include "app/core/TimeLeft.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
-#include "platform/Notifier.h"
 #include "platform/PageElements.h"
 #include "platform/TabStrip.h"
 #include "platform/core/CrashBackoff.h"
-#include "platform/core/ProgramName.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
-#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -52,14 +50,12 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_view(view)
     , m_elements(view->createPageElements(this))
     , m_reloadTimer(new IntervalTimer(this))
-    , m_quietTimer(new QTimer(this))
     , m_site(site)
-    , m_notifier(notifier)
+    , m_notices(new HeldNotices(
+          index, notifier, [this] { return pageName(); }, this))
 {
     m_tabs->setCaption(m_index, availableCaption());
     connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
-    m_quietTimer->setSingleShot(true);
-    connect(m_quietTimer, &QTimer::timeout, this, &WatchTab::tellHeld);
 
     offerMenuEntries();
     connect(m_elements, &PageElements::picked, this, &WatchTab::elementPicked);
@@ -73,9 +69,9 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_view, &BrowserView::healthChanged, this, [this] {
         const bool stopped = m_view->health().stoppedAfterCrashes;
         if (stopped && !m_stoppedAfterCrashes) {
-            m_notice.news(
+            m_notices->held().news(
                 QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
-            tell();
+            m_notices->tell();
         }
         m_stoppedAfterCrashes = stopped;
     });
@@ -129,7 +125,7 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
     m_reloadingSince = QDateTime::currentDateTime();
     if (m_end) {
         planReloads(QDateTime::currentDateTime());
-        tell();
+        m_notices->tell();
         return;
     }
     m_reloadTimer->setEnabled(false);
@@ -144,7 +140,7 @@ void WatchTab::setEndingSoonLead(int minutes)
     m_leadMinutes = minutes;
     if (m_end) {
         planReloads(QDateTime::currentDateTime());
-        tell();
+        m_notices->tell();
     }
 }
 
@@ -299,7 +295,7 @@ void WatchTab::elementPicked(int entry, const QString &selector, const QString &
         m_timeLeftSelector = selector;
         m_elements->read(kTimeLeftKey, selector);
         timeLeftRead(true, text);
-        tell();
+        m_notices->tell();
         break;
     case StopAlerting:
         // The element pointed at, when it is followed, stops alone; pointed elsewhere, every one does.
@@ -319,7 +315,7 @@ void WatchTab::loadRead()
         m_timeLeftShown.reset();
         timeLeftRead(found, text);
     }
-    tell();
+    m_notices->tell();
 }
 
 void WatchTab::elementRead(int key, bool found, const QString &text)
@@ -347,27 +343,8 @@ void WatchTab::elementRead(int key, bool found, const QString &text)
     } else if (const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt)) {
         markUnlessInFront();
         m_changed = m_tabs->current() != m_index;
-        m_notice.elementChanged(element, *change);
+        m_notices->held().elementChanged(element, *change);
     }
-}
-
-void WatchTab::tell()
-{
-    if (m_notice.isEmpty())
-        return;
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 waitMs = now.msecsTo(m_notice.dueAt(now));
-    if (waitMs <= 0)
-        tellHeld();
-    else if (!m_quietTimer->isActive())
-        m_quietTimer->start(int(waitMs));
-}
-
-void WatchTab::tellHeld()
-{
-    m_quietTimer->stop();
-    if (!m_notice.isEmpty())
-        m_notifier->notify(programName(), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
 }
 
 QString WatchTab::pageName() const
@@ -406,14 +383,14 @@ void WatchTab::planReloads(const QDateTime &now)
 {
     const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase, randomDraw()});
     if (plan.notifyEndingSoon) {
-        m_notice.endingSoon(timeLeftText(now, *m_end));
+        m_notices->held().endingSoon(timeLeftText(now, *m_end));
         m_endingSoonTold = true;
     }
     if (plan.phase == EndPhase::Ended && m_phase != EndPhase::Ended) {
         m_finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
         // An auction that had ended before the tab knew its end is no news.
         if (m_endingSoonTold)
-            m_notice.ended(m_finalValue);
+            m_notices->held().ended(m_finalValue);
     }
     m_phase = plan.phase;
     if (plan.phase == EndPhase::Ended) {
@@ -454,8 +431,7 @@ void WatchTab::stopAlert()
     offerMenuEntries();
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
-    m_notice.clear();
-    m_quietTimer->stop();
+    m_notices->clear();
 }
 
 void WatchTab::stopFollowing(int element)
@@ -463,7 +439,7 @@ void WatchTab::stopFollowing(int element)
     m_elements->stopReading(m_followed[element].key);
     m_followed.removeAt(element);
     offerMenuEntries();
-    m_notice.elementDropped(element);
+    m_notices->held().elementDropped(element);
     if (m_followed.isEmpty()) {
         m_changed = false;
         m_tabs->setTabMarked(m_index, false);
@@ -488,8 +464,8 @@ void WatchTab::noticeSignIn()
     const bool signedOut = onSignInPage();
     if (signedOut && !m_signedOut) {
         markUnlessInFront();
-        m_notice.news(kSignedOut);
-        tell();
+        m_notices->held().news(kSignedOut);
+        m_notices->tell();
     }
     m_signedOut = signedOut;
 }
@@ -506,13 +482,13 @@ void WatchTab::noticeOutage(const PageHealth &health, const QDateTime &now)
         QString message = QStringLiteral("not updated since %1").arg(since.toString(QStringLiteral("HH:mm")));
         if (!health.loadError.isEmpty())
             message += QStringLiteral(" (%1)").arg(health.loadError);
-        m_notice.news(message);
-        tell();
+        m_notices->held().news(message);
+        m_notices->tell();
         break;
     }
     case OutageWatch::News::Back:
-        m_notice.news(QStringLiteral("updated again"));
-        tell();
+        m_notices->held().news(QStringLiteral("updated again"));
+        m_notices->tell();
         break;
     case OutageWatch::News::None:
         break;
@@ -525,7 +501,7 @@ void WatchTab::wake(const QDateTime &now, int firstWaitMs)
         return;
     if (m_end) {
         planReloads(now);
-        tell();
+        m_notices->tell();
     }
     // A tab at "No Refresh" or "5 Minutes" has no period of its own and is not reloaded by waking.
     if (m_reloadTimer->isEnabled() && m_reloadTimer->interval() > 0) {

@@ -6,7 +6,6 @@
 #include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteConfig.h"
-#include "app/core/TabNotice.h"
 #include "app/core/WatchSummary.h"
 #include "app/core/WatchedItems.h"
 #include "platform/core/PageHealth.h"
@@ -18,10 +17,10 @@
 #include <utility>
 
 class BrowserView;
+class HeldNotices;
 class IntervalTimer;
 class Notifier;
 class PageElements;
-class QTimer;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
@@ -70,9 +69,8 @@ public:
     // What an overview of the watched items shows of this tab at now, its
     // status as its header tells it.
     WatchSummary summary(const QDateTime &now, bool countdownRunning, int countdownS) const;
-    // Tells what was held back while the tab was quiet; its timer calls it once the quiet is over.
-    void tellHeld();
-    QTimer *quietTimer() const { return m_quietTimer; }
+    // What the tab has to tell the user, told at once or held while it is quiet.
+    HeldNotices *notices() const { return m_notices; }
     // The machine woke, or the program went on after a stop: the end phase is
     // planned again from the clock, and a tab reloading on its timer reloads
     // within firstWaitMs.
@@ -88,8 +86,6 @@ private:
     void reloadByOwnTimer();
     ReloadStatus timedStatus(bool countdownRunning, int countdownS, const PageHealth &health,
                              const QDateTime &now) const;
-    // Tells what is held, now or once the tab's quiet is over.
-    void tell();
     void stopFollowing(int element);
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
@@ -108,9 +104,8 @@ private:
     BrowserView *m_view;
     PageElements *m_elements;
     IntervalTimer *m_reloadTimer;
-    QTimer *m_quietTimer;
     SiteConfig m_site;
-    Notifier *m_notifier;
+    HeldNotices *m_notices;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
     QUrl m_releasedTo; // the blank page a release waits for; empty: none
@@ -132,9 +127,8 @@ private:
     QString m_timeLeftProblem;
     QDateTime m_lastRead; // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
-    QString m_finalValue;          // the first followed element's value once ended
-    bool m_endingSoonTold = false; // told for the end known: its coming, so its end is told too
-    TabNotice m_notice;
+    QString m_finalValue;               // the first followed element's value once ended
+    bool m_endingSoonTold = false;      // told for the end known: its coming, so its end is told too
     bool m_changed = false;             // a followed element changed since the tab was last in front
     bool m_stoppedAfterCrashes = false; // as the view last said
     bool m_signedOut = false;           // told the user so
