@@ -1,6 +1,7 @@
 #include "app/WatchTab.h"
 
 #include "app/HeldNotices.h"
+#include "app/PageTroubleNotices.h"
 #include "app/core/EndStatus.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
@@ -12,7 +13,6 @@
 #include "platform/IntervalTimer.h"
 #include "platform/PageElements.h"
 #include "platform/TabStrip.h"
-#include "platform/core/CrashBackoff.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -22,7 +22,6 @@ namespace {
 
 // The tooltip has room for the last few changes of each followed element.
 constexpr int kChangesInToolTip = 3;
-const QString kSignedOut = QStringLiteral("Signed out: sign in on the services tab");
 // The page's elements are read under keys; the time left's is this one.
 constexpr int kTimeLeftKey = 0;
 // The entries of the page's context menu, in order.
@@ -53,6 +52,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_site(site)
     , m_notices(new HeldNotices(
           index, notifier, [this] { return pageName(); }, this))
+    , m_troubles(new PageTroubleNotices(view, m_notices, this))
 {
     m_tabs->setCaption(m_index, availableCaption());
     connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
@@ -62,19 +62,13 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     connect(m_elements, &PageElements::elementRead, this, &WatchTab::elementRead);
     connect(m_elements, &PageElements::loadRead, this, &WatchTab::loadRead);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
-    connect(m_view, &BrowserView::documentComplete, this, &WatchTab::noticeSignIn);
+    connect(m_view, &BrowserView::documentComplete, this, [this] {
+        if (m_itemNumber)
+            m_troubles->pageLoaded(onSignInPage());
+    });
+    connect(m_troubles, &PageTroubleNotices::signedOutNow, this, &WatchTab::markUnlessInFront);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
-    // A page that keeps killing its renderer is left alone, which the user hears of once.
-    connect(m_view, &BrowserView::healthChanged, this, [this] {
-        const bool stopped = m_view->health().stoppedAfterCrashes;
-        if (stopped && !m_stoppedAfterCrashes) {
-            m_notices->held().news(
-                QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
-            m_notices->tell();
-        }
-        m_stoppedAfterCrashes = stopped;
-    });
     connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
         if (tab == m_index)
             m_changed = false;
@@ -86,8 +80,7 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
     m_itemNumber = itemNumber;
     m_periodMs = periodMs;
     m_reloadingSince = QDateTime::currentDateTime();
-    m_outage.reset();
-    m_signedOut = false;
+    m_troubles->reset();
     forgetEnd();
     m_view->open(itemPageAddress(m_site, itemNumber));
     m_tabs->setCaption(m_index, itemCaption(itemNumber));
@@ -101,8 +94,7 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
 void WatchTab::release(const QString &blankPage)
 {
     m_releasedTo = QUrl::fromUserInput(blankPage);
-    m_outage.reset();
-    m_signedOut = false;
+    m_troubles->reset();
     m_view->open(blankPage);
     m_reloadTimer->setEnabled(false);
     stopAlert();
@@ -197,11 +189,10 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
     } else {
         status = pageMessageStatus(health);
     }
-    if (m_signedOut) {
-        status.tooltip.prepend(kSignedOut + QLatin1Char('\n'));
-        status.tone = HealthTone::Held;
-    }
-    noticeOutage(health, now);
+    m_troubles->showSignedOut(status);
+    if (m_itemNumber)
+        m_troubles->checkUpdated(health, m_reloadingSince, m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0,
+                                 now);
     for (const FollowedElement &followed : m_followed) {
         const QString changes = recentChanges(followed.history, kChangesInToolTip);
         if (!changes.isEmpty())
@@ -209,7 +200,10 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
     }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
-    m_tabs->setHeaderNote(m_index, !m_itemNumber ? QString() : m_signedOut ? QStringLiteral("Signed out") : end.header);
+    m_tabs->setHeaderNote(m_index,
+                          !m_itemNumber                 ? QString()
+                              : m_troubles->signedOut() ? QStringLiteral("Signed out")
+                                                        : end.header);
     m_tabs->setTabReloadStatus(m_index, status.fractionLeft,
                                tabToolTip(status.tooltip, m_view->title(), m_view->address(), onSite), status.tone);
     m_tabs->setTabOffSite(m_index, !onSite);
@@ -455,44 +449,6 @@ void WatchTab::markUnlessInFront()
 bool WatchTab::onSignInPage() const
 {
     return isSignInPage(m_site, m_view->address());
-}
-
-void WatchTab::noticeSignIn()
-{
-    if (!m_itemNumber)
-        return;
-    const bool signedOut = onSignInPage();
-    if (signedOut && !m_signedOut) {
-        markUnlessInFront();
-        m_notices->held().news(kSignedOut);
-        m_notices->tell();
-    }
-    m_signedOut = signedOut;
-}
-
-void WatchTab::noticeOutage(const PageHealth &health, const QDateTime &now)
-{
-    if (!m_itemNumber)
-        return;
-    const int periodMs = m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0;
-    const bool held = health.pausedForTyping || m_signedOut;
-    switch (m_outage.check(health.lastDrawn, m_reloadingSince, periodMs, held, now)) {
-    case OutageWatch::News::Down: {
-        const QDateTime since = undrawnSince(health.lastDrawn, m_reloadingSince);
-        QString message = QStringLiteral("not updated since %1").arg(since.toString(QStringLiteral("HH:mm")));
-        if (!health.loadError.isEmpty())
-            message += QStringLiteral(" (%1)").arg(health.loadError);
-        m_notices->held().news(message);
-        m_notices->tell();
-        break;
-    }
-    case OutageWatch::News::Back:
-        m_notices->held().news(QStringLiteral("updated again"));
-        m_notices->tell();
-        break;
-    case OutageWatch::News::None:
-        break;
-    }
 }
 
 void WatchTab::wake(const QDateTime &now, int firstWaitMs)

@@ -3,7 +3,6 @@
 #include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
 #include "app/core/EndPhase.h"
-#include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteConfig.h"
 #include "app/core/WatchSummary.h"
@@ -21,6 +20,7 @@ class HeldNotices;
 class IntervalTimer;
 class Notifier;
 class PageElements;
+class PageTroubleNotices;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
@@ -96,8 +96,6 @@ private:
     void markUnlessInFront();
     // The site sent the item's page to its sign-in page: the user is signed out.
     bool onSignInPage() const;
-    void noticeSignIn();
-    void noticeOutage(const PageHealth &health, const QDateTime &now);
 
     int m_index;
     TabStrip *m_tabs;
@@ -106,6 +104,7 @@ private:
     IntervalTimer *m_reloadTimer;
     SiteConfig m_site;
     HeldNotices *m_notices;
+    PageTroubleNotices *m_troubles;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
     QUrl m_releasedTo; // the blank page a release waits for; empty: none
@@ -127,11 +126,8 @@ private:
     QString m_timeLeftProblem;
     QDateTime m_lastRead; // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;
-    QString m_finalValue;               // the first followed element's value once ended
-    bool m_endingSoonTold = false;      // told for the end known: its coming, so its end is told too
-    bool m_changed = false;             // a followed element changed since the tab was last in front
-    bool m_stoppedAfterCrashes = false; // as the view last said
-    bool m_signedOut = false;           // told the user so
-    OutageWatch m_outage;
-    QDateTime m_reloadingSince; // when the tab was last armed at a rate
+    QString m_finalValue;          // the first followed element's value once ended
+    bool m_endingSoonTold = false; // told for the end known: its coming, so its end is told too
+    bool m_changed = false;        // a followed element changed since the tab was last in front
+    QDateTime m_reloadingSince;    // when the tab was last armed at a rate
 };
