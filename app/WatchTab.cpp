@@ -2,13 +2,11 @@
 
 #include "app/HeldNotices.h"
 #include "app/PageTroubleNotices.h"
-#include "app/core/EndStatus.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabCaptions.h"
 #include "app/core/TabToolTip.h"
-#include "app/core/TimeLeft.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
 #include "platform/PageElements.h"
@@ -53,6 +51,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_notices(new HeldNotices(
           index, notifier, [this] { return pageName(); }, this))
     , m_troubles(new PageTroubleNotices(view, m_notices, this))
+    , m_endOfAuction(m_reloadTimer, m_notices)
 {
     m_tabs->setCaption(m_index, availableCaption());
     connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
@@ -115,7 +114,7 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 {
     m_periodMs = periodMs;
     m_reloadingSince = QDateTime::currentDateTime();
-    if (m_end) {
+    if (m_endOfAuction.end()) {
         planReloads(QDateTime::currentDateTime());
         m_notices->tell();
         return;
@@ -129,8 +128,8 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 
 void WatchTab::setEndingSoonLead(int minutes)
 {
-    m_leadMinutes = minutes;
-    if (m_end) {
+    m_endOfAuction.setLead(minutes);
+    if (m_endOfAuction.end()) {
         planReloads(QDateTime::currentDateTime());
         m_notices->tell();
     }
@@ -152,14 +151,15 @@ void WatchTab::reloadOnTimer(int periodMs)
     reload.periodMs = periodMs;
     if (m_itemNumber)
         reload.formAnswerReplacement = itemPageAddress(m_site, *m_itemNumber);
-    if (m_end)
-        reload.typingHoldMs = typingHoldMs(QDateTime::currentDateTime().msecsTo(*m_end));
+    if (const auto end = m_endOfAuction.end())
+        reload.typingHoldMs = typingHoldMs(QDateTime::currentDateTime().msecsTo(*end));
     m_view->reloadOnTimer(reload);
 }
 
 void WatchTab::reloadByCountdown(int periodMs)
 {
-    if (!m_end || QDateTime::currentDateTime() < *m_end)
+    const auto &end = m_endOfAuction.end();
+    if (!end || QDateTime::currentDateTime() < *end)
         reloadOnTimer(periodMs);
 }
 
@@ -167,8 +167,8 @@ void WatchTab::reloadByOwnTimer()
 {
     const int periodMs = m_reloadTimer->interval();
     reloadOnTimer(periodMs);
-    const std::optional<int> next =
-        waitAfterTimedReload(m_phase, m_end, QDateTime::currentDateTime(), periodMs, randomDraw());
+    const std::optional<int> next = waitAfterTimedReload(m_endOfAuction.phase(), m_endOfAuction.end(),
+                                                         QDateTime::currentDateTime(), periodMs, randomDraw());
     if (!next)
         m_reloadTimer->setEnabled(false);
     else if (periodMs > 0)
@@ -179,8 +179,8 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
-    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, m_finalValue, now);
-    if (m_phase == EndPhase::Ended) {
+    const EndStatus end = m_endOfAuction.status(now);
+    if (m_endOfAuction.hasEnded()) {
         status.tooltip = end.tooltip;
     } else if (m_itemNumber) {
         status = timedStatus(countdownRunning, countdownS, health, now);
@@ -224,15 +224,16 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int 
                          itemNumber(),
                          m_view->title(),
                          {},
-                         m_end,
+                         m_endOfAuction.end(),
                          health.lastDrawn,
-                         watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed),
+                         watchStatus(health, m_endOfAuction.hasEnded(), reloads, m_changed),
                          m_changed,
-                         m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute};
+                         m_endOfAuction.phase() == EndPhase::EndingSoon
+                             || m_endOfAuction.phase() == EndPhase::LastMinute};
     for (const FollowedElement &followed : m_followed)
         summary.followed.append({followed.history.lastValue(), followed.history.entries()});
     // The phase was planned at the last read; the end may have come since.
-    if (m_end && *m_end <= now)
+    if (m_endOfAuction.end() && *m_endOfAuction.end() <= now)
         summary.endingSoon = false;
     return summary;
 }
@@ -248,18 +249,22 @@ void WatchTab::restore(const WatchedItem &item)
         m_timeLeftSelector = item.timeLeft;
         m_elements->read(kTimeLeftKey, item.timeLeft);
     }
-    m_end = item.end;
-    if (item.ended) {
-        m_phase = EndPhase::Ended;
-        m_finalValue = item.finalValue;
+    m_endOfAuction.restore(item.end, item.ended, item.finalValue);
+    if (item.ended)
         m_reloadTimer->setEnabled(false);
-    }
 }
 
 WatchedItem WatchTab::keptItem() const
 {
-    WatchedItem item{
-        m_index, itemNumber(), m_periodMs, {}, m_timeLeftSelector, m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
+    WatchedItem item{m_index,
+                     itemNumber(),
+                     m_periodMs,
+                     {},
+                     m_timeLeftSelector,
+                     m_endOfAuction.end(),
+                     m_endOfAuction.hasEnded(),
+                     m_endOfAuction.finalValue(),
+                     {}};
     for (const FollowedElement &followed : m_followed) {
         item.followed << followed.selector;
         item.histories << followed.history.entries();
@@ -327,9 +332,8 @@ void WatchTab::elementRead(int key, bool found, const QString &text)
     FollowedElement &followed = m_followed[element];
     if (found) {
         followed.history.record(text.simplified(), QDateTime::currentDateTime());
-        // A page loaded after the end, as at a start that confirms it, tells the final value.
-        if (element == 0 && m_phase == EndPhase::Ended)
-            m_finalValue = followed.history.lastValue();
+        if (element == 0)
+            m_endOfAuction.firstValueRead(followed.history.lastValue());
     }
     if (!followed.watch) {
         if (found)
@@ -353,55 +357,14 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     if (!m_itemNumber || onSignInPage())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    // A text that cannot be read leaves the end known before, if any: an
-    // ended auction's page often shows no time left at all.
-    const AuctionEnd read = found ? auctionEnd(text, now) : AuctionEnd{};
-    // An ended auction stays ended unless its page shows an end still to come.
-    if (m_phase == EndPhase::Ended) {
-        if (!read.end || *read.end <= now)
-            return;
-        m_phase = EndPhase::Normal;
-    }
-    if (read.end)
-        m_end = read.end;
-    // The reader says why it refused the text; the user can tell from it what the page shows.
-    m_timeLeftProblem = read.end ? QString()
-        : found                  ? read.problem
-                                 : QStringLiteral("The time left is not on the page");
-    m_lastRead = now;
-    if (m_end)
+    if (m_endOfAuction.timeLeftRead(found, text, now))
         planReloads(now);
 }
 
 void WatchTab::planReloads(const QDateTime &now)
 {
-    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase, randomDraw()});
-    if (plan.notifyEndingSoon) {
-        m_notices->held().endingSoon(timeLeftText(now, *m_end));
-        m_endingSoonTold = true;
-    }
-    if (plan.phase == EndPhase::Ended && m_phase != EndPhase::Ended) {
-        m_finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
-        // An auction that had ended before the tab knew its end is no news.
-        if (m_endingSoonTold)
-            m_notices->held().ended(m_finalValue);
-    }
-    m_phase = plan.phase;
-    if (plan.phase == EndPhase::Ended) {
-        // What the page of an ended auction shows in place of the time left is no problem.
-        m_timeLeftProblem.clear();
-        m_reloadTimer->setEnabled(false);
-        return;
-    }
-    // Near the end the tab reloads at the plan's pace; just after it, once
-    // more, and a held reload is tried again at the pace it had.
-    if (plan.phase == EndPhase::Normal)
-        m_reloadTimer->setInterval(m_periodMs);
-    else if (plan.paceMs)
-        m_reloadTimer->setInterval(*plan.paceMs);
-    m_reloadTimer->setEnabled(true);
-    if (plan.waitMs)
-        m_reloadTimer->setFirstWait(*plan.waitMs);
+    const QString firstValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
+    m_endOfAuction.planReloads(now, m_periodMs, firstValue, randomDraw());
 }
 
 void WatchTab::forgetEnd()
@@ -409,12 +372,7 @@ void WatchTab::forgetEnd()
     m_elements->stopReading(kTimeLeftKey);
     m_timeLeftSelector.clear();
     m_timeLeftShown.reset();
-    m_end.reset();
-    m_timeLeftProblem.clear();
-    m_lastRead = QDateTime();
-    m_phase = EndPhase::Normal;
-    m_finalValue.clear();
-    m_endingSoonTold = false;
+    m_endOfAuction.forget();
 }
 
 void WatchTab::stopAlert()
@@ -453,9 +411,9 @@ bool WatchTab::onSignInPage() const
 
 void WatchTab::wake(const QDateTime &now, int firstWaitMs)
 {
-    if (!m_itemNumber || m_phase == EndPhase::Ended)
+    if (!m_itemNumber || m_endOfAuction.hasEnded())
         return;
-    if (m_end) {
+    if (m_endOfAuction.end()) {
         planReloads(now);
         m_notices->tell();
     }

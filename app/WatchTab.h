@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/EndOfAuction.h"
 #include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
-#include "app/core/EndPhase.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteConfig.h"
 #include "app/core/WatchSummary.h"
@@ -105,6 +105,7 @@ private:
     SiteConfig m_site;
     HeldNotices *m_notices;
     PageTroubleNotices *m_troubles;
+    EndOfAuction m_endOfAuction;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
     QUrl m_releasedTo; // the blank page a release waits for; empty: none
@@ -120,14 +121,7 @@ private:
     QString m_timeLeftSelector;
     // The time left's text read after the load, told once every element of the load is read.
     std::optional<std::pair<bool, QString>> m_timeLeftShown;
-    int m_periodMs = 0; // the tab's own rate
-    int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
-    std::optional<QDateTime> m_end;
-    QString m_timeLeftProblem;
-    QDateTime m_lastRead; // when the time left was last read, just after a load
-    EndPhase m_phase = EndPhase::Normal;
-    QString m_finalValue;          // the first followed element's value once ended
-    bool m_endingSoonTold = false; // told for the end known: its coming, so its end is told too
-    bool m_changed = false;        // a followed element changed since the tab was last in front
-    QDateTime m_reloadingSince;    // when the tab was last armed at a rate
+    int m_periodMs = 0;         // the tab's own rate
+    bool m_changed = false;     // a followed element changed since the tab was last in front
+    QDateTime m_reloadingSince; // when the tab was last armed at a rate
 };
