@@ -1,30 +1,25 @@
 #include "app/WatchTab.h"
 
-#include "app/core/EndStatus.h"
+#include "app/HeldNotices.h"
+#include "app/PageTroubleNotices.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabCaptions.h"
 #include "app/core/TabToolTip.h"
-#include "app/core/TimeLeft.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
-#include "platform/Notifier.h"
 #include "platform/PageElements.h"
 #include "platform/TabStrip.h"
-#include "platform/core/CrashBackoff.h"
-#include "platform/core/ProgramName.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
-#include <QTimer>
 #include <algorithm>
 
 namespace {
 
 // The tooltip has room for the last few changes of each followed element.
 constexpr int kChangesInToolTip = 3;
-const QString kSignedOut = QStringLiteral("Signed out: sign in on the services tab");
 // The page's elements are read under keys; the time left's is this one.
 constexpr int kTimeLeftKey = 0;
 // The entries of the page's context menu, in order.
@@ -52,33 +47,27 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_view(view)
     , m_elements(view->createPageElements(this))
     , m_reloadTimer(new IntervalTimer(this))
-    , m_quietTimer(new QTimer(this))
     , m_site(site)
-    , m_notifier(notifier)
+    , m_notices(new HeldNotices(
+          index, notifier, [this] { return pageName(); }, this))
+    , m_troubles(new PageTroubleNotices(view, m_notices, this))
+    , m_endOfAuction(m_reloadTimer, m_notices)
 {
     m_tabs->setCaption(m_index, availableCaption());
     connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
-    m_quietTimer->setSingleShot(true);
-    connect(m_quietTimer, &QTimer::timeout, this, &WatchTab::tellHeld);
 
     offerMenuEntries();
     connect(m_elements, &PageElements::picked, this, &WatchTab::elementPicked);
     connect(m_elements, &PageElements::elementRead, this, &WatchTab::elementRead);
     connect(m_elements, &PageElements::loadRead, this, &WatchTab::loadRead);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
-    connect(m_view, &BrowserView::documentComplete, this, &WatchTab::noticeSignIn);
+    connect(m_view, &BrowserView::documentComplete, this, [this] {
+        if (m_itemNumber)
+            m_troubles->pageLoaded(onSignInPage());
+    });
+    connect(m_troubles, &PageTroubleNotices::signedOutNow, this, &WatchTab::markUnlessInFront);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
-    // A page that keeps killing its renderer is left alone, which the user hears of once.
-    connect(m_view, &BrowserView::healthChanged, this, [this] {
-        const bool stopped = m_view->health().stoppedAfterCrashes;
-        if (stopped && !m_stoppedAfterCrashes) {
-            m_notice.news(
-                QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
-            tell();
-        }
-        m_stoppedAfterCrashes = stopped;
-    });
     connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
         if (tab == m_index)
             m_changed = false;
@@ -90,8 +79,7 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
     m_itemNumber = itemNumber;
     m_periodMs = periodMs;
     m_reloadingSince = QDateTime::currentDateTime();
-    m_outage.reset();
-    m_signedOut = false;
+    m_troubles->reset();
     forgetEnd();
     m_view->open(itemPageAddress(m_site, itemNumber));
     m_tabs->setCaption(m_index, itemCaption(itemNumber));
@@ -105,8 +93,7 @@ void WatchTab::watch(const QString &itemNumber, int periodMs)
 void WatchTab::release(const QString &blankPage)
 {
     m_releasedTo = QUrl::fromUserInput(blankPage);
-    m_outage.reset();
-    m_signedOut = false;
+    m_troubles->reset();
     m_view->open(blankPage);
     m_reloadTimer->setEnabled(false);
     stopAlert();
@@ -127,9 +114,9 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 {
     m_periodMs = periodMs;
     m_reloadingSince = QDateTime::currentDateTime();
-    if (m_end) {
+    if (m_endOfAuction.end()) {
         planReloads(QDateTime::currentDateTime());
-        tell();
+        m_notices->tell();
         return;
     }
     m_reloadTimer->setEnabled(false);
@@ -141,10 +128,10 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 
 void WatchTab::setEndingSoonLead(int minutes)
 {
-    m_leadMinutes = minutes;
-    if (m_end) {
+    m_endOfAuction.setLead(minutes);
+    if (m_endOfAuction.end()) {
         planReloads(QDateTime::currentDateTime());
-        tell();
+        m_notices->tell();
     }
 }
 
@@ -164,14 +151,15 @@ void WatchTab::reloadOnTimer(int periodMs)
     reload.periodMs = periodMs;
     if (m_itemNumber)
         reload.formAnswerReplacement = itemPageAddress(m_site, *m_itemNumber);
-    if (m_end)
-        reload.typingHoldMs = typingHoldMs(QDateTime::currentDateTime().msecsTo(*m_end));
+    if (const auto end = m_endOfAuction.end())
+        reload.typingHoldMs = typingHoldMs(QDateTime::currentDateTime().msecsTo(*end));
     m_view->reloadOnTimer(reload);
 }
 
 void WatchTab::reloadByCountdown(int periodMs)
 {
-    if (!m_end || QDateTime::currentDateTime() < *m_end)
+    const auto &end = m_endOfAuction.end();
+    if (!end || QDateTime::currentDateTime() < *end)
         reloadOnTimer(periodMs);
 }
 
@@ -179,8 +167,8 @@ void WatchTab::reloadByOwnTimer()
 {
     const int periodMs = m_reloadTimer->interval();
     reloadOnTimer(periodMs);
-    const std::optional<int> next =
-        waitAfterTimedReload(m_phase, m_end, QDateTime::currentDateTime(), periodMs, randomDraw());
+    const std::optional<int> next = waitAfterTimedReload(m_endOfAuction.phase(), m_endOfAuction.end(),
+                                                         QDateTime::currentDateTime(), periodMs, randomDraw());
     if (!next)
         m_reloadTimer->setEnabled(false);
     else if (periodMs > 0)
@@ -191,8 +179,8 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
 {
     const PageHealth health = m_view->health();
     ReloadStatus status;
-    const EndStatus end = endStatus(m_phase, m_end, m_timeLeftProblem, m_finalValue, now);
-    if (m_phase == EndPhase::Ended) {
+    const EndStatus end = m_endOfAuction.status(now);
+    if (m_endOfAuction.hasEnded()) {
         status.tooltip = end.tooltip;
     } else if (m_itemNumber) {
         status = timedStatus(countdownRunning, countdownS, health, now);
@@ -201,11 +189,10 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
     } else {
         status = pageMessageStatus(health);
     }
-    if (m_signedOut) {
-        status.tooltip.prepend(kSignedOut + QLatin1Char('\n'));
-        status.tone = HealthTone::Held;
-    }
-    noticeOutage(health, now);
+    m_troubles->showSignedOut(status);
+    if (m_itemNumber)
+        m_troubles->checkUpdated(health, m_reloadingSince, m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0,
+                                 now);
     for (const FollowedElement &followed : m_followed) {
         const QString changes = recentChanges(followed.history, kChangesInToolTip);
         if (!changes.isEmpty())
@@ -213,7 +200,10 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
     }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
-    m_tabs->setHeaderNote(m_index, !m_itemNumber ? QString() : m_signedOut ? QStringLiteral("Signed out") : end.header);
+    m_tabs->setHeaderNote(m_index,
+                          !m_itemNumber                 ? QString()
+                              : m_troubles->signedOut() ? QStringLiteral("Signed out")
+                                                        : end.header);
     m_tabs->setTabReloadStatus(m_index, status.fractionLeft,
                                tabToolTip(status.tooltip, m_view->title(), m_view->address(), onSite), status.tone);
     m_tabs->setTabOffSite(m_index, !onSite);
@@ -234,15 +224,16 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int 
                          itemNumber(),
                          m_view->title(),
                          {},
-                         m_end,
+                         m_endOfAuction.end(),
                          health.lastDrawn,
-                         watchStatus(health, m_phase == EndPhase::Ended, reloads, m_changed),
+                         watchStatus(health, m_endOfAuction.hasEnded(), reloads, m_changed),
                          m_changed,
-                         m_phase == EndPhase::EndingSoon || m_phase == EndPhase::LastMinute};
+                         m_endOfAuction.phase() == EndPhase::EndingSoon
+                             || m_endOfAuction.phase() == EndPhase::LastMinute};
     for (const FollowedElement &followed : m_followed)
         summary.followed.append({followed.history.lastValue(), followed.history.entries()});
     // The phase was planned at the last read; the end may have come since.
-    if (m_end && *m_end <= now)
+    if (m_endOfAuction.end() && *m_endOfAuction.end() <= now)
         summary.endingSoon = false;
     return summary;
 }
@@ -258,18 +249,22 @@ void WatchTab::restore(const WatchedItem &item)
         m_timeLeftSelector = item.timeLeft;
         m_elements->read(kTimeLeftKey, item.timeLeft);
     }
-    m_end = item.end;
-    if (item.ended) {
-        m_phase = EndPhase::Ended;
-        m_finalValue = item.finalValue;
+    m_endOfAuction.restore(item.end, item.ended, item.finalValue);
+    if (item.ended)
         m_reloadTimer->setEnabled(false);
-    }
 }
 
 WatchedItem WatchTab::keptItem() const
 {
-    WatchedItem item{
-        m_index, itemNumber(), m_periodMs, {}, m_timeLeftSelector, m_end, m_phase == EndPhase::Ended, m_finalValue, {}};
+    WatchedItem item{m_index,
+                     itemNumber(),
+                     m_periodMs,
+                     {},
+                     m_timeLeftSelector,
+                     m_endOfAuction.end(),
+                     m_endOfAuction.hasEnded(),
+                     m_endOfAuction.finalValue(),
+                     {}};
     for (const FollowedElement &followed : m_followed) {
         item.followed << followed.selector;
         item.histories << followed.history.entries();
@@ -299,7 +294,7 @@ void WatchTab::elementPicked(int entry, const QString &selector, const QString &
         m_timeLeftSelector = selector;
         m_elements->read(kTimeLeftKey, selector);
         timeLeftRead(true, text);
-        tell();
+        m_notices->tell();
         break;
     case StopAlerting:
         // The element pointed at, when it is followed, stops alone; pointed elsewhere, every one does.
@@ -319,7 +314,7 @@ void WatchTab::loadRead()
         m_timeLeftShown.reset();
         timeLeftRead(found, text);
     }
-    tell();
+    m_notices->tell();
 }
 
 void WatchTab::elementRead(int key, bool found, const QString &text)
@@ -337,9 +332,8 @@ void WatchTab::elementRead(int key, bool found, const QString &text)
     FollowedElement &followed = m_followed[element];
     if (found) {
         followed.history.record(text.simplified(), QDateTime::currentDateTime());
-        // A page loaded after the end, as at a start that confirms it, tells the final value.
-        if (element == 0 && m_phase == EndPhase::Ended)
-            m_finalValue = followed.history.lastValue();
+        if (element == 0)
+            m_endOfAuction.firstValueRead(followed.history.lastValue());
     }
     if (!followed.watch) {
         if (found)
@@ -347,27 +341,8 @@ void WatchTab::elementRead(int key, bool found, const QString &text)
     } else if (const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt)) {
         markUnlessInFront();
         m_changed = m_tabs->current() != m_index;
-        m_notice.elementChanged(element, *change);
+        m_notices->held().elementChanged(element, *change);
     }
-}
-
-void WatchTab::tell()
-{
-    if (m_notice.isEmpty())
-        return;
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 waitMs = now.msecsTo(m_notice.dueAt(now));
-    if (waitMs <= 0)
-        tellHeld();
-    else if (!m_quietTimer->isActive())
-        m_quietTimer->start(int(waitMs));
-}
-
-void WatchTab::tellHeld()
-{
-    m_quietTimer->stop();
-    if (!m_notice.isEmpty())
-        m_notifier->notify(programName(), m_notice.take(pageName(), QDateTime::currentDateTime()), m_index);
 }
 
 QString WatchTab::pageName() const
@@ -382,55 +357,14 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
     if (!m_itemNumber || onSignInPage())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    // A text that cannot be read leaves the end known before, if any: an
-    // ended auction's page often shows no time left at all.
-    const AuctionEnd read = found ? auctionEnd(text, now) : AuctionEnd{};
-    // An ended auction stays ended unless its page shows an end still to come.
-    if (m_phase == EndPhase::Ended) {
-        if (!read.end || *read.end <= now)
-            return;
-        m_phase = EndPhase::Normal;
-    }
-    if (read.end)
-        m_end = read.end;
-    // The reader says why it refused the text; the user can tell from it what the page shows.
-    m_timeLeftProblem = read.end ? QString()
-        : found                  ? read.problem
-                                 : QStringLiteral("The time left is not on the page");
-    m_lastRead = now;
-    if (m_end)
+    if (m_endOfAuction.timeLeftRead(found, text, now))
         planReloads(now);
 }
 
 void WatchTab::planReloads(const QDateTime &now)
 {
-    const ReloadPlan plan = planReload({now, m_end, m_lastRead, m_periodMs, m_leadMinutes, m_phase, randomDraw()});
-    if (plan.notifyEndingSoon) {
-        m_notice.endingSoon(timeLeftText(now, *m_end));
-        m_endingSoonTold = true;
-    }
-    if (plan.phase == EndPhase::Ended && m_phase != EndPhase::Ended) {
-        m_finalValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
-        // An auction that had ended before the tab knew its end is no news.
-        if (m_endingSoonTold)
-            m_notice.ended(m_finalValue);
-    }
-    m_phase = plan.phase;
-    if (plan.phase == EndPhase::Ended) {
-        // What the page of an ended auction shows in place of the time left is no problem.
-        m_timeLeftProblem.clear();
-        m_reloadTimer->setEnabled(false);
-        return;
-    }
-    // Near the end the tab reloads at the plan's pace; just after it, once
-    // more, and a held reload is tried again at the pace it had.
-    if (plan.phase == EndPhase::Normal)
-        m_reloadTimer->setInterval(m_periodMs);
-    else if (plan.paceMs)
-        m_reloadTimer->setInterval(*plan.paceMs);
-    m_reloadTimer->setEnabled(true);
-    if (plan.waitMs)
-        m_reloadTimer->setFirstWait(*plan.waitMs);
+    const QString firstValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
+    m_endOfAuction.planReloads(now, m_periodMs, firstValue, randomDraw());
 }
 
 void WatchTab::forgetEnd()
@@ -438,12 +372,7 @@ void WatchTab::forgetEnd()
     m_elements->stopReading(kTimeLeftKey);
     m_timeLeftSelector.clear();
     m_timeLeftShown.reset();
-    m_end.reset();
-    m_timeLeftProblem.clear();
-    m_lastRead = QDateTime();
-    m_phase = EndPhase::Normal;
-    m_finalValue.clear();
-    m_endingSoonTold = false;
+    m_endOfAuction.forget();
 }
 
 void WatchTab::stopAlert()
@@ -454,8 +383,7 @@ void WatchTab::stopAlert()
     offerMenuEntries();
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
-    m_notice.clear();
-    m_quietTimer->stop();
+    m_notices->clear();
 }
 
 void WatchTab::stopFollowing(int element)
@@ -463,7 +391,7 @@ void WatchTab::stopFollowing(int element)
     m_elements->stopReading(m_followed[element].key);
     m_followed.removeAt(element);
     offerMenuEntries();
-    m_notice.elementDropped(element);
+    m_notices->held().elementDropped(element);
     if (m_followed.isEmpty()) {
         m_changed = false;
         m_tabs->setTabMarked(m_index, false);
@@ -481,51 +409,13 @@ bool WatchTab::onSignInPage() const
     return isSignInPage(m_site, m_view->address());
 }
 
-void WatchTab::noticeSignIn()
-{
-    if (!m_itemNumber)
-        return;
-    const bool signedOut = onSignInPage();
-    if (signedOut && !m_signedOut) {
-        markUnlessInFront();
-        m_notice.news(kSignedOut);
-        tell();
-    }
-    m_signedOut = signedOut;
-}
-
-void WatchTab::noticeOutage(const PageHealth &health, const QDateTime &now)
-{
-    if (!m_itemNumber)
-        return;
-    const int periodMs = m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0;
-    const bool held = health.pausedForTyping || m_signedOut;
-    switch (m_outage.check(health.lastDrawn, m_reloadingSince, periodMs, held, now)) {
-    case OutageWatch::News::Down: {
-        const QDateTime since = undrawnSince(health.lastDrawn, m_reloadingSince);
-        QString message = QStringLiteral("not updated since %1").arg(since.toString(QStringLiteral("HH:mm")));
-        if (!health.loadError.isEmpty())
-            message += QStringLiteral(" (%1)").arg(health.loadError);
-        m_notice.news(message);
-        tell();
-        break;
-    }
-    case OutageWatch::News::Back:
-        m_notice.news(QStringLiteral("updated again"));
-        tell();
-        break;
-    case OutageWatch::News::None:
-        break;
-    }
-}
-
 void WatchTab::wake(const QDateTime &now, int firstWaitMs)
 {
-    if (!m_itemNumber || m_phase == EndPhase::Ended)
+    if (!m_itemNumber || m_endOfAuction.hasEnded())
         return;
-    if (m_end) {
+    if (m_endOfAuction.end()) {
         planReloads(now);
-        tell();
+        m_notices->tell();
     }
     // A tab at "No Refresh" or "5 Minutes" has no period of its own and is not reloaded by waking.
     if (m_reloadTimer->isEnabled() && m_reloadTimer->interval() > 0) {

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "app/EndOfAuction.h"
 #include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
-#include "app/core/EndPhase.h"
-#include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteConfig.h"
-#include "app/core/TabNotice.h"
 #include "app/core/WatchSummary.h"
 #include "app/core/WatchedItems.h"
 #include "platform/core/PageHealth.h"
@@ -18,10 +16,11 @@
 #include <utility>
 
 class BrowserView;
+class HeldNotices;
 class IntervalTimer;
 class Notifier;
 class PageElements;
-class QTimer;
+class PageTroubleNotices;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
@@ -70,9 +69,8 @@ public:
     // What an overview of the watched items shows of this tab at now, its
     // status as its header tells it.
     WatchSummary summary(const QDateTime &now, bool countdownRunning, int countdownS) const;
-    // Tells what was held back while the tab was quiet; its timer calls it once the quiet is over.
-    void tellHeld();
-    QTimer *quietTimer() const { return m_quietTimer; }
+    // What the tab has to tell the user, told at once or held while it is quiet.
+    HeldNotices *notices() const { return m_notices; }
     // The machine woke, or the program went on after a stop: the end phase is
     // planned again from the clock, and a tab reloading on its timer reloads
     // within firstWaitMs.
@@ -88,8 +86,6 @@ private:
     void reloadByOwnTimer();
     ReloadStatus timedStatus(bool countdownRunning, int countdownS, const PageHealth &health,
                              const QDateTime &now) const;
-    // Tells what is held, now or once the tab's quiet is over.
-    void tell();
     void stopFollowing(int element);
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
@@ -100,17 +96,16 @@ private:
     void markUnlessInFront();
     // The site sent the item's page to its sign-in page: the user is signed out.
     bool onSignInPage() const;
-    void noticeSignIn();
-    void noticeOutage(const PageHealth &health, const QDateTime &now);
 
     int m_index;
     TabStrip *m_tabs;
     BrowserView *m_view;
     PageElements *m_elements;
     IntervalTimer *m_reloadTimer;
-    QTimer *m_quietTimer;
     SiteConfig m_site;
-    Notifier *m_notifier;
+    HeldNotices *m_notices;
+    PageTroubleNotices *m_troubles;
+    EndOfAuction m_endOfAuction;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
     QUrl m_releasedTo; // the blank page a release waits for; empty: none
@@ -126,18 +121,7 @@ private:
     QString m_timeLeftSelector;
     // The time left's text read after the load, told once every element of the load is read.
     std::optional<std::pair<bool, QString>> m_timeLeftShown;
-    int m_periodMs = 0; // the tab's own rate
-    int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
-    std::optional<QDateTime> m_end;
-    QString m_timeLeftProblem;
-    QDateTime m_lastRead; // when the time left was last read, just after a load
-    EndPhase m_phase = EndPhase::Normal;
-    QString m_finalValue;          // the first followed element's value once ended
-    bool m_endingSoonTold = false; // told for the end known: its coming, so its end is told too
-    TabNotice m_notice;
-    bool m_changed = false;             // a followed element changed since the tab was last in front
-    bool m_stoppedAfterCrashes = false; // as the view last said
-    bool m_signedOut = false;           // told the user so
-    OutageWatch m_outage;
+    int m_periodMs = 0;         // the tab's own rate
+    bool m_changed = false;     // a followed element changed since the tab was last in front
     QDateTime m_reloadingSince; // when the tab was last armed at a rate
 };

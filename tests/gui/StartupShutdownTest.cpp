@@ -105,7 +105,7 @@ private slots:
             f.elements(0)->load({{"#price", "US $740.00"}, {"#left", end.toString("yyyy-MM-dd'T'HH:mm:ss'Z'")}});
             // It had ended before the tab knew its end: no news.
             QCOMPARE(f.notifier.messages, QStringList{"Item 1: 'US $700.00' is now 'US $740.00'"});
-            QVERIFY(!f.watchTab(0)->quietTimer()->isActive());
+            QVERIFY(!f.watchTab(0)->notices()->quietTimer()->isActive());
             f.window->close();
         }
         MainWindowFixture f(useKept);

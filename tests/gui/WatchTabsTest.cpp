@@ -226,8 +226,8 @@ private slots:
             tab->showStatus(false, kCountdownStartS, now.addSecs(second));
         // Told within 10 s of the last one, it waits for the tab's quiet to be over.
         QCOMPARE(f.notifier.messages.size(), 1);
-        QVERIFY(tab->quietTimer()->isActive());
-        tab->tellHeld();
+        QVERIFY(tab->notices()->quietTimer()->isActive());
+        tab->notices()->tellHeld();
         QCOMPARE(f.notifier.messages.size(), 2);
         QCOMPARE(f.notifier.messages.last(), QString("Item 1: updated again"));
         f.notifier.messages.clear();
@@ -326,8 +326,8 @@ private slots:
         QCOMPARE(view->calls.filter("reloadOnTimer").size(), 1);
         // Ending soon is told once; the end, with the price's change, once the tab's 10 s of quiet are over.
         QCOMPARE(f.notifier.messages.size(), 1);
-        QVERIFY(f.watchTab(0)->quietTimer()->isActive());
-        f.watchTab(0)->tellHeld();
+        QVERIFY(f.watchTab(0)->notices()->quietTimer()->isActive());
+        f.watchTab(0)->notices()->tellHeld();
         QCOMPARE(f.notifier.messages.last(),
                  QString("Penny Black: ended, final value US $185.00; "
                          "'US $180.00' is now 'US $185.00'"));
@@ -354,8 +354,8 @@ private slots:
         // Within 10 s of it, what comes is held and told together after them.
         elements->load({{"#price", "US $190.00"}, {"#bids", "4 bids"}});
         QCOMPARE(f.notifier.messages.size(), 1);
-        QVERIFY(f.watchTab(1)->quietTimer()->remainingTime() > 9000);
-        f.watchTab(1)->tellHeld();
+        QVERIFY(f.watchTab(1)->notices()->quietTimer()->remainingTime() > 9000);
+        f.watchTab(1)->notices()->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: 'US $185.00' is now 'US $190.00'"));
 
         f.window->showMinimized();
@@ -366,7 +366,7 @@ private slots:
         // Stop alerting on the price stops the price alone; elsewhere on the page, every element.
         elements->choose(kStopEntry, "#price", "US $190.00");
         elements->load({{"#price", "US $195.00"}, {"#bids", "5 bids"}});
-        f.watchTab(1)->tellHeld();
+        f.watchTab(1)->notices()->tellHeld();
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
         elements->choose(kStopEntry, "#title", "Penny Black");
         QVERIFY(elements->selectors.isEmpty());

@@ -6,6 +6,7 @@
 #include "RecordingMessageDialog.h"
 #include "RecordingNotifier.h"
 #include "WidgetNamed.h"
+#include "app/HeldNotices.h"
 #include "app/ItemBox.h"
 #include "app/MainWindow.h"
 #include "app/ServicesTab.h"
