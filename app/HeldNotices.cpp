@@ -29,6 +29,12 @@ void HeldNotices::tell()
         m_quietTimer->start(int(waitMs));
 }
 
+void HeldNotices::tellNews(const QString &news)
+{
+    m_notice.news(news);
+    tell();
+}
+
 void HeldNotices::tellHeld()
 {
     m_quietTimer->stop();

@@ -23,6 +23,8 @@ public:
     TabNotice &held() { return m_notice; }
     // Tells what is held, now or once the quiet is over.
     void tell();
+    // Holds news about the tab's watch and tells it as tell() does.
+    void tellNews(const QString &news);
     // Tells what was held back while the tab was quiet; the quiet timer calls it once the quiet is over.
     void tellHeld();
     // Forgets what is held, untold.

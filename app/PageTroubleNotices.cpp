@@ -21,9 +21,8 @@ PageTroubleNotices::PageTroubleNotices(BrowserView *view, HeldNotices *notices, 
     connect(m_view, &BrowserView::healthChanged, this, [this] {
         const bool stopped = m_view->health().stoppedAfterCrashes;
         if (stopped && !m_stoppedAfterCrashes) {
-            m_notices->held().news(
+            m_notices->tellNews(
                 QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
-            m_notices->tell();
         }
         m_stoppedAfterCrashes = stopped;
     });
@@ -39,8 +38,7 @@ void PageTroubleNotices::pageLoaded(bool onSignInPage)
 {
     if (onSignInPage && !m_signedOut) {
         emit signedOutNow();
-        m_notices->held().news(kSignedOut);
-        m_notices->tell();
+        m_notices->tellNews(kSignedOut);
     }
     m_signedOut = onSignInPage;
 }
@@ -55,13 +53,11 @@ void PageTroubleNotices::checkUpdated(const PageHealth &health, const QDateTime 
         QString message = QStringLiteral("not updated since %1").arg(since.toString(QStringLiteral("HH:mm")));
         if (!health.loadError.isEmpty())
             message += QStringLiteral(" (%1)").arg(health.loadError);
-        m_notices->held().news(message);
-        m_notices->tell();
+        m_notices->tellNews(message);
         break;
     }
     case OutageWatch::News::Back:
-        m_notices->held().news(QStringLiteral("updated again"));
-        m_notices->tell();
+        m_notices->tellNews(QStringLiteral("updated again"));
         break;
     case OutageWatch::News::None:
         break;

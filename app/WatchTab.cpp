@@ -114,11 +114,8 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 {
     m_periodMs = periodMs;
     m_reloadingSince = QDateTime::currentDateTime();
-    if (m_endOfAuction.end()) {
-        planReloads(QDateTime::currentDateTime());
-        m_notices->tell();
+    if (replanEnd(m_reloadingSince))
         return;
-    }
     m_reloadTimer->setEnabled(false);
     m_reloadTimer->setInterval(periodMs);
     m_reloadTimer->setEnabled(true);
@@ -129,10 +126,7 @@ void WatchTab::rearm(int periodMs, int firstWaitMs)
 void WatchTab::setEndingSoonLead(int minutes)
 {
     m_endOfAuction.setLead(minutes);
-    if (m_endOfAuction.end()) {
-        planReloads(QDateTime::currentDateTime());
-        m_notices->tell();
-    }
+    replanEnd(QDateTime::currentDateTime());
 }
 
 void WatchTab::stopReloading()
@@ -367,6 +361,15 @@ void WatchTab::planReloads(const QDateTime &now)
     m_endOfAuction.planReloads(now, m_periodMs, firstValue, randomDraw());
 }
 
+bool WatchTab::replanEnd(const QDateTime &now)
+{
+    if (!m_endOfAuction.end())
+        return false;
+    planReloads(now);
+    m_notices->tell();
+    return true;
+}
+
 void WatchTab::forgetEnd()
 {
     m_elements->stopReading(kTimeLeftKey);
@@ -413,10 +416,7 @@ void WatchTab::wake(const QDateTime &now, int firstWaitMs)
 {
     if (!m_itemNumber || m_endOfAuction.hasEnded())
         return;
-    if (m_endOfAuction.end()) {
-        planReloads(now);
-        m_notices->tell();
-    }
+    replanEnd(now);
     // A tab at "No Refresh" or "5 Minutes" has no period of its own and is not reloaded by waking.
     if (m_reloadTimer->isEnabled() && m_reloadTimer->interval() > 0) {
         const int left = m_reloadTimer->remainingTime();

@@ -91,6 +91,8 @@ private:
     QString pageName() const;
     void timeLeftRead(bool found, const QString &text);
     void planReloads(const QDateTime &now);
+    // A known end planned again from now, and what that brings told; false: no end known.
+    bool replanEnd(const QDateTime &now);
     void forgetEnd();
     void stopAlert();
     void markUnlessInFront();

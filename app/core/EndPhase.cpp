@@ -2,9 +2,9 @@
 
 #include "app/core/ReloadSpread.h"
 #include "platform/core/PagePatience.h"
+#include "platform/core/TimerWait.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -34,12 +34,6 @@ bool insideWindow(EndPhase phase)
     return phase == EndPhase::EndingSoon || phase == EndPhase::LastMinute;
 }
 
-// A tab at "No Refresh" may sleep until a window months away; QTimer counts in int.
-int timerWait(qint64 ms)
-{
-    return int(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max()));
-}
-
 } // namespace
 
 QList<int> endingSoonLeadChoices()
@@ -64,15 +58,15 @@ ReloadPlan planReload(const TabTiming &timing)
     const qint64 untilWindow = left - qint64(timing.leadMinutes) * 60000;
     ReloadPlan plan;
     if (left <= 0) {
-        plan = {EndPhase::AfterEnd, timerWait(left + kAfterEndMs)};
+        plan = {EndPhase::AfterEnd, timerWaitMs(left + kAfterEndMs)};
     } else if (left <= kLastMinuteMs) {
-        plan = {EndPhase::LastMinute, timerWait(lastMinuteWait(left))};
+        plan = {EndPhase::LastMinute, timerWaitMs(lastMinuteWait(left))};
         plan.paceMs = plan.waitMs;
     } else if (untilWindow <= 0) {
         plan = {EndPhase::EndingSoon, spreadWaitMs(kEndingSoonEveryMs, timing.draw)};
         plan.paceMs = kEndingSoonEveryMs;
     } else {
-        plan = {EndPhase::Normal, timerWait(ownRate ? std::min<qint64>(*ownRate, untilWindow) : untilWindow)};
+        plan = {EndPhase::Normal, timerWaitMs(ownRate ? std::min<qint64>(*ownRate, untilWindow) : untilWindow)};
     }
     plan.notifyEndingSoon = insideWindow(plan.phase) && timing.before == EndPhase::Normal;
     return plan;

@@ -3,6 +3,7 @@
 #include "platform/core/PagePatience.h"
 #include "platform/core/ScriptAddress.h"
 #include "platform/core/SiteAnswers.h"
+#include "platform/core/TimerWait.h"
 #include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
 #include "platform/web/PageGuard.h"
@@ -23,17 +24,6 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
-#include <algorithm>
-#include <limits>
-
-namespace {
-
-int timerMs(qint64 ms)
-{
-    return int(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max()));
-}
-
-} // namespace
 
 WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     : BrowserView(parent)
@@ -269,14 +259,14 @@ void WebBrowserView::checkTypingAfterKey()
     checkTyping([this](qint64 holdLeftMs) {
         // The pause ends on time though no reload waits on it.
         if (holdLeftMs > 0 && !m_heldReload)
-            m_holdEnd->start(timerMs(holdLeftMs));
+            m_holdEnd->start(timerWaitMs(holdLeftMs));
     });
 }
 
 void WebBrowserView::holdReload(const TimedReload &reload, qint64 waitMs)
 {
     m_heldReload = reload;
-    m_holdEnd->start(timerMs(waitMs));
+    m_holdEnd->start(timerWaitMs(waitMs));
 }
 
 void WebBrowserView::endHold()
