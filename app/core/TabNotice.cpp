@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 void TabNotice::elementChanged(int element, const ElementWatch::Change &change)
 {
@@ -17,15 +18,31 @@ void TabNotice::elementChanged(int element, const ElementWatch::Change &change)
         m_changes.erase(held);
 }
 
+namespace {
+
+QString endingSoonText(const QString &timeLeft)
+{
+    return QStringLiteral("ending soon, %1 left").arg(timeLeft);
+}
+
+QString endedText(const QString &finalValue)
+{
+    return finalValue.isEmpty() ? QStringLiteral("ended") : QStringLiteral("ended, final value %1").arg(finalValue);
+}
+
+} // namespace
+
 void TabNotice::endingSoon(const QString &timeLeft)
 {
     m_endingSoon = timeLeft;
+    m_pushed.append({AlertEvent::EndingSoon, endingSoonText(timeLeft)});
 }
 
 void TabNotice::ended(const QString &finalValue)
 {
     m_ended = finalValue;
     m_endingSoon.clear();
+    m_pushed.append({AlertEvent::Ended, endedText(finalValue)});
 }
 
 void TabNotice::elementDropped(int element)
@@ -43,8 +60,20 @@ void TabNotice::news(const QString &text)
         m_news << text;
 }
 
+void TabNotice::stoppedUpdating(const QString &text)
+{
+    news(text);
+    m_pushed.append({AlertEvent::StoppedUpdating, text});
+}
+
+QList<TabNotice::Pushed> TabNotice::takePushed()
+{
+    return std::exchange(m_pushed, {});
+}
+
 void TabNotice::clear()
 {
+    m_pushed.clear();
     m_news.clear();
     m_changes.clear();
     m_endingSoon.clear();
@@ -67,13 +96,16 @@ QString TabNotice::take(const QString &pageName, const QDateTime &now)
 {
     QStringList parts;
     if (m_ended)
-        parts << (m_ended->isEmpty() ? QStringLiteral("ended") : QStringLiteral("ended, final value %1").arg(*m_ended));
+        parts << endedText(*m_ended);
     if (!m_endingSoon.isEmpty())
-        parts << QStringLiteral("ending soon, %1 left").arg(m_endingSoon);
+        parts << endingSoonText(m_endingSoon);
     parts << m_news;
     for (const HeldChange &held : m_changes)
         parts << changeText(held.change);
+    // What waits to be pushed is not told by this.
+    QList<Pushed> pushed = std::exchange(m_pushed, {});
     clear();
+    m_pushed = std::move(pushed);
     m_lastTold = now;
     return QStringLiteral("%1: %2").arg(pageName, parts.join(QStringLiteral("; ")));
 }

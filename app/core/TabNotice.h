@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/AlertEvents.h"
 #include "app/core/ElementWatch.h"
 
 #include <QDateTime>
@@ -27,8 +28,20 @@ public:
     // Anything else about the tab's watch ("signed out", "updated again"); the
     // same text held twice is told once.
     void news(const QString &text);
+    // The page stopped updating: told as news, and pushed.
+    void stoppedUpdating(const QString &text);
     void clear();
     bool isEmpty() const;
+
+    // What may be pushed to the phone at once, not held: ending soon, ended,
+    // stopped updating, as they came since the last take.
+    struct Pushed
+    {
+        AlertEvent event;
+        QString what; // "ending soon, 4m 50s left"
+        bool operator==(const Pushed &other) const { return event == other.event && what == other.what; }
+    };
+    QList<Pushed> takePushed();
 
     // When what is held may be told: now, or kQuietMs after the last telling.
     QDateTime dueAt(const QDateTime &now) const;
@@ -47,5 +60,6 @@ private:
     QString m_endingSoon;           // the time left told; empty: none held
     std::optional<QString> m_ended; // the final value, maybe empty
     QStringList m_news;
+    QList<Pushed> m_pushed;
     QDateTime m_lastTold;
 };

@@ -44,6 +44,26 @@ QList<QList<ChangeHistory::Entry>> historiesFromJson(const QJsonArray &array)
     return histories;
 }
 
+QJsonArray conditionsToJson(const QList<AlertCondition> &conditions)
+{
+    QJsonArray array;
+    for (const AlertCondition &condition : conditions)
+        array.append(QJsonObject{
+            {"kind", kindName(condition.kind)}, {"number", condition.number}, {"words", condition.words}});
+    return array;
+}
+
+QList<AlertCondition> conditionsFromJson(const QJsonArray &array)
+{
+    QList<AlertCondition> conditions;
+    for (const QJsonValue &value : array) {
+        const QJsonObject object = value.toObject();
+        conditions.append({kindNamed(object.value("kind").toString()), object.value("number").toDouble(),
+                           object.value("words").toString()});
+    }
+    return conditions;
+}
+
 } // namespace
 
 QString watchedItemsToText(const QList<WatchedItem> &items)
@@ -55,6 +75,12 @@ QString watchedItemsToText(const QList<WatchedItem> &items)
                            {"timeLeft", item.timeLeft}, {"histories", historiesToJson(item.histories)}};
         if (item.end)
             object.insert("end", timeText(*item.end));
+        if (!item.conditions.isEmpty())
+            object.insert("conditions", conditionsToJson(item.conditions));
+        if (item.leadElement >= 0) {
+            object.insert("lead", item.leadElement);
+            object.insert("leadingText", item.leadingText);
+        }
         if (item.ended) {
             object.insert("ended", true);
             object.insert("finalValue", item.finalValue);
@@ -80,7 +106,10 @@ QList<WatchedItem> watchedItemsFromText(const QString &text, int tabCount)
         const std::optional<QDateTime> end = timeFrom(object.value("end"));
         items.append({tab, object.value("item").toString(), qBound(0, object.value("periodMs").toInt(), 65535),
                       followed, object.value("timeLeft").toString(), end, end && object.value("ended").toBool(),
-                      object.value("finalValue").toString(), historiesFromJson(object.value("histories").toArray())});
+                      object.value("finalValue").toString(), historiesFromJson(object.value("histories").toArray()),
+                      conditionsFromJson(object.value("conditions").toArray()),
+                      qBound(-1, object.value("lead").toInt(-1), int(followed.size()) - 1),
+                      object.value("leadingText").toString()});
     }
     return items;
 }

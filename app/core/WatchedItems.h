@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/AlertCondition.h"
 #include "app/core/ChangeHistory.h"
 
 #include <QDateTime>
@@ -20,17 +21,21 @@ struct WatchedItem
     bool ended = false;
     QString finalValue;                           // what the first followed element showed at the end
     QList<QList<ChangeHistory::Entry>> histories; // a followed element's values, oldest first
+    QList<AlertCondition> conditions;             // when a followed element's change is told
+    int leadElement = -1;                         // the followed element that says who leads; -1: none
+    QString leadingText;                          // what it shows while the user leads
     bool operator==(const WatchedItem &other) const
     {
         return tab == other.tab && itemNumber == other.itemNumber && periodMs == other.periodMs
             && followed == other.followed && timeLeft == other.timeLeft && end == other.end && ended == other.ended
-            && finalValue == other.finalValue && histories == other.histories;
+            && finalValue == other.finalValue && histories == other.histories && conditions == other.conditions
+            && leadElement == other.leadElement && leadingText == other.leadingText;
     }
 };
 
 // As stored: a JSON array, one object a watched tab; times in UTC, to the
-// millisecond. A text kept before ends and histories were kept reads as
-// items with none.
+// millisecond. A text kept before ends, histories, conditions or the lead
+// were kept reads as items with none (every change told, no lead).
 QString watchedItemsToText(const QList<WatchedItem> &items);
 // A damaged text, or an entry of it, is left out: it must not cost the start-up.
 // Damaged ends and history entries are left out alone.

@@ -1,5 +1,8 @@
+#include "app/core/AlertCondition.h"
 #include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
+#include "app/core/Lead.h"
+#include "app/core/NumberReading.h"
 #include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/TabNotice.h"
@@ -131,6 +134,86 @@ TEST(ElementWatch, ReportsAGoneElementOnceUntilItComesBack)
     EXPECT_TRUE(watch.observe(std::nullopt));
 }
 
+TEST(NumberReading, ReadsPricesInTheCommonFormsAndRefusesOddGroupings)
+{
+    const std::pair<const char *, std::optional<double>> rows[] = {
+        {"US $1,234.50", 1234.5},
+        {"EUR 1.234,50", 1234.5},
+        {"£12", 12},
+        {"1\u00A0234,50\u00A0€", 1234.5},
+        {"1\u2009234\u202F567.25 USD", 1234567.25},
+        {"$12", 12},
+        {"12.5", 12.5},
+        {"12,5", 12.5},
+        {"CHF 1'234.50", 1234.5},
+        {"1,234,567", 1234567},
+        {"1.234.567", 1234567},
+        {"12 bids", 12},
+        // One mark before three digits: the currency decides, else it reads as English sites write.
+        {"1,234", 1234},
+        {"1.234", 1.234},
+        {"EUR 1,234", 1.234},
+        {"1.234 €", 1234},
+        {"$1.234", 1.234},
+        {"No bids yet", std::nullopt},
+        {"1,23,45", std::nullopt},
+        {"1.234,5.6", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &[text, number] : rows)
+        EXPECT_EQ(readNumber(QString::fromUtf8(text)), number) << text;
+}
+
+TEST(ConditionWatch, ALimitIsMetOnceWhenCrossedAndMovesAddUpFromWhereTheyWereLastMet)
+{
+    using Kind = AlertCondition::Kind;
+    using Result = ConditionWatch::Result;
+    const Result met = Result::Met, no = Result::NotMet, nan = Result::NotANumber;
+    struct Row
+    {
+        AlertCondition condition;
+        QStringList values; // the text when set, then after each change
+        QList<Result> results;
+    };
+    const Row rows[] = {
+        // Above 100: once on the way up, not while it stays above, and not for a reading that is no number.
+        {{Kind::Above, 100},
+         {"US $90.00", "US $150.00", "US $160.00", "-", "US $170.00", "US $95.00", "US $120.00"},
+         {met, no, nan, no, no, met}},
+        // Set while already below: nothing until it has been above.
+        {{Kind::Below, 50}, {"40", "30", "60", "45"}, {no, no, met}},
+        {{Kind::ChangesByAmount, 10}, {"100", "105", "111", "115", "130"}, {no, met, no, met}},
+        {{Kind::ChangesByPercent, 10}, {"EUR 200,00", "EUR 210,00", "EUR 221,00", "EUR 230,00"}, {no, met, no}},
+        {{Kind::Contains, 0, "Reserve  MET"}, {"Reserve not met", "reserve met", "Reserve met!", "Ended"}, {met, no, no}},
+        {{Kind::StopsContaining, 0, "buy it now"}, {"Buy It Now", "Buy  it now $40", "Bid now"}, {no, met}},
+        {{Kind::AnyChange}, {"1 bid", "2 bids"}, {met}},
+    };
+    for (const Row &row : rows) {
+        ConditionWatch watch(row.condition);
+        for (int i = 0; i < row.results.size(); ++i)
+            EXPECT_EQ(watch.observe(row.values[i], row.values[i + 1]), row.results[i])
+                << conditionText(row.condition).toStdString() << " at " << row.values[i + 1].toStdString();
+    }
+}
+
+TEST(LeadWatch, LosingTheLeadIsToldOnceAndAnEmptyElementLeavesTheLeadAsItWas)
+{
+    EXPECT_EQ(readLead("You're the  HIGHEST bidder", "you're the highest bidder"), LeadState::Leading);
+    EXPECT_EQ(readLead("High bidder m***e", "m***e"), LeadState::Leading);
+    EXPECT_EQ(readLead("High bidder x***y", "m***e"), LeadState::Outbid);
+    EXPECT_EQ(readLead(" ", "m***e"), LeadState::Unknown);
+    EXPECT_EQ(readLead("You've been outbid", ""), LeadState::Unknown);
+
+    LeadWatch lead;
+    EXPECT_FALSE(lead.observe(LeadState::Outbid)); // never led: nothing lost
+    EXPECT_FALSE(lead.observe(LeadState::Leading));
+    EXPECT_FALSE(lead.observe(LeadState::Unknown));
+    EXPECT_EQ(lead.state(), LeadState::Leading);
+    EXPECT_TRUE(lead.observe(LeadState::Outbid));
+    EXPECT_FALSE(lead.observe(LeadState::Outbid));
+    EXPECT_EQ(leadText(lead.state()), "Outbid");
+}
+
 TEST(WatchedItems, ADamagedEntryIsLeftOutAndAPeriodOutOfRangeIsClamped)
 {
     // Also a text kept before ends and histories were: no end, no history.
@@ -153,13 +236,24 @@ TEST(WatchedItems, ADamagedEntryIsLeftOutAndAPeriodOutOfRangeIsClamped)
                      {QList<ChangeHistory::Entry>{{"b", QDateTime(QDate(2026, 12, 8), QTime(14, 0), Qt::UTC)}}}}));
 }
 
-TEST(WatchedItems, AnEndedItemComesBackEndedWithItsFinalValueAndHistories)
+TEST(WatchedItems, AnEndedItemComesBackEndedWithItsFinalValueHistoriesConditionsAndLead)
 {
     QList<ChangeHistory::Entry> twentyFive;
     for (int i = 0; i < 25; ++i)
         twentyFive.append({QString::number(i), kNow.addMSecs(i * 1001)});
     const QList<WatchedItem> items = {
-        {0, "1", 60000, {"#price", "#bids"}, "#left", kNow, true, "US $740.00", {twentyFive, {{"3 bids", kNow}}}},
+        {0,
+         "1",
+         60000,
+         {"#price", "#bids", "#lead"},
+         "#left",
+         kNow,
+         true,
+         "US $740.00",
+         {twentyFive, {{"3 bids", kNow}}},
+         {{AlertCondition::Kind::Above, 1000.5}, {}, {AlertCondition::Kind::StopsContaining, 0, "highest bidder"}},
+         2,
+         "You're the highest bidder"},
         {3, "2", 0, {}, {}, kNow.addDays(2), false, {}, {}}};
     QList<WatchedItem> expected = items;
     expected[0].histories[0] = twentyFive.mid(5);
@@ -193,7 +287,15 @@ TEST(TabNotice, OneReloadsChangesGoTogetherAndATabTellsAtMostOnceInTenSeconds)
     notice.endingSoon("1m 0s");
     notice.ended("US $200.00");
     notice.elementDropped(0);
-    EXPECT_EQ(notice.take("Penny Black", at(30)), "Penny Black: ended, final value US $200.00; 'c' is gone");
+    notice.stoppedUpdating("not updated since 14:00");
+    EXPECT_EQ(notice.take("Penny Black", at(30)),
+              "Penny Black: ended, final value US $200.00; not updated since 14:00; 'c' is gone");
+    // Pushed as they came, whether told yet or not.
+    EXPECT_EQ(notice.takePushed(), (QList<TabNotice::Pushed>{{AlertEvent::EndingSoon, "ending soon, 4m 50s left"},
+                                                             {AlertEvent::EndingSoon, "ending soon, 1m 0s left"},
+                                                             {AlertEvent::Ended, "ended, final value US $200.00"},
+                                                             {AlertEvent::StoppedUpdating, "not updated since 14:00"}}));
+    EXPECT_TRUE(notice.takePushed().isEmpty());
     notice.elementChanged(1, {"c", "d", false});
     notice.elementDropped(0);
     notice.elementChanged(0, {"d", "e", false});
