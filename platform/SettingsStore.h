@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/core/PushMessage.h"
+
 #include <QRect>
 #include <QString>
 
 // What is kept between runs: the main window's state as decimal text, its
 // size and place in the normal state, the watched items and where their
-// overview was.
+// overview was, the push address, and each site's text telling that the user leads.
 class SettingsStore
 {
 public:
@@ -28,11 +30,18 @@ public:
     // The overview of the watched items when it was last closed; invalid when nothing is stored.
     virtual QRect watchedItemsGeometry() const = 0;
     virtual void setWatchedItemsGeometry(const QRect &value) = 0;
+    // An empty address when nothing is stored.
+    virtual PushSettings push() const = 0;
+    virtual void setPush(const PushSettings &value) = 0;
+    // What a site's page shows while the user leads, by the site's host; empty when nothing is stored.
+    virtual QString leadingText(const QString &host) const = 0;
+    virtual void setLeadingText(const QString &host, const QString &text) = 0;
 };
 
 // Organisation and application "Gavrin", group "Presets", keys "WinState",
 // "NormalGeometry", "WatchedItems", "RefreshRate", "ReopenWatchedItems" and
-// "WatchedItemsGeometry".
+// "WatchedItemsGeometry"; group "Push", keys "Kind", "Address", "Token",
+// "Events" and "Tested"; group "LeadingTexts", a key a host.
 class QtSettingsStore final : public SettingsStore
 {
 public:
@@ -48,4 +57,8 @@ public:
     void setReopensWatchedItems(bool value) override;
     QRect watchedItemsGeometry() const override;
     void setWatchedItemsGeometry(const QRect &value) override;
+    PushSettings push() const override;
+    void setPush(const PushSettings &value) override;
+    QString leadingText(const QString &host) const override;
+    void setLeadingText(const QString &host, const QString &text) override;
 };

@@ -2,6 +2,8 @@
 
 #include "platform/SettingsStore.h"
 
+#include <QHash>
+
 class MemorySettingsStore final : public SettingsStore
 {
 public:
@@ -17,6 +19,10 @@ public:
     void setReopensWatchedItems(bool value) override { reopens = value; }
     QRect watchedItemsGeometry() const override { return overviewGeometry; }
     void setWatchedItemsGeometry(const QRect &value) override { overviewGeometry = value; }
+    PushSettings push() const override { return pushSettings; }
+    void setPush(const PushSettings &value) override { pushSettings = value; }
+    QString leadingText(const QString &host) const override { return leadingTexts.value(host); }
+    void setLeadingText(const QString &host, const QString &text) override { leadingTexts[host] = text; }
 
     QString stored; // the window state
     QRect geometry;
@@ -24,4 +30,6 @@ public:
     QString rate;
     bool reopens = true;
     QRect overviewGeometry;
+    PushSettings pushSettings;
+    QHash<QString, QString> leadingTexts;
 };
