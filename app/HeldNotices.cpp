@@ -19,6 +19,8 @@ HeldNotices::HeldNotices(int tab, Notifier *notifier, std::function<QString()> p
 
 void HeldNotices::tell()
 {
+    for (const TabNotice::Pushed &pushed : m_notice.takePushed())
+        emit pushable(pushed.event, pushed.what);
     if (m_notice.isEmpty())
         return;
     const QDateTime now = QDateTime::currentDateTime();
@@ -27,6 +29,11 @@ void HeldNotices::tell()
         tellHeld();
     else if (!m_quietTimer->isActive())
         m_quietTimer->start(int(waitMs));
+}
+
+void HeldNotices::tellAtOnce(const QString &text)
+{
+    m_notifier->notify(programName(), QStringLiteral("%1: %2").arg(m_pageName(), text), m_tab);
 }
 
 void HeldNotices::tellNews(const QString &news)

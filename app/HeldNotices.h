@@ -23,6 +23,8 @@ public:
     TabNotice &held() { return m_notice; }
     // Tells what is held, now or once the quiet is over.
     void tell();
+    // Tells text about the tab at once, quiet or not: the user should act on it.
+    void tellAtOnce(const QString &text);
     // Holds news about the tab's watch and tells it as tell() does.
     void tellNews(const QString &news);
     // Tells what was held back while the tab was quiet; the quiet timer calls it once the quiet is over.
@@ -30,6 +32,10 @@ public:
     // Forgets what is held, untold.
     void clear();
     QTimer *quietTimer() const { return m_quietTimer; }
+
+signals:
+    // Something that may be pushed to the phone came, told by tell() at once, held or not.
+    void pushable(AlertEvent event, const QString &what);
 
 private:
     int m_tab;

@@ -50,6 +50,7 @@ void addMainMenus(MainWindow *window, SettingsStore *settings, WatchTabSet *watc
     addEntry(navigate, QStringLiteral("E&nter Url"), window, &MainWindow::enterAddress);
     addEntry(navigate, QStringLiteral("&Watched Items"), window, &MainWindow::showWatchedItems);
     navigate->addSeparator();
+    addEntry(navigate, QStringLiteral("&Push to the Phone..."), window, &MainWindow::showPushSettings);
     QMenu *lead = navigate->addMenu(QStringLiteral("Ending Soon Warn&ing"));
     auto *leads = new QActionGroup(lead);
     for (int minutes : endingSoonLeadChoices()) {

@@ -169,6 +169,11 @@ void MainWindow::showWatchedItems()
     m_otherWindows->showWatchedItems();
 }
 
+void MainWindow::showPushSettings()
+{
+    m_otherWindows->showPushSettings();
+}
+
 void MainWindow::watchItem()
 {
     if (!m_watchTabs->watch(m_topRow->itemBox()->text(), m_topRow->rateBox()->currentText()))

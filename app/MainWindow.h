@@ -75,6 +75,8 @@ public:
 
     // The overview of the watched items; a row chosen shows its tab.
     void showWatchedItems();
+    // The push to the phone: its address, events and test.
+    void showPushSettings();
 
 signals:
     // The main window has closed; the program ends with it.

@@ -2,6 +2,7 @@
 
 #include "about/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/PushDialog.h"
 #include "app/WatchTabSet.h"
 #include "app/WatchedItemsWindow.h"
 #include "app/core/WatchSummary.h"
@@ -88,6 +89,15 @@ void OtherWindows::showWatchedItems()
         updateWatchedItems();
     }
     bringForward(m_watchedItems);
+}
+
+void OtherWindows::showPushSettings()
+{
+    if (!m_pushSettings) {
+        m_pushSettings = new PushDialog(m_watchTabs->push());
+        connect(m_window, &QObject::destroyed, m_pushSettings, &QObject::deleteLater);
+    }
+    bringForward(m_pushSettings);
 }
 
 void OtherWindows::updateWatchedItems()

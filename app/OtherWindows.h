@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class AboutDialog;
+class PushDialog;
 class MainWindow;
 class SavedItemsDialog;
 class SearchDialog;
@@ -12,8 +13,8 @@ class WatchedItemsWindow;
 struct MainWindowServices;
 
 // The other windows the main window opens: the saved items, the search form,
-// the about box and the overview of the watched items. One of each at a time,
-// without owner; each goes with the main window. What they ask of the main
+// the about box, the overview of the watched items and the push settings. One
+// of each at a time, without owner; each goes with the main window. What they ask of the main
 // window comes out as signals.
 class OtherWindows final : public QObject
 {
@@ -30,6 +31,7 @@ public:
     void showAbout();
     // The overview, updated every second while it is open.
     void showWatchedItems();
+    void showPushSettings();
 
 signals:
     void watchRequested(const QString &itemNumber);
@@ -47,4 +49,5 @@ private:
     QPointer<SearchDialog> m_search;
     QPointer<AboutDialog> m_about;
     QPointer<WatchedItemsWindow> m_watchedItems;
+    QPointer<PushDialog> m_pushSettings;
 };

@@ -21,8 +21,9 @@ PageTroubleNotices::PageTroubleNotices(BrowserView *view, HeldNotices *notices, 
     connect(m_view, &BrowserView::healthChanged, this, [this] {
         const bool stopped = m_view->health().stoppedAfterCrashes;
         if (stopped && !m_stoppedAfterCrashes) {
-            m_notices->tellNews(
+            m_notices->held().stoppedUpdating(
                 QStringLiteral("stopped, the page crashed %1 times in a row").arg(CrashBackoff::kCrashesToGiveUp));
+            m_notices->tell();
         }
         m_stoppedAfterCrashes = stopped;
     });
@@ -53,7 +54,8 @@ void PageTroubleNotices::checkUpdated(const PageHealth &health, const QDateTime 
         QString message = QStringLiteral("not updated since %1").arg(since.toString(QStringLiteral("HH:mm")));
         if (!health.loadError.isEmpty())
             message += QStringLiteral(" (%1)").arg(health.loadError);
-        m_notices->tellNews(message);
+        m_notices->held().stoppedUpdating(message);
+        m_notices->tell();
         break;
     }
     case OutageWatch::News::Back:

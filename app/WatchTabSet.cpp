@@ -1,11 +1,13 @@
 #include "app/WatchTabSet.h"
 
+#include "app/AlertPush.h"
 #include "app/WatchTab.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/WatchSummary.h"
 #include "app/core/WatchedItems.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
+#include "platform/PushSender.h"
 #include "platform/SettingsStore.h"
 #include "platform/TabStrip.h"
 
@@ -18,6 +20,7 @@ WatchTabSet::WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchT
     : QObject(parent)
     , m_tabs(tabs)
     , m_settings(settings)
+    , m_push(new AlertPush(settings, new PushSender, this))
 {
     for (int i = 0; i < kWatchTabCount; ++i) {
         m_watchTabs[i] = new WatchTab(i, tabs, views[i], site, notifier, this);

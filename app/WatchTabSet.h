@@ -10,6 +10,7 @@
 #include <QObject>
 #include <array>
 
+class AlertPush;
 class BrowserView;
 class IntervalTimer;
 class Notifier;
@@ -33,6 +34,8 @@ public:
                 Notifier *notifier, SettingsStore *settings, QObject *parent = nullptr);
 
     WatchTab *tab(int index) const; // none for the services tab
+    // Where the tabs' events go to the phone.
+    AlertPush *push() const { return m_push; }
     // What a tab watched now gets, and what is kept for the next run.
     const RateInForce &rateInForce() const { return m_rate; }
     // A typed or picked rate text, when it is a rate, is the rate in force; any
@@ -68,6 +71,7 @@ private:
 
     TabStrip *m_tabs;
     SettingsStore *m_settings;
+    AlertPush *m_push;
     std::array<WatchTab *, kWatchTabCount> m_watchTabs{};
     RateInForce m_rate;
     IntervalTimer *m_fiveMinuteCountdown = nullptr;
