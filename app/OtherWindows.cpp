@@ -93,7 +93,8 @@ void OtherWindows::showWatchedItems()
 
 void OtherWindows::showPushSettings()
 {
-    if (!m_pushSettings) {
+    // One saved or cancelled a moment ago is hidden, and gone soon.
+    if (!m_pushSettings || m_pushSettings->isHidden()) {
         m_pushSettings = new PushDialog(m_watchTabs->push());
         connect(m_window, &QObject::destroyed, m_pushSettings, &QObject::deleteLater);
     }

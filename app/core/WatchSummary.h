@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/ChangeHistory.h"
+#include "app/core/Lead.h"
 
 #include <QDateTime>
 #include <QList>
@@ -25,4 +26,5 @@ struct WatchSummary
     QString status; // as watchStatus() words it
     bool changed = false;
     bool endingSoon = false;
+    LeadState lead = LeadState::Unknown;
 };

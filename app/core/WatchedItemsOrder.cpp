@@ -17,7 +17,8 @@ bool hasEnded(const WatchSummary &summary, const QDateTime &now)
 QStringList overviewHeaders()
 {
     return {QStringLiteral("Item"),      QStringLiteral("Title"),       QStringLiteral("Value"),
-            QStringLiteral("Time left"), QStringLiteral("Last reload"), QStringLiteral("Status")};
+            QStringLiteral("Time left"), QStringLiteral("Last reload"), QStringLiteral("Status"),
+            QStringLiteral("Lead")};
 }
 
 QList<WatchSummary> inOverviewOrder(QList<WatchSummary> summaries, const QDateTime &now)
@@ -62,7 +63,8 @@ QStringList overviewCells(const WatchSummary &summary, const QDateTime &now)
             values.join(QStringLiteral(" | ")),
             timeLeft,
             ageText(summary.lastDrawn, now),
-            summary.status};
+            summary.status,
+            leadText(summary.lead)};
 }
 
 RowMark rowMark(const WatchSummary &summary)

@@ -14,9 +14,10 @@ enum class OverviewColumn {
     Value,
     TimeLeft,
     LastReload,
-    Status
+    Status,
+    Lead // "Leading", "Outbid", or empty
 };
-constexpr int kOverviewColumnCount = 6;
+constexpr int kOverviewColumnCount = 7;
 
 QStringList overviewHeaders();
 

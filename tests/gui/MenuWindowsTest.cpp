@@ -1,12 +1,19 @@
 #include "MainWindowFixture.h"
+#include "StandInPushServer.h"
 #include "WidgetNamed.h"
 
 #include "about/AboutDialog.h"
+#include "app/AlertPush.h"
+#include "app/PushDialog.h"
+#include "platform/PushSender.h"
 #include "app/WatchedItemsWindow.h"
 #include "platform/TabStrip.h"
 #include "search/SearchDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -81,6 +88,34 @@ private slots:
         QCOMPARE(f.shell.calls, clicks + clicks);
         QCOMPARE(f.messages.shown, QStringList{"System Information Is Unavailable At This Time"});
         QVERIFY(!QtShell().startProgram("/no/such/folder/msinfo32"));
+    }
+
+    // The push settings are kept as tested only for the address a test arrived at.
+    void pushSettingsCountAsTestedOnlyWhereATestArrived()
+    {
+        MainWindowFixture f;
+        StandInPushServer server;
+        const auto openBox = [&f] {
+            f.menuEntry("&Push to the Phone...")->trigger();
+            return openWindows<PushDialog>().value(0);
+        };
+        PushDialog *box = openBox();
+        QVERIFY(box);
+        widgetNamed<QLineEdit>(box, "pushAddress")->setText(server.address("/penny"));
+        widgetNamed<QCheckBox>(box, "outbid")->setChecked(true);
+        QTest::mouseClick(widgetNamed<QPushButton>(box, "sendTest"), Qt::LeftButton);
+        QTRY_COMPARE(widgetNamed<QLabel>(box, "pushStatus")->text(), QString("The test arrived."));
+        QCOMPARE(server.requests.size(), 1);
+        box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->click();
+        const PushSettings tested{PushSettings::Kind::Topic, server.address("/penny"), {}, {"outbid"}, true};
+        QCOMPARE(f.settings.pushSettings, tested);
+
+        box = openBox();
+        QTRY_VERIFY(box);
+        widgetNamed<QLineEdit>(box, "pushAddress")->setText(server.address("/other"));
+        box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->click();
+        QVERIFY(!f.settings.pushSettings.tested);
+        QCOMPARE(f.watchTabs()->push()->sender()->settings(), f.settings.pushSettings);
     }
 
     // Every field but the country away from its initial text, so the address shows where each goes.
