@@ -1,5 +1,6 @@
 #include "app/WatchTab.h"
 
+#include "app/FollowedElements.h"
 #include "app/HeldNotices.h"
 #include "app/PageTroubleNotices.h"
 #include "app/core/ReloadSpread.h"
@@ -9,7 +10,6 @@
 #include "app/core/TabToolTip.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
-#include "platform/PageElements.h"
 #include "platform/TabStrip.h"
 
 #include <QDateTime>
@@ -17,19 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-// The tooltip has room for the last few changes of each followed element.
-constexpr int kChangesInToolTip = 3;
-// The page's elements are read under keys; the time left's is this one.
-constexpr int kTimeLeftKey = 0;
-// The entries of the page's context menu, in order.
-enum MenuEntry {
-    AlertOnChange,
-    ShowsTimeLeft,
-    StopAlerting
-};
-const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"),
-                                  QStringLiteral("This shows the time left"), QStringLiteral("Stop alerting")};
 
 // Where in its spread a timed reload's wait falls.
 double randomDraw()
@@ -45,7 +32,8 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_index(index)
     , m_tabs(tabs)
     , m_view(view)
-    , m_elements(view->createPageElements(this))
+    , m_followed(new FollowedElements(
+          view->createPageElements(this), [this] { return !onSignInPage(); }, this))
     , m_reloadTimer(new IntervalTimer(this))
     , m_site(site)
     , m_notices(new HeldNotices(
@@ -56,10 +44,17 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     m_tabs->setCaption(m_index, availableCaption());
     connect(m_reloadTimer, &IntervalTimer::timeout, this, &WatchTab::reloadByOwnTimer);
 
-    offerMenuEntries();
-    connect(m_elements, &PageElements::picked, this, &WatchTab::elementPicked);
-    connect(m_elements, &PageElements::elementRead, this, &WatchTab::elementRead);
-    connect(m_elements, &PageElements::loadRead, this, &WatchTab::loadRead);
+    connect(m_followed, &FollowedElements::changed, this, &WatchTab::elementChanged);
+    connect(m_followed, &FollowedElements::dropped, this, &WatchTab::elementDropped);
+    connect(m_followed, &FollowedElements::allStopped, this, &WatchTab::clearAlertMarks);
+    connect(m_followed, &FollowedElements::firstValueRead, this,
+            [this](const QString &value) { m_endOfAuction.firstValueRead(value); });
+    connect(m_followed, &FollowedElements::timeLeftPointed, this, [this](const QString &text) {
+        timeLeftRead(true, text);
+        m_notices->tell();
+    });
+    connect(m_followed, &FollowedElements::timeLeftRead, this, &WatchTab::timeLeftRead);
+    connect(m_followed, &FollowedElements::loadRead, m_notices, &HeldNotices::tell);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
     connect(m_view, &BrowserView::documentComplete, this, [this] {
         if (m_itemNumber)
@@ -187,11 +182,9 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
     if (m_itemNumber)
         m_troubles->checkUpdated(health, m_reloadingSince, m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0,
                                  now);
-    for (const FollowedElement &followed : m_followed) {
-        const QString changes = recentChanges(followed.history, kChangesInToolTip);
-        if (!changes.isEmpty())
-            status.tooltip += QLatin1Char('\n') + changes;
-    }
+    const QString changes = m_followed->recentChanges();
+    if (!changes.isEmpty())
+        status.tooltip += QLatin1Char('\n') + changes;
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
     m_tabs->setHeaderNote(m_index,
@@ -217,15 +210,13 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int 
     WatchSummary summary{m_index,
                          itemNumber(),
                          m_view->title(),
-                         {},
+                         m_followed->summaries(),
                          m_endOfAuction.end(),
                          health.lastDrawn,
                          watchStatus(health, m_endOfAuction.hasEnded(), reloads, m_changed),
                          m_changed,
                          m_endOfAuction.phase() == EndPhase::EndingSoon
                              || m_endOfAuction.phase() == EndPhase::LastMinute};
-    for (const FollowedElement &followed : m_followed)
-        summary.followed.append({followed.history.lastValue(), followed.history.entries()});
     // The phase was planned at the last read; the end may have come since.
     if (m_endOfAuction.end() && *m_endOfAuction.end() <= now)
         summary.endingSoon = false;
@@ -234,15 +225,7 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int 
 
 void WatchTab::restore(const WatchedItem &item)
 {
-    for (int i = 0; i < item.followed.size(); ++i) {
-        m_followed.append({++m_lastKey, item.followed[i], std::nullopt, ChangeHistory(item.histories.value(i))});
-        m_elements->read(m_lastKey, item.followed[i]);
-    }
-    offerMenuEntries();
-    if (!item.timeLeft.isEmpty()) {
-        m_timeLeftSelector = item.timeLeft;
-        m_elements->read(kTimeLeftKey, item.timeLeft);
-    }
+    m_followed->restore(item);
     m_endOfAuction.restore(item.end, item.ended, item.finalValue);
     if (item.ended)
         m_reloadTimer->setEnabled(false);
@@ -254,88 +237,28 @@ WatchedItem WatchTab::keptItem() const
                      itemNumber(),
                      m_periodMs,
                      {},
-                     m_timeLeftSelector,
+                     {},
                      m_endOfAuction.end(),
                      m_endOfAuction.hasEnded(),
                      m_endOfAuction.finalValue(),
                      {}};
-    for (const FollowedElement &followed : m_followed) {
-        item.followed << followed.selector;
-        item.histories << followed.history.entries();
-    }
+    m_followed->keepIn(item);
     return item;
 }
 
-void WatchTab::offerMenuEntries()
+void WatchTab::elementChanged(int element, const ElementWatch::Change &change)
 {
-    m_elements->setMenuEntries(m_followed.isEmpty() ? kMenuEntries.mid(0, StopAlerting) : kMenuEntries);
+    markUnlessInFront();
+    m_changed = m_tabs->current() != m_index;
+    m_notices->held().elementChanged(element, change);
 }
 
-void WatchTab::elementPicked(int entry, const QString &selector, const QString &text)
+void WatchTab::elementDropped(int element)
 {
-    const auto followed = std::find_if(m_followed.cbegin(), m_followed.cend(),
-                                       [&selector](const FollowedElement &one) { return one.selector == selector; });
-    switch (entry) {
-    case AlertOnChange:
-        if (followed != m_followed.cend())
-            return;
-        m_followed.append({++m_lastKey, selector, ElementWatch(text), {}});
-        m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
-        m_elements->read(m_lastKey, selector);
-        offerMenuEntries();
-        break;
-    case ShowsTimeLeft:
-        m_timeLeftSelector = selector;
-        m_elements->read(kTimeLeftKey, selector);
-        timeLeftRead(true, text);
-        m_notices->tell();
-        break;
-    case StopAlerting:
-        // The element pointed at, when it is followed, stops alone; pointed elsewhere, every one does.
-        if (followed == m_followed.cend())
-            stopAlert();
-        else
-            stopFollowing(int(followed - m_followed.cbegin()));
-        break;
-    }
-}
-
-void WatchTab::loadRead()
-{
-    // The time left is read last, so that an end it tells finds the final value of this load.
-    if (m_timeLeftShown) {
-        const auto [found, text] = *m_timeLeftShown;
-        m_timeLeftShown.reset();
-        timeLeftRead(found, text);
-    }
-    m_notices->tell();
-}
-
-void WatchTab::elementRead(int key, bool found, const QString &text)
-{
-    if (key == kTimeLeftKey) {
-        m_timeLeftShown.emplace(found, text);
-        return;
-    }
-    const auto followedAt = std::find_if(m_followed.begin(), m_followed.end(),
-                                         [key](const FollowedElement &one) { return one.key == key; });
-    // The sign-in page shows none of the item: nothing changed.
-    if (followedAt == m_followed.end() || onSignInPage())
-        return;
-    const int element = int(followedAt - m_followed.begin());
-    FollowedElement &followed = m_followed[element];
-    if (found) {
-        followed.history.record(text.simplified(), QDateTime::currentDateTime());
-        if (element == 0)
-            m_endOfAuction.firstValueRead(followed.history.lastValue());
-    }
-    if (!followed.watch) {
-        if (found)
-            followed.watch.emplace(text);
-    } else if (const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt)) {
-        markUnlessInFront();
-        m_changed = m_tabs->current() != m_index;
-        m_notices->held().elementChanged(element, *change);
+    m_notices->held().elementDropped(element);
+    if (m_followed->isEmpty()) {
+        m_changed = false;
+        m_tabs->setTabMarked(m_index, false);
     }
 }
 
@@ -357,8 +280,7 @@ void WatchTab::timeLeftRead(bool found, const QString &text)
 
 void WatchTab::planReloads(const QDateTime &now)
 {
-    const QString firstValue = m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
-    m_endOfAuction.planReloads(now, m_periodMs, firstValue, randomDraw());
+    m_endOfAuction.planReloads(now, m_periodMs, m_followed->firstValue(), randomDraw());
 }
 
 bool WatchTab::replanEnd(const QDateTime &now)
@@ -372,33 +294,21 @@ bool WatchTab::replanEnd(const QDateTime &now)
 
 void WatchTab::forgetEnd()
 {
-    m_elements->stopReading(kTimeLeftKey);
-    m_timeLeftSelector.clear();
-    m_timeLeftShown.reset();
+    m_followed->forgetTimeLeft();
     m_endOfAuction.forget();
 }
 
 void WatchTab::stopAlert()
 {
-    for (const FollowedElement &followed : qAsConst(m_followed))
-        m_elements->stopReading(followed.key);
-    m_followed.clear();
-    offerMenuEntries();
+    m_followed->stopAll();
+    clearAlertMarks();
+}
+
+void WatchTab::clearAlertMarks()
+{
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
     m_notices->clear();
-}
-
-void WatchTab::stopFollowing(int element)
-{
-    m_elements->stopReading(m_followed[element].key);
-    m_followed.removeAt(element);
-    offerMenuEntries();
-    m_notices->held().elementDropped(element);
-    if (m_followed.isEmpty()) {
-        m_changed = false;
-        m_tabs->setTabMarked(m_index, false);
-    }
 }
 
 void WatchTab::markUnlessInFront()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/EndOfAuction.h"
-#include "app/core/ChangeHistory.h"
 #include "app/core/ElementWatch.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteConfig.h"
@@ -13,13 +12,12 @@
 #include <QObject>
 #include <QUrl>
 #include <optional>
-#include <utility>
 
 class BrowserView;
+class FollowedElements;
 class HeldNotices;
 class IntervalTimer;
 class Notifier;
-class PageElements;
 class PageTroubleNotices;
 class TabStrip;
 
@@ -78,15 +76,11 @@ public:
 
 private:
     void pageLoaded();
-    void elementPicked(int entry, const QString &selector, const QString &text);
-    void elementRead(int key, bool found, const QString &text);
-    void loadRead();
-    // The menu offers to stop alerting only while an element is followed.
-    void offerMenuEntries();
+    void elementChanged(int element, const ElementWatch::Change &change);
+    void elementDropped(int element);
     void reloadByOwnTimer();
     ReloadStatus timedStatus(bool countdownRunning, int countdownS, const PageHealth &health,
                              const QDateTime &now) const;
-    void stopFollowing(int element);
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
     void timeLeftRead(bool found, const QString &text);
@@ -95,6 +89,7 @@ private:
     bool replanEnd(const QDateTime &now);
     void forgetEnd();
     void stopAlert();
+    void clearAlertMarks();
     void markUnlessInFront();
     // The site sent the item's page to its sign-in page: the user is signed out.
     bool onSignInPage() const;
@@ -102,7 +97,7 @@ private:
     int m_index;
     TabStrip *m_tabs;
     BrowserView *m_view;
-    PageElements *m_elements;
+    FollowedElements *m_followed;
     IntervalTimer *m_reloadTimer;
     SiteConfig m_site;
     HeldNotices *m_notices;
@@ -111,18 +106,6 @@ private:
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
     QUrl m_releasedTo; // the blank page a release waits for; empty: none
-    struct FollowedElement
-    {
-        int key; // what the page's elements tell its reads by
-        QString selector;
-        std::optional<ElementWatch> watch; // none until a first text is read
-        ChangeHistory history;             // the first one's last value is the final price once ended
-    };
-    QList<FollowedElement> m_followed;
-    int m_lastKey = 0; // keys of followed elements count up from it; 0 is the time left's
-    QString m_timeLeftSelector;
-    // The time left's text read after the load, told once every element of the load is read.
-    std::optional<std::pair<bool, QString>> m_timeLeftShown;
     int m_periodMs = 0;         // the tab's own rate
     bool m_changed = false;     // a followed element changed since the tab was last in front
     QDateTime m_reloadingSince; // when the tab was last armed at a rate
