@@ -14,11 +14,14 @@ constexpr int kTimeLeftKey = 0;
 // The entries of the page's context menu, in order.
 enum MenuEntry {
     AlertOnChange,
+    AlertOnCondition,
+    SaysWhoLeads,
     ShowsTimeLeft,
     StopAlerting
 };
-const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"),
-                                  QStringLiteral("This shows the time left"), QStringLiteral("Stop alerting")};
+const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"), QStringLiteral("Alert me when..."),
+                                  QStringLiteral("This says whether I lead"), QStringLiteral("This shows the time left"),
+                                  QStringLiteral("Stop alerting")};
 
 } // namespace
 
@@ -36,6 +39,26 @@ FollowedElements::FollowedElements(PageElements *page, std::function<bool()> sho
 QString FollowedElements::firstValue() const
 {
     return m_followed.isEmpty() ? QString() : m_followed.first().history.lastValue();
+}
+
+QString FollowedElements::price() const
+{
+    for (const Followed &followed : m_followed) {
+        if (followed.key != m_leadKey)
+            return followed.history.lastValue();
+    }
+    return {};
+}
+
+QString FollowedElements::conditionProblems() const
+{
+    QStringList lines;
+    for (const Followed &followed : m_followed) {
+        if (followed.unreadable)
+            lines << QStringLiteral("'%1' cannot be read as a number (%2)")
+                         .arg(followed.history.lastValue(), conditionText(followed.condition.condition()));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QList<WatchSummary::Followed> FollowedElements::summaries() const
@@ -60,8 +83,13 @@ QString FollowedElements::recentChanges() const
 void FollowedElements::restore(const WatchedItem &item)
 {
     for (int i = 0; i < item.followed.size(); ++i) {
-        m_followed.append({++m_lastKey, item.followed[i], std::nullopt, ChangeHistory(item.histories.value(i))});
+        m_followed.append({++m_lastKey, item.followed[i], std::nullopt, ChangeHistory(item.histories.value(i)),
+                           ConditionWatch(item.conditions.value(i))});
         m_page->read(m_lastKey, item.followed[i]);
+        if (i == item.leadElement) {
+            m_leadKey = m_lastKey;
+            m_leadingText = item.leadingText;
+        }
     }
     offerMenuEntries();
     if (!item.timeLeft.isEmpty()) {
@@ -74,8 +102,13 @@ void FollowedElements::keepIn(WatchedItem &item) const
 {
     item.timeLeft = m_timeLeftSelector;
     for (const Followed &followed : m_followed) {
+        if (followed.key == m_leadKey) {
+            item.leadElement = int(item.followed.size());
+            item.leadingText = m_leadingText;
+        }
         item.followed << followed.selector;
         item.histories << followed.history.entries();
+        item.conditions << followed.condition.condition();
     }
 }
 
@@ -84,6 +117,8 @@ void FollowedElements::stopAll()
     for (const Followed &followed : qAsConst(m_followed))
         m_page->stopReading(followed.key);
     m_followed.clear();
+    m_leadKey = -1;
+    m_lead = {};
     offerMenuEntries();
 }
 
@@ -100,8 +135,14 @@ void FollowedElements::picked(int entry, const QString &selector, const QString 
                                        [&selector](const Followed &one) { return one.selector == selector; });
     switch (entry) {
     case AlertOnChange:
-        if (followed == m_followed.cend())
-            follow(selector, text);
+        follow(selector, text);
+        break;
+    case AlertOnCondition:
+        emit conditionAsked(selector, text,
+                            followed == m_followed.cend() ? AlertCondition() : followed->condition.condition());
+        break;
+    case SaysWhoLeads:
+        emit leadAsked(selector, text);
         break;
     case ShowsTimeLeft:
         m_timeLeftSelector = selector;
@@ -120,17 +161,43 @@ void FollowedElements::picked(int entry, const QString &selector, const QString 
     }
 }
 
-void FollowedElements::follow(const QString &selector, const QString &text)
+int FollowedElements::follow(const QString &selector, const QString &text)
 {
+    const auto followed = std::find_if(m_followed.cbegin(), m_followed.cend(),
+                                       [&selector](const Followed &one) { return one.selector == selector; });
+    if (followed != m_followed.cend())
+        return int(followed - m_followed.cbegin());
     m_followed.append({++m_lastKey, selector, ElementWatch(text), {}});
     m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
     m_page->read(m_lastKey, selector);
     offerMenuEntries();
+    return int(m_followed.size()) - 1;
+}
+
+void FollowedElements::setCondition(const QString &selector, const QString &text, const AlertCondition &condition)
+{
+    Followed &followed = m_followed[follow(selector, text)];
+    followed.condition = ConditionWatch(condition);
+    followed.unreadable = false;
+}
+
+void FollowedElements::setLead(const QString &selector, const QString &text, const QString &leadingText)
+{
+    const Followed &followed = m_followed[follow(selector, text)];
+    if (followed.key != m_leadKey)
+        m_lead = {};
+    m_leadKey = followed.key;
+    m_leadingText = leadingText;
+    m_lead.observe(readLead(text, leadingText));
 }
 
 void FollowedElements::drop(int element)
 {
     m_page->stopReading(m_followed[element].key);
+    if (m_followed[element].key == m_leadKey) {
+        m_leadKey = -1;
+        m_lead = {};
+    }
     m_followed.removeAt(element);
     offerMenuEntries();
     emit dropped(element);
@@ -153,12 +220,34 @@ void FollowedElements::elementRead(int key, bool found, const QString &text)
         if (element == 0)
             emit firstValueRead(followed.history.lastValue());
     }
+    // The lead is read at every load, from the first on; the element's other changes are no news.
+    if (key == m_leadKey) {
+        if (m_lead.observe(found ? readLead(text, m_leadingText) : LeadState::Unknown))
+            emit outbid();
+        return;
+    }
     if (!followed.watch) {
         if (found)
             followed.watch.emplace(text);
     } else if (const auto change = followed.watch->observe(found ? std::optional<QString>(text) : std::nullopt)) {
-        emit changed(element, *change);
+        changeRead(followed, element, *change);
     }
+}
+
+void FollowedElements::changeRead(Followed &followed, int element, const ElementWatch::Change &change)
+{
+    // An element gone is told whatever its condition: nothing can be read of it.
+    if (change.gone) {
+        emit changed(element, change);
+        return;
+    }
+    const ConditionWatch::Result result = followed.condition.observe(change.before, change.after);
+    followed.unreadable = result == ConditionWatch::Result::NotANumber;
+    if (result != ConditionWatch::Result::Met)
+        return;
+    emit changed(element, change);
+    if (followed.condition.condition().kind != AlertCondition::Kind::AnyChange)
+        emit conditionMet(conditionText(followed.condition.condition()), change);
 }
 
 void FollowedElements::pageRead()

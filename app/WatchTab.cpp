@@ -3,11 +3,13 @@
 #include "app/FollowedElements.h"
 #include "app/HeldNotices.h"
 #include "app/PageTroubleNotices.h"
+#include "app/TabAlerts.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabCaptions.h"
 #include "app/core/TabToolTip.h"
+#include "app/core/TimeLeft.h"
 #include "platform/BrowserView.h"
 #include "platform/IntervalTimer.h"
 #include "platform/TabStrip.h"
@@ -27,7 +29,7 @@ double randomDraw()
 } // namespace
 
 WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfig &site, Notifier *notifier,
-                   QObject *parent)
+                   SettingsStore *settings, AlertPush *push, QObject *parent)
     : QObject(parent)
     , m_index(index)
     , m_tabs(tabs)
@@ -39,6 +41,8 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     , m_notices(new HeldNotices(
           index, notifier, [this] { return pageName(); }, this))
     , m_troubles(new PageTroubleNotices(view, m_notices, this))
+    , m_alerts(new TabAlerts(
+          m_followed, m_notices, view, settings, push, [this] { return pushAbout(); }, this))
     , m_endOfAuction(m_reloadTimer, m_notices)
 {
     m_tabs->setCaption(m_index, availableCaption());
@@ -61,6 +65,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
             m_troubles->pageLoaded(onSignInPage());
     });
     connect(m_troubles, &PageTroubleNotices::signedOutNow, this, &WatchTab::markUnlessInFront);
+    connect(m_alerts, &TabAlerts::outbid, this, &WatchTab::markUnlessInFront);
     // A dialog the page raised out of sight was not shown: the tab catches the eye.
     connect(m_view, &BrowserView::dialogRefused, this, &WatchTab::markUnlessInFront);
     connect(m_tabs, &TabStrip::currentChanged, this, [this](int tab) {
@@ -182,15 +187,16 @@ void WatchTab::showStatus(bool countdownRunning, int countdownS, const QDateTime
     if (m_itemNumber)
         m_troubles->checkUpdated(health, m_reloadingSince, m_reloadTimer->isEnabled() ? m_reloadTimer->interval() : 0,
                                  now);
-    const QString changes = m_followed->recentChanges();
-    if (!changes.isEmpty())
-        status.tooltip += QLatin1Char('\n') + changes;
+    for (const QString &lines : {m_alerts->problems(), m_followed->recentChanges()}) {
+        if (!lines.isEmpty())
+            status.tooltip += QLatin1Char('\n') + lines;
+    }
     // Only a watched tab claims to show its item; a free one may browse anywhere.
     const bool onSite = isFree() || isOnSite(m_site, m_view->address());
-    m_tabs->setHeaderNote(m_index,
-                          !m_itemNumber                 ? QString()
-                              : m_troubles->signedOut() ? QStringLiteral("Signed out")
-                                                        : end.header);
+    // The lead goes before the time left: "Outbid · 4m 10s".
+    QStringList note{leadText(m_followed->lead()), m_troubles->signedOut() ? QStringLiteral("Signed out") : end.header};
+    note.removeAll(QString());
+    m_tabs->setHeaderNote(m_index, m_itemNumber ? note.join(QStringLiteral(" \u00B7 ")) : QString());
     m_tabs->setTabReloadStatus(m_index, status.fractionLeft,
                                tabToolTip(status.tooltip, m_view->title(), m_view->address(), onSite), status.tone);
     m_tabs->setTabOffSite(m_index, !onSite);
@@ -217,6 +223,7 @@ WatchSummary WatchTab::summary(const QDateTime &now, bool countdownRunning, int 
                          m_changed,
                          m_endOfAuction.phase() == EndPhase::EndingSoon
                              || m_endOfAuction.phase() == EndPhase::LastMinute};
+    summary.lead = m_followed->lead();
     // The phase was planned at the last read; the end may have come since.
     if (m_endOfAuction.end() && *m_endOfAuction.end() <= now)
         summary.endingSoon = false;
@@ -269,6 +276,21 @@ QString WatchTab::pageName() const
     return title.isEmpty() ? itemCaption(itemNumber()) : title;
 }
 
+PushMessage WatchTab::pushAbout() const
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto &end = m_endOfAuction.end();
+    PushMessage message;
+    message.item = itemNumber();
+    message.title = pageName();
+    message.value = m_followed->price();
+    if (end && *end > now)
+        message.timeLeft = timeLeftText(now, *end);
+    message.page = m_view->address().toString();
+    message.tag = m_index;
+    return message;
+}
+
 void WatchTab::timeLeftRead(bool found, const QString &text)
 {
     if (!m_itemNumber || onSignInPage())
@@ -306,6 +328,7 @@ void WatchTab::stopAlert()
 
 void WatchTab::clearAlertMarks()
 {
+    m_alerts->clear();
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
     m_notices->clear();

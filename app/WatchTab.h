@@ -7,18 +7,22 @@
 #include "app/core/WatchSummary.h"
 #include "app/core/WatchedItems.h"
 #include "platform/core/PageHealth.h"
+#include "platform/core/PushMessage.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QUrl>
 #include <optional>
 
+class AlertPush;
 class BrowserView;
 class FollowedElements;
 class HeldNotices;
 class IntervalTimer;
 class Notifier;
 class PageTroubleNotices;
+class SettingsStore;
+class TabAlerts;
 class TabStrip;
 
 // One of the five watch tabs: its view, its reload timer, the element of the
@@ -33,7 +37,7 @@ class WatchTab final : public QObject
 
 public:
     WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfig &site, Notifier *notifier,
-             QObject *parent = nullptr);
+             SettingsStore *settings, AlertPush *push, QObject *parent = nullptr);
 
     BrowserView *view() const { return m_view; }
     IntervalTimer *reloadTimer() const { return m_reloadTimer; }
@@ -69,6 +73,8 @@ public:
     WatchSummary summary(const QDateTime &now, bool countdownRunning, int countdownS) const;
     // What the tab has to tell the user, told at once or held while it is quiet.
     HeldNotices *notices() const { return m_notices; }
+    // Conditions and the lead set on its elements, and its pushes to the phone.
+    TabAlerts *alerts() const { return m_alerts; }
     // The machine woke, or the program went on after a stop: the end phase is
     // planned again from the clock, and a tab reloading on its timer reloads
     // within firstWaitMs.
@@ -83,6 +89,8 @@ private:
                              const QDateTime &now) const;
     // The page's title, else the caption: what a notification is about.
     QString pageName() const;
+    // What a push to the phone about the tab says of it now.
+    PushMessage pushAbout() const;
     void timeLeftRead(bool found, const QString &text);
     void planReloads(const QDateTime &now);
     // A known end planned again from now, and what that brings told; false: no end known.
@@ -102,6 +110,7 @@ private:
     SiteConfig m_site;
     HeldNotices *m_notices;
     PageTroubleNotices *m_troubles;
+    TabAlerts *m_alerts;
     EndOfAuction m_endOfAuction;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;

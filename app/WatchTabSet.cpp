@@ -1,6 +1,7 @@
 #include "app/WatchTabSet.h"
 
 #include "app/AlertPush.h"
+#include "app/TabAlerts.h"
 #include "app/WatchTab.h"
 #include "app/core/ReloadSpread.h"
 #include "app/core/WatchSummary.h"
@@ -23,11 +24,16 @@ WatchTabSet::WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchT
     , m_push(new AlertPush(settings, new PushSender, this))
 {
     for (int i = 0; i < kWatchTabCount; ++i) {
-        m_watchTabs[i] = new WatchTab(i, tabs, views[i], site, notifier, this);
+        m_watchTabs[i] = new WatchTab(i, tabs, views[i], site, notifier, settings, m_push, this);
         auto showNow = [this] { showStatus(QDateTime::currentDateTime()); };
         connect(views[i], &BrowserView::healthChanged, this, showNow);
         connect(views[i], &BrowserView::titleOrAddressChanged, this, showNow);
     }
+    // A push given up is told on its tab.
+    connect(m_push, &AlertPush::failed, this, [this](int tab, const QString &why) {
+        if (isWatchTab(tab))
+            m_watchTabs[tab]->alerts()->pushFailed(why);
+    });
     m_rate = settleRateText(defaultRefreshRateText(), defaultRefreshRateText());
 
     m_fiveMinuteCountdown = new IntervalTimer(this);

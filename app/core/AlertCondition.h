@@ -46,7 +46,8 @@ public:
         NotANumber // a number condition on text that shows none: never met
     };
 
-    explicit ConditionWatch(const AlertCondition &condition = {})
+    ConditionWatch() = default;
+    explicit ConditionWatch(const AlertCondition &condition)
         : m_condition(condition)
     {
     }

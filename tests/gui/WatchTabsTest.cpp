@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
+#include "StandInPushServer.h"
 
+#include "app/AlertPush.h"
+#include "app/ConditionDialog.h"
 #include "app/core/LocalPages.h"
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
@@ -7,6 +10,10 @@
 #include "platform/TabStrip.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QSet>
 #include <QtTest>
@@ -340,7 +347,7 @@ private slots:
         FakeBrowserView *view = f.view(1);
         view->showPage("Penny Black", QUrl("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
         FakePageElements *elements = f.elements(1);
-        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
+        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kConditionEntry, kLeadEntry, kTimeLeftEntry}));
         elements->choose(kAlertEntry, "#price", "US $180.00");
         elements->choose(kAlertEntry, "#bids", "3 bids");
         elements->choose(kAlertEntry, "#bids", "3 bids"); // followed already
@@ -370,7 +377,57 @@ private slots:
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
         elements->choose(kStopEntry, "#title", "Penny Black");
         QVERIFY(elements->selectors.isEmpty());
-        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
+        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kConditionEntry, kLeadEntry, kTimeLeftEntry}));
+    }
+
+    // A price passing a limit is told once, not at every reload while it stays above; losing the
+    // lead is told at once, quiet or not, shown on the tab and the overview, and pushed.
+    void aLimitPassedIsToldOnceAndOutbidAfterLeadingAtOnceAndPushed()
+    {
+        MainWindowFixture f({"1", "2"});
+        StandInPushServer server;
+        f.watchTabs()->push()->setSettings({PushSettings::Kind::Topic, server.address("/t"), {}, {"outbid"}, true});
+        FakeBrowserView *view = f.view(0);
+        view->showPage("Penny Black", QUrl(kItem1Page));
+        FakePageElements *elements = f.elements(0);
+        elements->choose(kConditionEntry, "#price", "US $950.00");
+        ConditionDialog *dialog = openWindows<ConditionDialog>().value(0);
+        QVERIFY(dialog);
+        widgetNamed<QComboBox>(dialog, "conditionKind")->setCurrentText("Goes above");
+        widgetNamed<QLineEdit>(dialog, "conditionNumber")->setText("1,000");
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        for (const QString price : {"US $990.00", "US $1,050.00", "US $1,100.00", "No bids", "US $1,200.00"}) {
+            elements->load({{"#price", price}});
+            f.watchTab(0)->notices()->tellHeld();
+            QCOMPARE(tooltip(f, 0).contains("'No bids' cannot be read as a number (above 1000)"), price == "No bids");
+        }
+        QCOMPARE(f.notifier.messages, QStringList{"Penny Black: 'US $990.00' is now 'US $1,050.00'"});
+
+        f.settings.leadingTexts["items.test"] = "highest bidder";
+        elements->choose(kLeadEntry, "#status", "You're the highest bidder");
+        auto *ask = openWindows<QInputDialog>().value(0);
+        QVERIFY(ask);
+        QCOMPARE(ask->textValue(), QString("highest bidder"));
+        ask->setTextValue("Highest  Bidder");
+        ask->accept();
+        QCOMPARE(f.settings.leadingTexts["items.test"], QString("Highest Bidder"));
+        elements->load({{"#price", "US $1,200.00"}, {"#status", "You're the highest bidder"}});
+        f.watchTabs()->showStatus(QDateTime::currentDateTime());
+        QCOMPARE(f.tabs()->tabBar()->tabText(0), QString("Item 1 \u00b7 Leading"));
+        elements->load({{"#price", "US $1,250.00"}, {"#status", "You've been outbid"}});
+        elements->load({{"#price", "US $1,300.00"}, {"#status", "You've been outbid"}});
+        QCOMPARE(f.notifier.messages.size(), 2);
+        QCOMPARE(f.notifier.messages.last(), QString("Penny Black: outbid, US $1,250.00"));
+        QCOMPARE(f.notifier.tags.last(), 0);
+        QCOMPARE(f.watchTabs()->summaries(QDateTime::currentDateTime())[0].lead, LeadState::Outbid);
+        QTRY_COMPARE(server.requests.size(), 1);
+        QCOMPARE(server.requests[0].body, QByteArray("Outbid\nUS $1,250.00"));
+        QCOMPARE(server.requests[0].header("Title"), QByteArray("Penny Black"));
+
+        const WatchedItem kept = f.watchTab(0)->keptItem();
+        QCOMPARE(kept.conditions.value(0), (AlertCondition{AlertCondition::Kind::Above, 1000}));
+        QCOMPARE(kept.leadElement, 1);
+        QCOMPARE(kept.leadingText, QString("Highest Bidder"));
     }
 };
 

@@ -42,6 +42,8 @@ struct RecordingShell final : Shell
 
 // The entries a watch tab puts on its page's context menu.
 inline const QString kAlertEntry = QStringLiteral("Alert me when this changes");
+inline const QString kConditionEntry = QStringLiteral("Alert me when...");
+inline const QString kLeadEntry = QStringLiteral("This says whether I lead");
 inline const QString kTimeLeftEntry = QStringLiteral("This shows the time left");
 inline const QString kStopEntry = QStringLiteral("Stop alerting");
 
