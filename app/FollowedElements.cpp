@@ -20,8 +20,8 @@ enum MenuEntry {
     StopAlerting
 };
 const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"), QStringLiteral("Alert me when..."),
-                                  QStringLiteral("This says whether I lead"), QStringLiteral("This shows the time left"),
-                                  QStringLiteral("Stop alerting")};
+                                  QStringLiteral("This says whether I lead"),
+                                  QStringLiteral("This shows the time left"), QStringLiteral("Stop alerting")};
 
 } // namespace
 

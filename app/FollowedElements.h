@@ -104,7 +104,7 @@ private:
     PageElements *m_page;
     std::function<bool()> m_showsItem;
     QList<Followed> m_followed;
-    int m_lastKey = 0; // keys of followed elements count up from it; 0 is the time left's
+    int m_lastKey = 0;  // keys of followed elements count up from it; 0 is the time left's
     int m_leadKey = -1; // the key of the element that says who leads; -1: none
     QString m_leadingText;
     LeadWatch m_lead;

@@ -109,8 +109,9 @@ void PushDialog::testDone(const QString &why)
         return;
     }
     m_passed = m_testing;
-    m_status->setText(sameAddress(shownSettings(), m_passed) ? QStringLiteral("The test arrived.")
-                                                             : QStringLiteral("The test arrived, at the address before."));
+    m_status->setText(sameAddress(shownSettings(), m_passed)
+                          ? QStringLiteral("The test arrived.")
+                          : QStringLiteral("The test arrived, at the address before."));
 }
 
 void PushDialog::save()

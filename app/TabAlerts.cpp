@@ -57,9 +57,8 @@ void TabAlerts::clear()
 void TabAlerts::askCondition(const QString &selector, const QString &text, const AlertCondition &condition)
 {
     auto *dialog = new ConditionDialog(condition, text, m_view->window());
-    connect(dialog, &ConditionDialog::chosen, this, [this, selector, text](const AlertCondition &chosen) {
-        m_followed->setCondition(selector, text, chosen);
-    });
+    connect(dialog, &ConditionDialog::chosen, this,
+            [this, selector, text](const AlertCondition &chosen) { m_followed->setCondition(selector, text, chosen); });
     dialog->show();
 }
 

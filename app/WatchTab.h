@@ -114,7 +114,7 @@ private:
     EndOfAuction m_endOfAuction;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
-    QUrl m_releasedTo; // the blank page a release waits for; empty: none
+    QUrl m_releasedTo;          // the blank page a release waits for; empty: none
     int m_periodMs = 0;         // the tab's own rate
     bool m_changed = false;     // a followed element changed since the tab was last in front
     QDateTime m_reloadingSince; // when the tab was last armed at a rate

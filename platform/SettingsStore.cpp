@@ -104,7 +104,7 @@ PushSettings QtSettingsStore::push() const
 {
     PushSettings push;
     push.kind = stored(kPushKindKey, QString()).toString() == kWebhookKind ? PushSettings::Kind::Webhook
-                                                                          : PushSettings::Kind::Topic;
+                                                                           : PushSettings::Kind::Topic;
     push.address = stored(kPushAddressKey, QString()).toString();
     push.token = stored(kPushTokenKey, QString()).toString();
     push.events = stored(kPushEventsKey, QStringList()).toStringList();

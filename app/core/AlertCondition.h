@@ -61,6 +61,6 @@ public:
 
 private:
     AlertCondition m_condition;
-    std::optional<bool> m_wasBeyond;       // above/below: whether the last number read was beyond the limit
-    std::optional<double> m_movedFrom;     // by amount/percent: where the move is measured from
+    std::optional<bool> m_wasBeyond;   // above/below: whether the last number read was beyond the limit
+    std::optional<double> m_movedFrom; // by amount/percent: where the move is measured from
 };

@@ -8,8 +8,8 @@ namespace {
 // Spaces and apostrophes that group thousands: blank, no-break, thin, narrow no-break, figure.
 bool isGroupMark(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x2009) || c == QChar(0x202F)
-        || c == QChar(0x2007) || c == QLatin1Char('\'');
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x2009) || c == QChar(0x202F) || c == QChar(0x2007)
+        || c == QLatin1Char('\'');
 }
 
 // How the currency around the number writes its decimal point, where it says.
@@ -55,7 +55,8 @@ std::optional<double> toNumber(const QString &digits)
 
 std::optional<double> readNumber(const QString &text)
 {
-    const int start = int(std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }) - text.cbegin());
+    const int start =
+        int(std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }) - text.cbegin());
     if (start == text.size())
         return std::nullopt;
     // The number runs on over digits, and over marks that have a digit after them.

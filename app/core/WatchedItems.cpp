@@ -48,8 +48,8 @@ QJsonArray conditionsToJson(const QList<AlertCondition> &conditions)
 {
     QJsonArray array;
     for (const AlertCondition &condition : conditions)
-        array.append(QJsonObject{
-            {"kind", kindName(condition.kind)}, {"number", condition.number}, {"words", condition.words}});
+        array.append(
+            QJsonObject{{"kind", kindName(condition.kind)}, {"number", condition.number}, {"words", condition.words}});
     return array;
 }
 

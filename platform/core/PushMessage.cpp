@@ -11,7 +11,8 @@ QUrl pushUrl(const QString &typed)
     const bool http = text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive);
     const bool https = text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
     QUrl url(http || https ? text : QStringLiteral("https://") + text, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty() || (!http && url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0))
+    if (!url.isValid() || url.host().isEmpty()
+        || (!http && url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0))
         return {};
     return url;
 }
@@ -28,8 +29,8 @@ QString topicText(const PushMessage &message)
 
 QByteArray webhookBody(const PushMessage &message)
 {
-    const QJsonObject body{{QStringLiteral("item"), message.item},       {QStringLiteral("title"), message.title},
-                           {QStringLiteral("event"), message.event},     {QStringLiteral("value"), message.value},
+    const QJsonObject body{{QStringLiteral("item"), message.item},         {QStringLiteral("title"), message.title},
+                           {QStringLiteral("event"), message.event},       {QStringLiteral("value"), message.value},
                            {QStringLiteral("timeLeft"), message.timeLeft}, {QStringLiteral("page"), message.page}};
     return QJsonDocument(body).toJson(QJsonDocument::Compact);
 }

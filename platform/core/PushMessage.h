@@ -15,9 +15,9 @@ struct PushSettings
         Webhook
     };
     Kind kind = Kind::Topic;
-    QString address; // as the user typed it
-    QString token;   // sent as a bearer token; empty: none
-    QStringList events; // which of the program's events are pushed, by the program's names
+    QString address;     // as the user typed it
+    QString token;       // sent as a bearer token; empty: none
+    QStringList events;  // which of the program's events are pushed, by the program's names
     bool tested = false; // a test sent to this address arrived; nothing else is sent until one has
 
     bool operator==(const PushSettings &other) const
@@ -35,7 +35,7 @@ struct PushMessage
     QString event; // what happened
     QString value;
     QString timeLeft;
-    QString page; // the page's address
+    QString page;     // the page's address
     int priority = 3; // 1 (least) to 5 (most), as ntfy takes it
     int tag = -1;     // the sender's own mark, given back with a failure
 };

@@ -184,7 +184,9 @@ TEST(ConditionWatch, ALimitIsMetOnceWhenCrossedAndMovesAddUpFromWhereTheyWereLas
         {{Kind::Below, 50}, {"40", "30", "60", "45"}, {no, no, met}},
         {{Kind::ChangesByAmount, 10}, {"100", "105", "111", "115", "130"}, {no, met, no, met}},
         {{Kind::ChangesByPercent, 10}, {"EUR 200,00", "EUR 210,00", "EUR 221,00", "EUR 230,00"}, {no, met, no}},
-        {{Kind::Contains, 0, "Reserve  MET"}, {"Reserve not met", "reserve met", "Reserve met!", "Ended"}, {met, no, no}},
+        {{Kind::Contains, 0, "Reserve  MET"},
+         {"Reserve not met", "reserve met", "Reserve met!", "Ended"},
+         {met, no, no}},
         {{Kind::StopsContaining, 0, "buy it now"}, {"Buy It Now", "Buy  it now $40", "Bid now"}, {no, met}},
         {{Kind::AnyChange}, {"1 bid", "2 bids"}, {met}},
     };
@@ -291,10 +293,11 @@ TEST(TabNotice, OneReloadsChangesGoTogetherAndATabTellsAtMostOnceInTenSeconds)
     EXPECT_EQ(notice.take("Penny Black", at(30)),
               "Penny Black: ended, final value US $200.00; not updated since 14:00; 'c' is gone");
     // Pushed as they came, whether told yet or not.
-    EXPECT_EQ(notice.takePushed(), (QList<TabNotice::Pushed>{{AlertEvent::EndingSoon, "ending soon, 4m 50s left"},
-                                                             {AlertEvent::EndingSoon, "ending soon, 1m 0s left"},
-                                                             {AlertEvent::Ended, "ended, final value US $200.00"},
-                                                             {AlertEvent::StoppedUpdating, "not updated since 14:00"}}));
+    EXPECT_EQ(notice.takePushed(),
+              (QList<TabNotice::Pushed>{{AlertEvent::EndingSoon, "ending soon, 4m 50s left"},
+                                        {AlertEvent::EndingSoon, "ending soon, 1m 0s left"},
+                                        {AlertEvent::Ended, "ended, final value US $200.00"},
+                                        {AlertEvent::StoppedUpdating, "not updated since 14:00"}}));
     EXPECT_TRUE(notice.takePushed().isEmpty());
     notice.elementChanged(1, {"c", "d", false});
     notice.elementDropped(0);

@@ -5,8 +5,8 @@
 #include "about/AboutDialog.h"
 #include "app/AlertPush.h"
 #include "app/PushDialog.h"
-#include "platform/PushSender.h"
 #include "app/WatchedItemsWindow.h"
+#include "platform/PushSender.h"
 #include "platform/TabStrip.h"
 #include "search/SearchDialog.h"
 

@@ -53,12 +53,13 @@ private slots:
         QCOMPARE(server.requests.size(), 3);
         QVERIFY(server.requests[0].header("Authorization").isEmpty());
         const QJsonObject body = QJsonDocument::fromJson(server.requests[2].body).object();
-        QCOMPARE(body.toVariantMap(), (QVariantMap{{"item", "1234"},
-                                                   {"title", "Penny Black"},
-                                                   {"event", "Above 1,000"},
-                                                   {"value", "US $1,050.00"},
-                                                   {"timeLeft", "2h 5m"},
-                                                   {"page", "http://x/1234"}}));
+        QCOMPARE(body.toVariantMap(),
+                 (QVariantMap{{"item", "1234"},
+                              {"title", "Penny Black"},
+                              {"event", "Above 1,000"},
+                              {"value", "US $1,050.00"},
+                              {"timeLeft", "2h 5m"},
+                              {"page", "http://x/1234"}}));
     }
 
     // The call returns at once; the failure comes by signal, after the retries.

@@ -6,6 +6,7 @@
 #include "app/core/LocalPages.h"
 #include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
+#include "platform/PushSender.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
 
@@ -13,8 +14,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSet>
 #include <QtTest>
 
@@ -423,6 +424,12 @@ private slots:
         QTRY_COMPARE(server.requests.size(), 1);
         QCOMPARE(server.requests[0].body, QByteArray("Outbid\nUS $1,250.00"));
         QCOMPARE(server.requests[0].header("Title"), QByteArray("Penny Black"));
+        // A push given up is shown on its tab.
+        PushMessage failed;
+        failed.tag = 0;
+        emit f.watchTabs()->push()->sender()->failed(failed, "HTTP 503");
+        QVERIFY(
+            tooltip(f, 0).contains(QRegularExpression("A push to the phone failed at \\d\\d:\\d\\d \\(HTTP 503\\)")));
 
         const WatchedItem kept = f.watchTab(0)->keptItem();
         QCOMPARE(kept.conditions.value(0), (AlertCondition{AlertCondition::Kind::Above, 1000}));
