@@ -11,17 +11,18 @@ namespace {
 constexpr int kChangesInToolTip = 3;
 // The page's elements are read under keys; the time left's is this one.
 constexpr int kTimeLeftKey = 0;
-// The entries of the page's context menu, in order.
+// The entries of the page's context menu, in order: following an element and
+// its time left first, where the hand knows them.
 enum MenuEntry {
     AlertOnChange,
+    ShowsTimeLeft,
     AlertOnCondition,
     SaysWhoLeads,
-    ShowsTimeLeft,
     StopAlerting
 };
-const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"), QStringLiteral("Alert me when..."),
-                                  QStringLiteral("This says whether I lead"),
-                                  QStringLiteral("This shows the time left"), QStringLiteral("Stop alerting")};
+const QStringList kMenuEntries = {QStringLiteral("Alert me when this changes"),
+                                  QStringLiteral("This shows the time left"), QStringLiteral("Alert me when..."),
+                                  QStringLiteral("This says whether I lead"), QStringLiteral("Stop alerting")};
 
 } // namespace
 

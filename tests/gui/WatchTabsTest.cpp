@@ -348,7 +348,7 @@ private slots:
         FakeBrowserView *view = f.view(1);
         view->showPage("Penny Black", QUrl("http://items.test/aw-cgi/eBayISAPI.dll?ViewItem&item=2"));
         FakePageElements *elements = f.elements(1);
-        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kConditionEntry, kLeadEntry, kTimeLeftEntry}));
+        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry, kConditionEntry, kLeadEntry}));
         elements->choose(kAlertEntry, "#price", "US $180.00");
         elements->choose(kAlertEntry, "#bids", "3 bids");
         elements->choose(kAlertEntry, "#bids", "3 bids"); // followed already
@@ -378,7 +378,7 @@ private slots:
         QCOMPARE(f.notifier.messages.last(), QString("Penny Black: '4 bids' is now '5 bids'"));
         elements->choose(kStopEntry, "#title", "Penny Black");
         QVERIFY(elements->selectors.isEmpty());
-        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kConditionEntry, kLeadEntry, kTimeLeftEntry}));
+        QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry, kConditionEntry, kLeadEntry}));
     }
 
     // A price passing a limit is told once, not at every reload while it stays above; losing the
