@@ -4,6 +4,7 @@
 #include "app/core/SiteConfig.h"
 #include "platform/core/DataLocation.h"
 #include "platform/core/PortableRegistry.h"
+#include "platform/core/PushMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,4 +159,17 @@ TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAre
         ASSERT_EQ(ignored.size(), 1) << why.toStdString();
         EXPECT_TRUE(ignored[0].startsWith(why)) << ignored[0].toStdString();
     }
+}
+
+TEST(PushMessage, AnAddressIsReachedOverHttpsUnlessTypedWithHttp)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"ntfy.sh/penny-black", "https://ntfy.sh/penny-black"},
+        {" https://hooks.test/a?b=1 ", "https://hooks.test/a?b=1"},
+        {"HTTP://192.168.1.5:8080/t", "http://192.168.1.5:8080/t"},
+        {"", ""},
+        {"http://", ""},
+    };
+    for (const auto &[typed, url] : rows)
+        EXPECT_EQ(pushUrl(typed).toString(), url) << typed;
 }
