@@ -48,7 +48,9 @@ ConditionDialog::ConditionDialog(const AlertCondition &initial, const QString &s
     m_number->setPlaceholderText(QStringLiteral("1,000.00"));
 
     auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("It shows now:"), new QLabel(m_shown, this));
+    auto *shownLabel = new QLabel(m_shown, this);
+    shownLabel->setObjectName(QStringLiteral("conditionShown"));
+    form->addRow(QStringLiteral("It shows now:"), shownLabel);
     form->addRow(QStringLiteral("Alert me when it:"), m_kind);
     form->addRow(QStringLiteral("Number:"), m_number);
     form->addRow(QStringLiteral("Words:"), m_words);

@@ -182,6 +182,14 @@ void FollowedElements::setCondition(const QString &selector, const QString &text
     followed.unreadable = false;
 }
 
+void FollowedElements::askCondition(int element)
+{
+    if (element < 0 || element >= m_followed.size())
+        return;
+    const Followed &followed = m_followed[element];
+    emit conditionAsked(followed.selector, followed.history.lastValue(), followed.condition.condition());
+}
+
 void FollowedElements::setLead(const QString &selector, const QString &text, const QString &leadingText)
 {
     const Followed &followed = m_followed[follow(selector, text)];

@@ -56,6 +56,8 @@ public:
     // Follows the element, if it is not yet, as the one that says whether the
     // user leads: while it shows leadingText, they do.
     void setLead(const QString &selector, const QString &text, const QString &leadingText);
+    // Asks, as the page's menu does, to set when the element alerts.
+    void askCondition(int element);
 
 signals:
     // A change that met its element's condition.

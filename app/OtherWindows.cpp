@@ -1,8 +1,10 @@
 #include "app/OtherWindows.h"
 
 #include "about/AboutDialog.h"
+#include "app/FollowedElements.h"
 #include "app/MainWindow.h"
 #include "app/PushDialog.h"
+#include "app/WatchTab.h"
 #include "app/WatchTabSet.h"
 #include "app/WatchedItemsWindow.h"
 #include "app/core/WatchSummary.h"
@@ -79,6 +81,10 @@ void OtherWindows::showWatchedItems()
         connect(m_watchedItems, &WatchedItemsWindow::closing, this,
                 [this](const QRect &geometry) { m_services.settings->setWatchedItemsGeometry(geometry); });
         connect(m_watchedItems, &WatchedItemsWindow::tabChosen, this, &OtherWindows::tabChosen);
+        connect(m_watchedItems, &WatchedItemsWindow::conditionAsked, this, [this](int tab, int element) {
+            if (WatchTab *watchTab = m_watchTabs->tab(tab))
+                watchTab->followed()->askCondition(element);
+        });
         connect(m_window, &MainWindow::programEnded, m_watchedItems, &QWidget::close);
         connect(m_window, &QObject::destroyed, m_watchedItems, &QObject::deleteLater);
         // The timer goes with the window.

@@ -59,7 +59,10 @@ void TabAlerts::askCondition(const QString &selector, const QString &text, const
     auto *dialog = new ConditionDialog(condition, text, m_view->window());
     connect(dialog, &ConditionDialog::chosen, this,
             [this, selector, text](const AlertCondition &chosen) { m_followed->setCondition(selector, text, chosen); });
+    // It may be asked from the overview, which may hide the main window.
     dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void TabAlerts::askLead(const QString &selector, const QString &text)

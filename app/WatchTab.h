@@ -75,6 +75,7 @@ public:
     HeldNotices *notices() const { return m_notices; }
     // Conditions and the lead set on its elements, and its pushes to the phone.
     TabAlerts *alerts() const { return m_alerts; }
+    FollowedElements *followed() const { return m_followed; }
     // The machine woke, or the program went on after a stop: the end phase is
     // planned again from the clock, and a tab reloading on its timer reloads
     // within firstWaitMs.

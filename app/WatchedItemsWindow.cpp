@@ -3,12 +3,14 @@
 #include "app/core/WatchedItemsOrder.h"
 
 #include <QHeaderView>
+#include <QMenu>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kTabRole = Qt::UserRole;
+constexpr int kFollowedRole = Qt::UserRole + 1; // the followed elements' values
 
 QColor blend(const QColor &base, const QColor &tint, double share)
 {
@@ -64,6 +66,8 @@ WatchedItemsWindow::WatchedItemsWindow(QWidget *parent)
     m_rows->header()->setSectionResizeMode(int(OverviewColumn::Title), QHeaderView::Stretch);
     connect(m_rows, &QTreeWidget::itemClicked, this, &WatchedItemsWindow::chooseRow);
     connect(m_rows, &QTreeWidget::itemActivated, this, &WatchedItemsWindow::chooseRow);
+    m_rows->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_rows, &QTreeWidget::customContextMenuRequested, this, &WatchedItemsWindow::offerConditions);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -99,12 +103,34 @@ void WatchedItemsWindow::showRow(QTreeWidgetItem *row, const WatchSummary &summa
         row->setBackground(column, background);
     }
     row->setData(0, kTabRole, summary.tab);
+    QStringList values;
+    for (const WatchSummary::Followed &followed : summary.followed)
+        values << followed.value;
+    row->setData(0, kFollowedRole, values);
     row->setToolTip(int(OverviewColumn::Value), historyToolTip(historyLines(summary, now)));
 }
 
 void WatchedItemsWindow::chooseRow(QTreeWidgetItem *row)
 {
     emit tabChosen(row->data(0, kTabRole).toInt());
+}
+
+void WatchedItemsWindow::offerConditions(const QPoint &position)
+{
+    const QTreeWidgetItem *row = m_rows->itemAt(position);
+    if (!row)
+        return;
+    const int tab = row->data(0, kTabRole).toInt();
+    const QStringList values = row->data(0, kFollowedRole).toStringList();
+    if (values.isEmpty())
+        return;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (int element = 0; element < values.size(); ++element) {
+        menu->addAction(QStringLiteral("Alert me when '%1'...").arg(values[element]), this,
+                        [this, tab, element] { emit conditionAsked(tab, element); });
+    }
+    menu->popup(m_rows->viewport()->mapToGlobal(position));
 }
 
 void WatchedItemsWindow::closeEvent(QCloseEvent *event)

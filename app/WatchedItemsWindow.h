@@ -23,6 +23,8 @@ public:
 
 signals:
     void tabChosen(int tab);
+    // The user asked, on the row's menu, to set when a followed element of the tab alerts.
+    void conditionAsked(int tab, int element);
     // The window is closing where it is, to be opened there the next time.
     void closing(const QRect &geometry);
 
@@ -32,6 +34,8 @@ protected:
 private:
     void showRow(QTreeWidgetItem *row, const WatchSummary &summary, const QDateTime &now);
     void chooseRow(QTreeWidgetItem *row);
+    // A menu with an entry a followed element of the row's tab.
+    void offerConditions(const QPoint &position);
 
     QTreeWidget *m_rows;
 };

@@ -4,6 +4,7 @@
 
 #include "about/AboutDialog.h"
 #include "app/AlertPush.h"
+#include "app/ConditionDialog.h"
 #include "app/PushDialog.h"
 #include "app/WatchedItemsWindow.h"
 #include "platform/PushSender.h"
@@ -15,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -52,6 +54,17 @@ private slots:
         QTreeWidget *rows = openWindows<WatchedItemsWindow>()[0]->rows();
         QCOMPARE(column(rows, 0), QStringList({"333", "111", "222"}));
         QCOMPARE(column(rows, 5), QStringList({"live", "live", "changed"}));
+        // A row's menu asks when a followed element of its tab alerts, as the page's menu does.
+        emit rows->customContextMenuRequested(rows->visualItemRect(rows->topLevelItem(2)).center());
+        QMenu *menu = openWindows<QMenu>().value(0);
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions()[0]->text(), QString("Alert me when 'US $2.00'..."));
+        menu->actions()[0]->trigger();
+        ConditionDialog *dialog = openWindows<ConditionDialog>().value(0);
+        QVERIFY(dialog);
+        QCOMPARE(widgetNamed<QLabel>(dialog, "conditionShown")->text(), QString("US $2.00"));
+        dialog->close();
 
         // The chosen row stays with its tab as the rows change order, and chooses no tab by it.
         rows->setCurrentItem(rows->topLevelItem(1));
