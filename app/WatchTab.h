@@ -91,6 +91,8 @@ private:
     void stopAlert();
     void clearAlertMarks();
     void markUnlessInFront();
+    // Out of sight between its reloads, the page rests until just before the next.
+    void freezeUntilReload();
     // The site sent the item's page to its sign-in page: the user is signed out.
     bool onSignInPage() const;
 
@@ -105,7 +107,7 @@ private:
     EndOfAuction m_endOfAuction;
     // None while the tab is free; a number may be empty.
     std::optional<QString> m_itemNumber;
-    QUrl m_releasedTo; // the blank page a release waits for; empty: none
+    QUrl m_releasedTo;          // the blank page a release waits for; empty: none
     int m_periodMs = 0;         // the tab's own rate
     bool m_changed = false;     // a followed element changed since the tab was last in front
     QDateTime m_reloadingSince; // when the tab was last armed at a rate

@@ -372,6 +372,33 @@ private slots:
         QVERIFY(elements->selectors.isEmpty());
         QCOMPARE(elements->menuEntries, QStringList({kAlertEntry, kTimeLeftEntry}));
     }
+
+    // Out of sight, a page rests from the moment its load is read until just before its next reload.
+    void aHiddenPageRestsBetweenItsReloadsOnceItsLoadIsRead()
+    {
+        MainWindowFixture f;
+        f.rateBox()->setCurrentText("15 Seconds");
+        f.watch("1");
+        f.watch("2");
+        const auto freezes = [&f](int tab) { return f.view(tab)->calls.filter("freeze "); };
+        f.view(1)->finishLoad();
+        QCOMPARE(freezes(1).size(), 0);
+        f.view(0)->finishLoad();
+        QCOMPARE(freezes(0).size(), 1);
+        QVERIFY(qAbs(freezes(0)[0].mid(7).toInt() - (timer(f, 0)->remainingTime() - 3000)) < 100);
+
+        // A page with a followed element rests once it is read, not before: the read needs the page.
+        f.elements(0)->choose("Alert me when this changes", "#price", "US $1.00");
+        f.view(0)->finishLoad();
+        QCOMPARE(freezes(0).size(), 1);
+        f.elements(0)->load({{"#price", "US $2.00"}});
+        QCOMPARE(freezes(0).size(), 2);
+        QVERIFY(f.tabs()->isTabMarked(0));
+        // In its auction's last ten minutes it stays awake.
+        f.elements(0)->choose("This shows the time left", "#left", "9m 50s");
+        f.elements(0)->load({{"#price", "US $2.00"}, {"#left", "9m 40s"}});
+        QCOMPARE(freezes(0).size(), 2);
+    }
 };
 
 QTEST_MAIN(WatchTabsTest)
