@@ -1,4 +1,6 @@
+#include "app/core/EndMove.h"
 #include "app/core/EndPhase.h"
+#include "app/core/EndStatus.h"
 #include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/ReloadSpread.h"
@@ -162,6 +164,28 @@ TEST(TimeLeft, RefusesWhatItCannotReadForSureAndSaysWhy)
         EXPECT_EQ(read.end, std::nullopt);
         EXPECT_TRUE(read.problem.contains(QLatin1String(problem))) << read.problem.toStdString();
     }
+}
+
+TEST(EndMove, AnEndReadFarFromTheKnownOneMovesItAndTheTooltipSaysSo)
+{
+    const QDateTime end(QDate(2026, 12, 8), QTime(14, 3)); // local time, as the tooltip writes it
+    const ReadEnd written{end, 60000};
+    const std::tuple<std::optional<ReadEnd>, ReadEnd, QDateTime, bool> rows[] = {
+        {std::nullopt, written, end, false},
+        {written, {end.addSecs(7 * 60), 60000}, end.addSecs(7 * 60), true},
+        {written, {end.addSecs(-181), 1000}, end.addSecs(-181), true},
+        {written, {end.addSecs(180), 60000}, end.addSecs(180), false}, // as precise: the newer
+        {written, {end.addSecs(40 * 60), 3600000}, end, false},         // "3d 5h" agrees: the written end stays
+        {ReadEnd{end, 1000}, {end.addSecs(-125), 1000}, end.addSecs(-125), true},
+    };
+    for (const auto &[known, read, taken, moved] : rows) {
+        SCOPED_TRACE(read.at.toString().toStdString());
+        const NextEnd next = nextEnd(known, read);
+        EXPECT_EQ(next.end.at, taken);
+        EXPECT_EQ(next.moved, moved);
+    }
+    const QString tooltip = endStatus(EndPhase::Normal, end.addSecs(7 * 60), end, {}, {}, end).tooltip;
+    EXPECT_TRUE(tooltip.endsWith("\nEnd moved from 14:03 to 14:10")) << tooltip.toStdString();
 }
 
 TEST(TimeLeft, WritesTheTwoLargestUnitsRoundedUpInTheFormItReads)
