@@ -17,7 +17,9 @@ EndStatus endStatus(EndPhase phase, const std::optional<QDateTime> &end, const s
         lines << QStringLiteral("Time left: %1 (ends %2)")
                      .arg(status.header, end->toLocalTime().toString(QStringLiteral("ddd d MMM HH:mm:ss")));
         if (movedFrom) {
-            const auto hhmm = [](const QDateTime &time) { return time.toLocalTime().toString(QStringLiteral("HH:mm")); };
+            const auto hhmm = [](const QDateTime &time) {
+                return time.toLocalTime().toString(QStringLiteral("HH:mm"));
+            };
             lines << QStringLiteral("End moved from %1 to %2").arg(hhmm(*movedFrom), hhmm(*end));
         }
     }

@@ -23,7 +23,7 @@ using Languages = QList<const TimeLeftWords *>;
 struct Labelled
 {
     QString rest;
-    Languages languages;      // those the label is in; all when there is none
+    Languages languages; // those the label is in; all when there is none
     bool labelled = false;
     bool clockIsLeft = false; // after a label meaning "left", a clock is a time left
 };
@@ -34,8 +34,7 @@ int startingWordSize(const QString &text, const QStringList &words)
     int longest = 0;
     for (const QString &word : words) {
         const QChar next = text.size() > word.size() ? text.at(word.size()) : QChar();
-        if (word.size() > longest && next.script() != QChar::Script_Latin
-            && text.startsWith(word, Qt::CaseInsensitive))
+        if (word.size() > longest && next.script() != QChar::Script_Latin && text.startsWith(word, Qt::CaseInsensitive))
             longest = word.size();
     }
     return longest;
@@ -180,9 +179,10 @@ std::optional<Zone> zoneNamed(const QString &name)
     // US zones written without their daylight letter take the one in force on the date.
     static const QHash<QString, QByteArray> daylightByDate = {
         {"PT", "America/Los_Angeles"}, {"MT", "America/Denver"}, {"CT", "America/Chicago"}, {"ET", "America/New_York"}};
-    static const QHash<QString, int> hoursAhead = {
-        {"PST", -8}, {"PDT", -7}, {"MST", -7}, {"MDT", -6}, {"CST", -6}, {"CDT", -5},  {"EST", -5},  {"EDT", -4},
-        {"GMT", 0},  {"UTC", 0},  {"Z", 0},    {"BST", 1},  {"CET", 1},  {"CEST", 2}, {"MEZ", 1}, {"MESZ", 2}, {"JST", 9}};
+    static const QHash<QString, int> hoursAhead = {{"PST", -8}, {"PDT", -7}, {"MST", -7}, {"MDT", -6}, {"CST", -6},
+                                                   {"CDT", -5}, {"EST", -5}, {"EDT", -4}, {"GMT", 0},  {"UTC", 0},
+                                                   {"Z", 0},    {"BST", 1},  {"CET", 1},  {"CEST", 2}, {"MEZ", 1},
+                                                   {"MESZ", 2}, {"JST", 9}};
     const QString upper = name.toUpper();
     if (daylightByDate.contains(upper))
         return Zone{QTimeZone(daylightByDate.value(upper)), true};
@@ -202,7 +202,8 @@ std::optional<Zone> zoneNamed(const QString &name)
 int numberNamed(const QString &name, int count, QString (QLocale::*nameOf)(int, QLocale::FormatType) const)
 {
     for (int number = 1; number <= count; ++number) {
-        if (name.size() >= 3 && (QLocale::c().*nameOf)(number, QLocale::LongFormat).startsWith(name, Qt::CaseInsensitive))
+        if (name.size() >= 3
+            && (QLocale::c().*nameOf)(number, QLocale::LongFormat).startsWith(name, Qt::CaseInsensitive))
             return number;
     }
     return 0;
@@ -259,7 +260,8 @@ WrittenDay writtenDay(const QString &text, const QDate &today, bool usZone)
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)T?$"));
     static const QRegularExpression named(
         QStringLiteral("^(?:(\\p{L}+)\\.?,? )?(\\p{L}+)\\.? (\\d{1,2})(?:st|nd|rd|th)?(?:,? (\\d{4}))?$"), kCaseless);
-    static const QRegularExpression numeric(QStringLiteral("^(?:(\\p{L}+)\\.?,? )?(\\d{1,2})/(\\d{1,2})(?:/(\\d{4}))?$"));
+    static const QRegularExpression numeric(
+        QStringLiteral("^(?:(\\p{L}+)\\.?,? )?(\\d{1,2})/(\\d{1,2})(?:/(\\d{4}))?$"));
     static const QRegularExpression weekday(QStringLiteral("^(\\p{L}+)\\.?$"));
     QRegularExpressionMatch match;
     if ((match = iso.match(text)).hasMatch())
@@ -293,7 +295,7 @@ AuctionEnd endOn(const WrittenDay &day, const QTime &time, const std::optional<Z
         if (!end.isValid())
             return {std::nullopt, QStringLiteral("\"%1\" falls in the hour the clocks skip").arg(text)};
         if (day.weekday && date.dayOfWeek() != day.weekday)
-            return {std::nullopt, QStringLiteral("\"%1\" names a weekday its date is not").arg(text)};
+            return {std::nullopt, QStringLiteral("\"%1\" names the wrong weekday for its date").arg(text)};
         return {end, {}, withinMs};
     }
     return {std::nullopt, QStringLiteral("\"%1\" is no date and time of day").arg(text)};
@@ -310,10 +312,11 @@ AuctionEnd endDate(const QString &text, bool labelled, const QDateTime &now)
     if (!match.hasMatch())
         return {std::nullopt, QStringLiteral("\"%1\" is neither a time left nor an end date and time").arg(text)};
     if (match.captured(1).isEmpty()) {
-        return {std::nullopt,
-                labelled ? QStringLiteral("\"%1\" is a time of day with no date").arg(text)
-                         : QStringLiteral("\"%1\" is a clock with no label: it may be a time left or a time of day")
-                               .arg(text)};
+        return {
+            std::nullopt,
+            labelled
+                ? QStringLiteral("\"%1\" is a time of day with no date").arg(text)
+                : QStringLiteral("\"%1\" is a clock with no label: it may be a time left or a time of day").arg(text)};
     }
     int hour = match.captured(2).toInt();
     const QString halfDay = match.captured(5).toLower();
@@ -351,8 +354,9 @@ std::optional<AuctionEnd> withEndBeside(const Labelled &label, const QDateTime &
     if (!written.end) // something else beside the time left
         return left;
     if (std::abs(left->end->msecsTo(*written.end)) > std::max(left->withinMs, written.withinMs)) {
-        return AuctionEnd{std::nullopt, QStringLiteral("The time left \"%1\" and the end \"%2\" beside it disagree")
-                                            .arg(timeLeft.rest, endText)};
+        return AuctionEnd{
+            std::nullopt,
+            QStringLiteral("The time left \"%1\" and the end \"%2\" beside it disagree").arg(timeLeft.rest, endText)};
     }
     return written;
 }

@@ -175,7 +175,7 @@ TEST(EndMove, AnEndReadFarFromTheKnownOneMovesItAndTheTooltipSaysSo)
         {written, {end.addSecs(7 * 60), 60000}, end.addSecs(7 * 60), true},
         {written, {end.addSecs(-181), 1000}, end.addSecs(-181), true},
         {written, {end.addSecs(180), 60000}, end.addSecs(180), false}, // as precise: the newer
-        {written, {end.addSecs(40 * 60), 3600000}, end, false},         // "3d 5h" agrees: the written end stays
+        {written, {end.addSecs(40 * 60), 3600000}, end, false},        // "3d 5h" agrees: the written end stays
         {ReadEnd{end, 1000}, {end.addSecs(-125), 1000}, end.addSecs(-125), true},
     };
     for (const auto &[known, read, taken, moved] : rows) {
