@@ -299,7 +299,10 @@ private slots:
         elements->choose(kTimeLeftEntry, "#left", "Time left: soon");
         QVERIFY(
             tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
+        // Shortened from an hour to 20 minutes: the tab goes by the new end and says so.
+        elements->load({{"#left", "1h 0m"}});
         elements->load({{"#left", "20m 5s"}});
+        QVERIFY(tooltip(f, 0).contains("\nEnd moved from "));
         QCOMPARE(timer(f, 0)->interval(), 60000);
         f.menuEntry("&30 Minutes")->trigger();
         QCOMPARE(timer(f, 0)->interval(), 10000);
