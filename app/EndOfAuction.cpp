@@ -1,6 +1,7 @@
 #include "app/EndOfAuction.h"
 
 #include "app/HeldNotices.h"
+#include "app/core/EndMove.h"
 #include "app/core/TimeLeft.h"
 #include "platform/IntervalTimer.h"
 
@@ -12,7 +13,7 @@ EndOfAuction::EndOfAuction(IntervalTimer *reloadTimer, HeldNotices *notices)
 
 EndStatus EndOfAuction::status(const QDateTime &now) const
 {
-    return endStatus(m_phase, m_end, m_timeLeftProblem, m_finalValue, now);
+    return endStatus(m_phase, m_end, m_movedFrom, m_timeLeftProblem, m_finalValue, now);
 }
 
 bool EndOfAuction::timeLeftRead(bool found, const QString &text, const QDateTime &now)
@@ -27,13 +28,23 @@ bool EndOfAuction::timeLeftRead(bool found, const QString &text, const QDateTime
         m_phase = EndPhase::Normal;
     }
     if (read.end)
-        m_end = read.end;
+        takeEnd({*read.end, read.withinMs});
     // The reader says why it refused the text; the user can tell from it what the page shows.
     m_timeLeftProblem = read.end ? QString()
         : found                  ? read.problem
                                  : QStringLiteral("The time left is not on the page");
     m_lastRead = now;
     return m_end.has_value();
+}
+
+void EndOfAuction::takeEnd(const ReadEnd &read)
+{
+    const std::optional<ReadEnd> known = m_end ? std::optional<ReadEnd>({*m_end, m_endWithinMs}) : std::nullopt;
+    const NextEnd next = nextEnd(known, read);
+    if (next.moved)
+        m_movedFrom = m_end;
+    m_end = next.end.at;
+    m_endWithinMs = next.end.withinMs;
 }
 
 void EndOfAuction::planReloads(const QDateTime &now, int periodMs, const QString &firstValue, double draw)
@@ -77,6 +88,7 @@ void EndOfAuction::firstValueRead(const QString &value)
 void EndOfAuction::restore(const std::optional<QDateTime> &end, bool ended, const QString &finalValue)
 {
     m_end = end;
+    m_endWithinMs = 0;
     if (ended) {
         m_phase = EndPhase::Ended;
         m_finalValue = finalValue;
@@ -86,6 +98,7 @@ void EndOfAuction::restore(const std::optional<QDateTime> &end, bool ended, cons
 void EndOfAuction::forget()
 {
     m_end.reset();
+    m_movedFrom.reset();
     m_timeLeftProblem.clear();
     m_lastRead = QDateTime();
     m_phase = EndPhase::Normal;

@@ -9,6 +9,7 @@
 
 class HeldNotices;
 class IntervalTimer;
+struct ReadEnd;
 
 // The end of a tab's auction as its page's time left tells it, and the tab's
 // reloads planned from it: faster near the end, once more after it, then none.
@@ -38,10 +39,15 @@ public:
     void forget();
 
 private:
+    // A newly read end, taken or not, and told when it moved.
+    void takeEnd(const ReadEnd &read);
+
     IntervalTimer *m_reloadTimer;
     HeldNotices *m_notices;
     int m_leadMinutes = kDefaultEndingSoonLeadMinutes;
     std::optional<QDateTime> m_end;
+    qint64 m_endWithinMs = 0;             // how far the real end may be from m_end
+    std::optional<QDateTime> m_movedFrom; // the end known before a reload read one far from it
     QString m_timeLeftProblem;
     QDateTime m_lastRead; // when the time left was last read, just after a load
     EndPhase m_phase = EndPhase::Normal;

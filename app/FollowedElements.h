@@ -31,6 +31,8 @@ public:
     FollowedElements(PageElements *page, std::function<bool()> showsItem, QObject *parent = nullptr);
 
     bool isEmpty() const { return m_followed.isEmpty(); }
+    // Whether anything is read from the page after a load.
+    bool readsPage() const { return !m_followed.isEmpty() || !m_timeLeftSelector.isEmpty(); }
     // What the first element showed last; empty while none is followed.
     QString firstValue() const;
     // What the first element that does not say who leads showed last: the price.

@@ -8,6 +8,7 @@
 #include "app/core/ReloadStatus.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/TabCaptions.h"
+#include "app/core/TabFreeze.h"
 #include "app/core/TabToolTip.h"
 #include "app/core/TimeLeft.h"
 #include "platform/BrowserView.h"
@@ -59,6 +60,7 @@ WatchTab::WatchTab(int index, TabStrip *tabs, BrowserView *view, const SiteConfi
     });
     connect(m_followed, &FollowedElements::timeLeftRead, this, &WatchTab::timeLeftRead);
     connect(m_followed, &FollowedElements::loadRead, m_notices, &HeldNotices::tell);
+    connect(m_followed, &FollowedElements::loadRead, this, &WatchTab::freezeUntilReload);
     connect(m_view, &BrowserView::documentComplete, this, &WatchTab::pageLoaded);
     connect(m_view, &BrowserView::documentComplete, this, [this] {
         if (m_itemNumber)
@@ -102,6 +104,9 @@ void WatchTab::release(const QString &blankPage)
 
 void WatchTab::pageLoaded()
 {
+    // A page with nothing to read, or that failed to load, may rest at once.
+    if (!m_followed->readsPage() || !m_view->health().loadError.isEmpty())
+        freezeUntilReload();
     // A page may stay when asked to leave: the tab is free once it has been left.
     if (m_releasedTo.isEmpty() || m_view->address() != m_releasedTo)
         return;
@@ -332,6 +337,20 @@ void WatchTab::clearAlertMarks()
     m_changed = false;
     m_tabs->setTabMarked(m_index, false);
     m_notices->clear();
+}
+
+void WatchTab::freezeUntilReload()
+{
+    TabFreezeFacts facts;
+    facts.inFront = m_tabs->current() == m_index;
+    if (m_reloadTimer->isEnabled()) {
+        facts.periodMs = m_reloadTimer->interval();
+        facts.nextReloadMs = m_reloadTimer->remainingTime();
+    }
+    if (const auto &end = m_endOfAuction.end())
+        facts.endMs = QDateTime::currentDateTime().msecsTo(*end);
+    if (const auto freezeMs = freezeForMs(facts))
+        m_view->freeze(*freezeMs);
 }
 
 void WatchTab::markUnlessInFront()

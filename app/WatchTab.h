@@ -100,6 +100,8 @@ private:
     void stopAlert();
     void clearAlertMarks();
     void markUnlessInFront();
+    // Out of sight between its reloads, the page rests until just before the next.
+    void freezeUntilReload();
     // The site sent the item's page to its sign-in page: the user is signed out.
     bool onSignInPage() const;
 

@@ -57,6 +57,10 @@ public:
     // Makes what reads the elements of this view's pages the user points at,
     // kept by owner; the page's context menu offers its entries.
     virtual PageElements *createPageElements(QObject *owner) = 0;
+    // Lets a hidden page rest: its scripts and timers stop for up to ms, or
+    // until it is shown or anything is done with it. Refused while it is
+    // shown, loads, or holds text the user typed into it.
+    virtual void freeze(qint64 ms) = 0;
 
 signals:
     // A page finished loading, whether it loaded or failed, or it was lost

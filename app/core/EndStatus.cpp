@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-EndStatus endStatus(EndPhase phase, const std::optional<QDateTime> &end, const QString &problem,
-                    const QString &lastValue, const QDateTime &now)
+EndStatus endStatus(EndPhase phase, const std::optional<QDateTime> &end, const std::optional<QDateTime> &movedFrom,
+                    const QString &problem, const QString &lastValue, const QDateTime &now)
 {
     EndStatus status;
     QStringList lines;
@@ -16,6 +16,12 @@ EndStatus endStatus(EndPhase phase, const std::optional<QDateTime> &end, const Q
         status.header = timeLeftText(now, *end);
         lines << QStringLiteral("Time left: %1 (ends %2)")
                      .arg(status.header, end->toLocalTime().toString(QStringLiteral("ddd d MMM HH:mm:ss")));
+        if (movedFrom) {
+            const auto hhmm = [](const QDateTime &time) {
+                return time.toLocalTime().toString(QStringLiteral("HH:mm"));
+            };
+            lines << QStringLiteral("End moved from %1 to %2").arg(hhmm(*movedFrom), hhmm(*end));
+        }
     }
     if (!problem.isEmpty())
         lines << problem;

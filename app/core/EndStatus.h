@@ -15,7 +15,8 @@ struct EndStatus
     QString tooltip;
 };
 
+// movedFrom: the end known before a reload read this one, far from it, if so;
 // problem: why the time left could not be read, or empty; lastValue: the last
 // text of the followed element, told once the auction has ended.
-EndStatus endStatus(EndPhase phase, const std::optional<QDateTime> &end, const QString &problem,
-                    const QString &lastValue, const QDateTime &now);
+EndStatus endStatus(EndPhase phase, const std::optional<QDateTime> &end, const std::optional<QDateTime> &movedFrom,
+                    const QString &problem, const QString &lastValue, const QDateTime &now);

@@ -1,115 +1,205 @@
 #include "app/core/TimeLeft.h"
 
-#include <QLocale>
+#include "app/core/EndDate.h"
+#include "app/core/TimeLeftWords.h"
+
 #include <QRegularExpression>
-#include <QTimeZone>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-constexpr auto kCaseless = QRegularExpression::CaseInsensitiveOption;
+constexpr qint64 kUnitMs[] = {86400000, 3600000, 60000, 1000};
 
-// The text without its label and its trailing "left", spaces simplified.
-QString withoutLabel(const QString &text)
+using Languages = QList<const TimeLeftWords *>;
+
+// The text once its label is taken off.
+struct Labelled
 {
-    static const QRegularExpression label(
-        QStringLiteral("^(?:time (?:left|remaining)|ends(?: in)?|ending(?: in)?) ?:? ?"), kCaseless);
-    static const QRegularExpression left(QStringLiteral(" (?:left|remaining)$"), kCaseless);
-    return text.simplified().remove(label).remove(left);
+    QString rest;
+    Languages languages; // those the label is in; all when there is none
+    bool labelled = false;
+    bool clockIsLeft = false; // after a label meaning "left", a clock is a time left
+};
+
+// The size of the longest of words the text starts with as a whole word, or 0.
+int startingWordSize(const QString &text, const QStringList &words)
+{
+    int longest = 0;
+    for (const QString &word : words) {
+        const QChar next = text.size() > word.size() ? text.at(word.size()) : QChar();
+        if (word.size() > longest && next.script() != QChar::Script_Latin && text.startsWith(word, Qt::CaseInsensitive))
+            longest = word.size();
+    }
+    return longest;
 }
 
-std::optional<qint64> durationMs(const QString &text)
+Labelled withoutLabel(const QString &text)
 {
-    static const QRegularExpression duration(
-        QStringLiteral("^(?:(\\d{1,5}) ?(?:d|days?))?,? ?(?:(\\d{1,5}) ?(?:h|hrs?|hours?))?,? ?"
-                       "(?:(\\d{1,5}) ?(?:m|mins?|minutes?))?,? ?(?:(\\d{1,5}) ?(?:s|secs?|seconds?))?$"),
-        kCaseless);
-    const QRegularExpressionMatch match = duration.match(text);
-    if (match.lastCapturedIndex() < 1) // no number, or no match at all
-        return std::nullopt;
-    const qint64 unitMs[] = {86400000, 3600000, 60000, 1000};
+    Labelled read{text, {}, false, false};
+    int longest = 0;
+    for (const TimeLeftWords &words : timeLeftWords()) {
+        const int left = startingWordSize(text, words.leftLabels);
+        const int size = std::max(left, startingWordSize(text, words.endLabels));
+        if (size == 0 || size < longest)
+            continue;
+        if (size > longest) {
+            read.languages.clear();
+            read.clockIsLeft = true;
+            longest = size;
+        }
+        read.languages << &words;
+        // A label that means "left" in one language and an end in another tells nothing.
+        read.clockIsLeft = read.clockIsLeft && left == size;
+    }
+    if (longest == 0) {
+        for (const TimeLeftWords &words : timeLeftWords())
+            read.languages << &words;
+        read.clockIsLeft = false;
+        return read;
+    }
+    static const QRegularExpression colon(QStringLiteral("^ ?[:：]? ?"));
+    read.rest = text.mid(longest).remove(colon);
+    read.labelled = true;
+    return read;
+}
+
+// The time left without the word after it ("left", "kvar"), which tells its
+// languages when no label did, and that a clock is a time left.
+Labelled withoutLeftAfter(Labelled read)
+{
+    Languages after;
+    QString rest;
+    for (const TimeLeftWords *words : std::as_const(read.languages)) {
+        for (const QString &word : words->leftAfter) {
+            if (read.rest.endsWith(QLatin1Char(' ') + word, Qt::CaseInsensitive)) {
+                after << words;
+                rest = read.rest.chopped(word.size() + 1);
+            }
+        }
+    }
+    if (after.isEmpty())
+        return read;
+    read.rest = rest;
+    read.clockIsLeft = true;
+    if (!read.labelled)
+        read.languages = after;
+    return read;
+}
+
+struct Duration
+{
     qint64 ms = 0;
-    for (int unit = 0; unit < 4; ++unit)
-        ms += match.captured(unit + 1).toLongLong() * unitMs[unit];
-    return ms;
-}
+    qint64 unitMs = 0; // the smallest unit written
+};
 
-std::optional<QTimeZone> zoneNamed(const QString &name)
+// Numbers with units of one language, largest first, each at most once:
+// "3d 05h", "2 Std. 40 Min.", "3日5時間".
+std::optional<Duration> durationIn(const QString &text, const TimeLeftWords &words)
 {
-    static const QHash<QString, int> hoursAhead = {{"PST", -8}, {"PDT", -7}, {"MST", -7}, {"MDT", -6}, {"CST", -6},
-                                                   {"CDT", -5}, {"EST", -5}, {"EDT", -4}, {"GMT", 0},  {"UTC", 0},
-                                                   {"Z", 0},    {"BST", 1},  {"CET", 1},  {"CEST", 2}};
-    const auto known = hoursAhead.constFind(name.toUpper());
-    if (known != hoursAhead.constEnd())
-        return QTimeZone(*known * 3600);
-    static const QRegularExpression offset(QStringLiteral("^([+-])(\\d\\d):?(\\d\\d)$"));
-    const QRegularExpressionMatch match = offset.match(name);
-    const int hours = match.captured(2).toInt();
-    const int minutes = match.captured(3).toInt();
-    if (!match.hasMatch() || hours > 14 || minutes > 59)
+    static const QRegularExpression part(QStringLiteral("[ ,]*(\\d{1,5}) ?([^\\d\\s,.]+)\\.?"));
+    Duration read;
+    int lastUnit = -1;
+    for (int at = 0; at < text.size();) {
+        const QRegularExpressionMatch match =
+            part.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        const QString unitWord = match.captured(2).toLower();
+        int unit = 0;
+        while (unit < 4 && !words.units[unit].contains(unitWord))
+            ++unit;
+        if (!match.hasMatch() || unit == 4 || unit <= lastUnit)
+            return std::nullopt;
+        read.ms += match.captured(1).toLongLong() * kUnitMs[unit];
+        read.unitMs = kUnitMs[unit];
+        lastUnit = unit;
+        at = match.capturedEnd();
+    }
+    if (lastUnit < 0)
         return std::nullopt;
-    return QTimeZone((match.captured(1) == QLatin1String("-") ? -1 : 1) * (hours * 3600 + minutes * 60));
+    return read;
 }
 
-int monthNamed(const QString &name)
+// The end after a time left in units, the same in every language it may be read in.
+std::optional<AuctionEnd> durationEnd(const QString &text, const Languages &languages, const QDateTime &now)
 {
-    for (int month = 1; month <= 12; ++month) {
-        if (name.size() >= 3 && QLocale::c().monthName(month).startsWith(name, Qt::CaseInsensitive))
-            return month;
+    std::optional<Duration> read;
+    for (const TimeLeftWords *words : languages) {
+        const std::optional<Duration> in = durationIn(text, *words);
+        if (read && in && in->ms != read->ms)
+            return AuctionEnd{std::nullopt,
+                              QStringLiteral("\"%1\" means different times in different languages").arg(text)};
+        if (in)
+            read = in;
     }
-    return 0;
+    if (!read)
+        return std::nullopt;
+    return AuctionEnd{now.addMSecs(read->ms), {}, read->unitMs};
 }
 
-// A date, a time and its zone as the page wrote them, or why not.
-AuctionEnd endDate(const QString &text)
+// A countdown clock after a label meaning "left": "01:05:09".
+std::optional<AuctionEnd> clockEnd(const QString &text, const QDateTime &now)
 {
-    // A time of day, maybe on a 12-hour clock, and maybe a zone.
-    static const QString clock = QStringLiteral("(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?(am|pm))?(?: ?(\\S+))?$");
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)[T ]") + clock, kCaseless);
-    static const QRegularExpression named(QStringLiteral("^([a-z]+)\\.? (\\d{1,2}),? (\\d{4}),? ") + clock, kCaseless);
+    static const QRegularExpression clock(QStringLiteral("^(\\d{1,3}):([0-5]\\d)(?::([0-5]\\d))?$"));
+    const QRegularExpressionMatch match = clock.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    if (match.captured(3).isEmpty())
+        return AuctionEnd{std::nullopt,
+                          QStringLiteral("\"%1\" may be hours and minutes or minutes and seconds").arg(text)};
+    const qint64 seconds =
+        match.captured(1).toLongLong() * 3600 + match.captured(2).toInt() * 60 + match.captured(3).toInt();
+    return AuctionEnd{now.addSecs(seconds), {}, 1000};
+}
 
-    QDate date;
-    QRegularExpressionMatch match = iso.match(text);
-    if (match.hasMatch()) {
-        date = QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    } else if ((match = named.match(text)).hasMatch()) {
-        date = QDate(match.captured(3).toInt(), monthNamed(match.captured(1)), match.captured(2).toInt());
-    } else {
-        return {std::nullopt, QStringLiteral("\"%1\" is neither a time left nor an end date and time").arg(text)};
+// The end after a time left; none when the text is no time left.
+std::optional<AuctionEnd> timeLeftEnd(const Labelled &label, const QDateTime &now)
+{
+    const Labelled read = withoutLeftAfter(label);
+    if (std::optional<AuctionEnd> end = durationEnd(read.rest, read.languages, now))
+        return end;
+    if (read.clockIsLeft)
+        return clockEnd(read.rest, now);
+    return std::nullopt;
+}
+
+// A time left with its end written beside it: "3d 05h left (Fri, 10:15 PM)",
+// "4d 11h | Tuesday, 07:20 AM". The written end is the more precise.
+std::optional<AuctionEnd> withEndBeside(const Labelled &label, const QDateTime &now)
+{
+    static const QRegularExpression beside(QStringLiteral("^(.+?) ?(?:\\((.+)\\)|\\| ?(.+))$"));
+    const QRegularExpressionMatch match = beside.match(label.rest);
+    if (!match.hasMatch())
+        return std::nullopt;
+    Labelled timeLeft = label;
+    timeLeft.rest = match.captured(1);
+    const std::optional<AuctionEnd> left = timeLeftEnd(timeLeft, now);
+    if (!left || !left->end)
+        return left;
+    const QString endText = match.captured(2) + match.captured(3);
+    const AuctionEnd written = endDate(endText, true, now);
+    if (!written.end) // something else beside the time left
+        return left;
+    if (std::abs(left->end->msecsTo(*written.end)) > std::max(left->withinMs, written.withinMs)) {
+        return AuctionEnd{
+            std::nullopt,
+            QStringLiteral("The time left \"%1\" and the end \"%2\" beside it disagree").arg(timeLeft.rest, endText)};
     }
-
-    int hour = match.captured(4).toInt();
-    const QString halfDay = match.captured(7).toLower();
-    if (!halfDay.isEmpty())
-        hour = (hour >= 1 && hour <= 12) ? hour % 12 + (halfDay == QLatin1String("pm") ? 12 : 0) : -1;
-    const QTime time(hour, match.captured(5).toInt(), match.captured(6).toInt());
-    if (!date.isValid() || !time.isValid())
-        return {std::nullopt, QStringLiteral("\"%1\" is no date and time of day").arg(text)};
-
-    const QString zoneText = match.captured(8);
-    if (zoneText.isEmpty()) {
-        const QDateTime local(date, time);
-        if (!local.isValid())
-            return {std::nullopt, QStringLiteral("\"%1\" falls in the hour the clocks skip").arg(text)};
-        return {local, {}};
-    }
-    const std::optional<QTimeZone> zone = zoneNamed(zoneText);
-    if (!zone)
-        return {std::nullopt, QStringLiteral("\"%1\" is no time zone Gavrin knows").arg(zoneText)};
-    return {QDateTime(date, time, *zone), {}};
+    return written;
 }
 
 } // namespace
 
 AuctionEnd auctionEnd(const QString &text, const QDateTime &now)
 {
-    const QString read = withoutLabel(text);
-    if (read.isEmpty())
+    const Labelled read = withoutLabel(text.simplified());
+    if (read.rest.isEmpty())
         return {std::nullopt, QStringLiteral("The element shows no time left")};
-    if (const std::optional<qint64> ms = durationMs(read))
-        return {now.addMSecs(*ms), {}};
-    return endDate(read);
+    if (std::optional<AuctionEnd> end = withEndBeside(read, now))
+        return *end;
+    if (std::optional<AuctionEnd> end = timeLeftEnd(read, now))
+        return *end;
+    return endDate(read.rest, read.labelled, now);
 }
 
 QString timeLeftText(const QDateTime &now, const QDateTime &end)

@@ -54,6 +54,7 @@ HangWatch::HangWatch(QWebEnginePage *page)
     connect(page, &QWebEnginePage::loadFinished, this, &HangWatch::forget);
     connect(page, &QWebEnginePage::renderProcessPidChanged, this, &HangWatch::forget);
     connect(page, &QWebEnginePage::renderProcessTerminated, this, &HangWatch::forget);
+    connect(page, &QWebEnginePage::lifecycleStateChanged, this, &HangWatch::forget);
 }
 
 void HangWatch::forget()
@@ -65,7 +66,8 @@ void HangWatch::forget()
 
 void HangWatch::check()
 {
-    if (m_page->renderProcessPid() <= 0)
+    // A frozen page answers nothing until it is thawed, and is no hung one.
+    if (m_page->renderProcessPid() <= 0 || m_page->lifecycleState() != QWebEnginePage::LifecycleState::Active)
         return;
     if (!m_waiting) {
         m_waiting = true;

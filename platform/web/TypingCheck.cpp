@@ -48,13 +48,15 @@ void TypingCheck::check(const std::function<void(qint64)> &decided)
     QTimer::singleShot(kTypingCheckTimeoutMs, this, [decide] { decide(-1); });
 }
 
-void TypingCheck::pageDrawn(const QUrl &url)
+bool TypingCheck::pageDrawn(const QUrl &url)
 {
-    if (!m_typedFields.isEmpty() && url == m_typedAddress) {
+    const bool putBack = !m_typedFields.isEmpty() && url == m_typedAddress;
+    if (putBack) {
         const QByteArray fields =
             QJsonDocument(QJsonArray::fromVariantList(m_typedFields)).toJson(QJsonDocument::Compact);
         m_page->runJavaScript(QString::fromLatin1(kPutBackTypedTextScript).arg(QString::fromUtf8(fields)),
                               kScriptWorld);
     }
     m_typedFields.clear();
+    return putBack;
 }

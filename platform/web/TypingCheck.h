@@ -22,8 +22,9 @@ public:
     void setHoldMs(qint64 holdMs) { m_holdMs = holdMs; }
     // holdLeftMs is how much longer the typing holds a reload (0: it does not).
     void check(const std::function<void(qint64 holdLeftMs)> &decided);
-    // The kept text goes back into the page drawn at url if it was typed there.
-    void pageDrawn(const QUrl &url);
+    // The kept text goes back into the page drawn at url if it was typed
+    // there; true: it went back.
+    bool pageDrawn(const QUrl &url);
     void forget() { m_typedFields.clear(); }
 
 private:

@@ -6,6 +6,7 @@
 #include "platform/core/TimerWait.h"
 #include "platform/web/FrameLoads.h"
 #include "platform/web/HangWatch.h"
+#include "platform/web/PageFreeze.h"
 #include "platform/web/PageGuard.h"
 #include "platform/web/PageInputWatch.h"
 #include "platform/web/PageScripts.h"
@@ -31,6 +32,7 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     , m_page(new WebPage(profile, this))
     , m_typing(new TypingCheck(m_page))
     , m_siteWait(new SiteWait(m_page))
+    , m_freeze(new PageFreeze(m_page))
     , m_holdEnd(new QTimer(this))
 {
     m_holdEnd->setSingleShot(true);
@@ -38,6 +40,7 @@ WebBrowserView::WebBrowserView(QWebEngineProfile *profile, QWidget *parent)
     // The pause for typing shows as the user types, not at the next reload.
     auto *input = new PageInputWatch(m_view);
     connect(input, &PageInputWatch::typed, this, &WebBrowserView::checkTypingAfterKey);
+    connect(input, &PageInputWatch::typed, m_freeze, &PageFreeze::noteTypedText);
     connect(input, &PageInputWatch::userInput, m_page, &WebPage::noteUserInput);
 
     QWebEngineScript markEdits;
@@ -97,7 +100,8 @@ void WebBrowserView::loadingChanged(const QWebEngineLoadingInfo &info)
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadSucceededStatus:
         if (httpStatus < 400) {
-            m_typing->pageDrawn(info.url());
+            if (m_typing->pageDrawn(info.url()))
+                m_freeze->noteTypedText();
             m_siteWait->forget();
             updateHealth([](PageHealth &health) {
                 health.lastDrawn = QDateTime::currentDateTime();
@@ -130,6 +134,7 @@ qint64 WebBrowserView::siteWaitLeftMs() const
 
 void WebBrowserView::userNavigates()
 {
+    m_freeze->thaw();
     m_page->setProgramNavigation(true);
     m_recovery->startOver();
     m_heldReload.reset();
@@ -157,6 +162,7 @@ void WebBrowserView::reload()
 
 void WebBrowserView::fetchAgain()
 {
+    m_freeze->thaw();
     // A reload while an address is still on its way would drop it and fetch
     // the page shown before; asking for that address again restarts its load.
     const QUrl shown = m_view->history()->currentItem().url();
@@ -220,6 +226,8 @@ bool WebBrowserView::forward()
 
 void WebBrowserView::reloadOnTimer(const TimedReload &reload)
 {
+    // Whether the user is typing is asked of the page, which must answer.
+    m_freeze->thaw();
     m_recovery->setPeriodMs(reload.periodMs);
     m_typing->setHoldMs(reload.typingHoldMs);
     // A site that asked to be left alone is not asked again before it said.
@@ -294,6 +302,11 @@ void WebBrowserView::reloadNow(const TimedReload &reload)
     fetchAgain();
 }
 
+void WebBrowserView::freeze(qint64 ms)
+{
+    m_freeze->freeze(ms);
+}
+
 PageElements *WebBrowserView::createPageElements(QObject *owner)
 {
     m_elements = new WebPageElements(m_view, kScriptWorld, owner);
@@ -318,6 +331,7 @@ void WebBrowserView::resizeEvent(QResizeEvent *event)
 void WebBrowserView::showEvent(QShowEvent *event)
 {
     BrowserView::showEvent(event);
+    m_freeze->thaw();
     // What the page said out of sight has been seen once its tab is in front.
     updateHealth([](PageHealth &health) { health.pageMessage.clear(); });
 }

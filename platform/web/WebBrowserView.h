@@ -9,6 +9,7 @@
 
 class FrameLoads;
 class HangWatch;
+class PageFreeze;
 class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QTimer;
@@ -40,6 +41,7 @@ public:
     QUrl address() const override;
     void reportFrameLoads() override;
     PageElements *createPageElements(QObject *owner) override;
+    void freeze(qint64 ms) override;
 
     QWebEngineView *view() const { return m_view; }
 
@@ -67,6 +69,7 @@ private:
     TypingCheck *m_typing;
     SiteWait *m_siteWait;
     HangWatch *m_hangWatch;
+    PageFreeze *m_freeze;
     RendererRecovery *m_recovery;
     QPointer<WebPageElements> m_elements; // whose entries the context menu offers
     FrameLoads *m_frameLoads = nullptr;

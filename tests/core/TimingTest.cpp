@@ -1,4 +1,6 @@
+#include "app/core/EndMove.h"
 #include "app/core/EndPhase.h"
+#include "app/core/EndStatus.h"
 #include "app/core/LateTicks.h"
 #include "app/core/RefreshRates.h"
 #include "app/core/ReloadSpread.h"
@@ -7,6 +9,7 @@
 #include "platform/core/PagePatience.h"
 #include "platform/core/SiteAnswers.h"
 
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,35 +33,108 @@ TabTiming tab(int secondsLeft, int periodMs = 60000, int leadMinutes = 5)
 
 } // namespace
 
-TEST(TimeLeft, ReadsTimesLeftAndEndDates)
+namespace {
+
+// The reader's rows are read on a Thursday in India, whose zone no row names:
+// local time there, so that a local time read in another zone would show.
+const QTimeZone kIndia("Asia/Kolkata");
+const QDateTime kReadAt(QDate(2026, 11, 26), QTime(12, 0), kIndia);
+
+AuctionEnd readInIndia(const char *text)
 {
-    // In a zone away from UTC, so that a local time read as UTC would show.
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "Asia/Kolkata");
-    const qint64 s = 1000, m = 60 * s, h = 60 * m, d = 24 * h;
-    const std::pair<const char *, QDateTime> rows[] = {
-        {"3d 4h", kNow.addMSecs(3 * d + 4 * h)},
-        {"4h 20m 5s", kNow.addMSecs(4 * h + 20 * m + 5 * s)},
-        {"5 mins", kNow.addMSecs(5 * m)},
-        {"1 day 2 hours", kNow.addMSecs(d + 2 * h)},
-        {"Ends in 4m 10s", kNow.addMSecs(4 * m + 10 * s)},
-        {"45 seconds", kNow.addMSecs(45 * s)},
-        {" TIME REMAINING\n1 hr, 5 min left ", kNow.addMSecs(h + 5 * m)},
-        {"Dec 08, 2026 14:30:00 PST", utc(8, 22, 30)},
-        {"Ends: December 8, 2026 2:30 PM EST", utc(8, 19, 30)},
-        {"Dec 8 2026 12:05 am gmt", utc(8, 0, 5)},
-        {"2026-12-08 14:30", utc(8, 9, 0)}, // local time, 5:30 ahead of UTC there
-        {"2026-12-08 14:30 -05:30", utc(8, 20, 0)},
-    };
-    for (const auto &[text, end] : rows) {
-        const AuctionEnd read = auctionEnd(QString::fromLatin1(text), kNow);
-        EXPECT_EQ(read.end, end) << text << ": " << read.problem.toStdString();
-        EXPECT_TRUE(read.problem.isEmpty()) << text;
-    }
+    AuctionEnd read = auctionEnd(QString::fromUtf8(text), kReadAt);
+    if (read.end) // while local time is India's
+        read.end = read.end->toUTC();
     zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    return read;
 }
 
-TEST(TimeLeft, RefusesWhatItCannotReadAndSaysWhy)
+QDateTime at(int month, int day, int hour, int minute, const QTimeZone &zone = QTimeZone::utc(), int year = 2026)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), zone);
+}
+
+void expectEnds(const std::initializer_list<std::pair<const char *, QDateTime>> &rows)
+{
+    for (const auto &[text, end] : rows) {
+        SCOPED_TRACE(text);
+        const AuctionEnd read = readInIndia(text);
+        EXPECT_EQ(read.end, end) << read.problem.toStdString();
+        EXPECT_TRUE(read.problem.isEmpty());
+    }
+}
+
+} // namespace
+
+TEST(TimeLeft, ReadsTimesLeftInUnitsAndClocksInEightLanguages)
+{
+    const qint64 m = 60, h = 60 * m, d = 24 * h;
+    const std::pair<const char *, qint64> rows[] = {
+        {"3d 4h", 3 * d + 4 * h},
+        {"4h 20m 5s", 4 * h + 20 * m + 5},
+        {"5 mins", 5 * m},
+        {"1 day 2 hours", d + 2 * h},
+        {"Ends in 4m 10s", 4 * m + 10},
+        {"45 seconds", 45},
+        {" TIME REMAINING\n1 hr, 5 min left ", h + 5 * m},
+        {"Time remaining: 01:05:09", h + 5 * m + 9},
+        {"Ends in 00:02:30", 2 * m + 30},
+        {"01:05:09 left", h + 5 * m + 9},
+        {"Closes in 2 hours", 2 * h},
+        {"Restzeit: 3T 05Std", 3 * d + 5 * h},
+        {"Endet in 2 Std. 40 Min.", 2 * h + 40 * m},
+        {"Temps restant : 3j 05h", 3 * d + 5 * h},
+        {"Tiempo restante: 3d 5h", 3 * d + 5 * h},
+        {"Tempo rimanente: 3g 5h", 3 * d + 5 * h},
+        {"Sluit over 3 dagen 2 uur", 3 * d + 2 * h},
+        {"Tijd over: 2d 3u", 2 * d + 3 * h},
+        {"koniec za 3 dni 2 godz.", 3 * d + 2 * h},
+        {"Slutar om 3 dagar", 3 * d},
+        {"3t kvar", 3 * h},
+        {"残り 3日", 3 * d},
+        {"残り時間 7時間", 7 * h},
+        {"3d", 3 * d},
+    };
+    for (const auto &[text, seconds] : rows)
+        expectEnds({{text, kReadAt.addSecs(seconds)}});
+}
+
+TEST(TimeLeft, ReadsTheEndWrittenBesideATimeLeftThatAgrees)
+{
+    expectEnds({
+        {"1d 10h left (Fri, 10:15 PM)", at(11, 27, 22, 15, kIndia)},
+        {"Time left: 4d 19h | Tuesday, 07:20 AM", at(12, 1, 7, 20, kIndia)},
+        {"2h 07m (Today 14:07)", at(11, 26, 14, 7, kIndia)},
+        {"3d 4h (12 bids)", kReadAt.addSecs((3 * 24 + 4) * 3600)},
+    });
+}
+
+TEST(TimeLeft, ReadsEndDatesInTheirZones)
+{
+    const QTimeZone utc = QTimeZone::utc();
+    expectEnds({
+        {"Dec 08, 2026 14:30:00 PST", at(12, 8, 22, 30)},
+        {"Ends: December 8, 2026 2:30 PM EST", at(12, 8, 19, 30)},
+        {"Dec 8 2026 12:05 am gmt", at(12, 8, 0, 5)},
+        {"2026-12-08 14:30", at(12, 8, 14, 30, kIndia)},
+        {"2026-12-08 14:30 -05:30", at(12, 8, 20, 0)},
+        {"2026-12-08T14:30:00Z", at(12, 8, 14, 30)},
+        {"11/30/2026 6:45:00 PM PT", at(12, 1, 2, 45)},
+        {"Sale date: 07/04/2027 6:45 PM PT", at(7, 5, 1, 45, utc, 2027)},
+        {"Nov 30, 2026 06:45 PM EST", at(11, 30, 23, 45)},
+        {"Mon. Nov 30, 6:45 PM CST", at(12, 1, 0, 45)},
+        {"Closing: Nov 25 at 9:00 AM ET", at(11, 25, 14, 0, utc, 2027)},
+        {"Auction close: Nov 30, 2026 at 6:45 PM GMT", at(11, 30, 18, 45)},
+        {"Ends Tomorrow at 7:10 AM GMT", at(11, 27, 7, 10)},
+        {"Ends today 21:05 GMT", at(11, 26, 21, 5)},
+        {"Endet morgen 10:00 MEZ", at(11, 27, 9, 0)},
+        {"Ending: Thursday at 11:30 AM", at(11, 26, 11, 30, kIndia)},
+    });
+}
+
+TEST(TimeLeft, RefusesWhatItCannotReadForSureAndSaysWhy)
 {
     const std::pair<const char *, const char *> rows[] = {
         {"Time left:", "no time left"},
@@ -66,19 +142,50 @@ TEST(TimeLeft, RefusesWhatItCannotReadAndSaysWhy)
         {"12 bids", "neither"},
         {"4h 3d", "neither"},
         {"45", "neither"},
-        {"04:10", "neither"},
+        {"04:10", "clock with no label"},
+        {"Time left: 04:10", "hours and minutes or minutes and seconds"},
+        {"Ends 21:05 GMT", "time of day with no date"},
+        {"3T", "different times in different languages"},
+        {"1d 10h left (Sat, 10:15 PM)", "disagree"},
         {"Dec 08, 2026", "neither"},
         {"Dec 08, 2026 14:30 XYZ", "\"XYZ\" is no time zone"},
         {"2026-12-08 14:30 +1500", "no time zone"},
         {"Feb 30, 2026 10:00", "no date and time"},
         {"Dec 08, 2026 14:30 PM", "no date and time"},
-        {"Ma 08, 2026 14:30", "no date and time"},
+        {"Ma 08, 2026 14:30", "no date"},
+        {"Tue. Nov 30, 6:45 PM CST", "weekday"},
+        {"12/08/2026 6:45 PM", "day first or month first"},
+        {"30/11/2026 18:45", "day first"},
+        {"12/08 6:45 PM PT", "no year"},
     };
     for (const auto &[text, problem] : rows) {
-        const AuctionEnd read = auctionEnd(QString::fromLatin1(text), kNow);
-        EXPECT_EQ(read.end, std::nullopt) << text;
-        EXPECT_TRUE(read.problem.contains(QLatin1String(problem))) << text << ": " << read.problem.toStdString();
+        SCOPED_TRACE(text);
+        const AuctionEnd read = readInIndia(text);
+        EXPECT_EQ(read.end, std::nullopt);
+        EXPECT_TRUE(read.problem.contains(QLatin1String(problem))) << read.problem.toStdString();
     }
+}
+
+TEST(EndMove, AnEndReadFarFromTheKnownOneMovesItAndTheTooltipSaysSo)
+{
+    const QDateTime end(QDate(2026, 12, 8), QTime(14, 3)); // local time, as the tooltip writes it
+    const ReadEnd written{end, 60000};
+    const std::tuple<std::optional<ReadEnd>, ReadEnd, QDateTime, bool> rows[] = {
+        {std::nullopt, written, end, false},
+        {written, {end.addSecs(7 * 60), 60000}, end.addSecs(7 * 60), true},
+        {written, {end.addSecs(-181), 1000}, end.addSecs(-181), true},
+        {written, {end.addSecs(180), 60000}, end.addSecs(180), false}, // as precise: the newer
+        {written, {end.addSecs(40 * 60), 3600000}, end, false},        // "3d 5h" agrees: the written end stays
+        {ReadEnd{end, 1000}, {end.addSecs(-125), 1000}, end.addSecs(-125), true},
+    };
+    for (const auto &[known, read, taken, moved] : rows) {
+        SCOPED_TRACE(read.at.toString().toStdString());
+        const NextEnd next = nextEnd(known, read);
+        EXPECT_EQ(next.end.at, taken);
+        EXPECT_EQ(next.moved, moved);
+    }
+    const QString tooltip = endStatus(EndPhase::Normal, end.addSecs(7 * 60), end, {}, {}, end).tooltip;
+    EXPECT_TRUE(tooltip.endsWith("\nEnd moved from 14:03 to 14:10")) << tooltip.toStdString();
 }
 
 TEST(TimeLeft, WritesTheTwoLargestUnitsRoundedUpInTheFormItReads)

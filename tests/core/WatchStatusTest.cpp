@@ -5,6 +5,7 @@
 #include "app/core/NumberReading.h"
 #include "app/core/Outage.h"
 #include "app/core/ReloadStatus.h"
+#include "app/core/TabFreeze.h"
 #include "app/core/TabNotice.h"
 #include "app/core/WatchedItems.h"
 
@@ -303,4 +304,28 @@ TEST(TabNotice, OneReloadsChangesGoTogetherAndATabTellsAtMostOnceInTenSeconds)
     notice.elementDropped(0);
     notice.elementChanged(0, {"d", "e", false});
     EXPECT_EQ(notice.take("P", at(40)), "P: 'c' is now 'e'");
+}
+
+TEST(TabFreeze, AHiddenPageRestsUntilJustBeforeItsReloadUnlessItsOwnScriptsAreWhatUpdatesIt)
+{
+    const qint64 minute = 60 * 1000;
+    TabFreezeFacts hidden;
+    hidden.periodMs = 15000;
+    hidden.nextReloadMs = 14000;
+    EXPECT_EQ(freezeForMs(hidden), 11000);
+    hidden.endMs = 11 * minute;
+    EXPECT_EQ(freezeForMs(hidden), 11000);
+
+    TabFreezeFacts inFront = hidden;
+    inFront.inFront = true;
+    TabFreezeFacts noRefresh = hidden;
+    noRefresh.periodMs = 0;
+    TabFreezeFacts notArmed = hidden;
+    notArmed.nextReloadMs = -1;
+    TabFreezeFacts nearTheEnd = hidden;
+    nearTheEnd.endMs = 10 * minute - 1;
+    TabFreezeFacts reloadSoon = hidden;
+    reloadSoon.nextReloadMs = 4000;
+    for (const TabFreezeFacts &awake : {inFront, noRefresh, notArmed, nearTheEnd, reloadSoon})
+        EXPECT_EQ(freezeForMs(awake), std::nullopt);
 }

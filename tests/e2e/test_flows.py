@@ -309,10 +309,12 @@ class AuctionEnd(ReadsTabs):
     # never again, and its tab says that the auction has ended.
 
     def ending_page(self, end):
-        # The time left to end (by time.time()), as a site's script writes it.
+        # The time left to end (by time.time()) as a countdown clock, as a site's script writes it.
         left_box = "<div id='left' style='position:absolute;top:40px;width:100%;height:2000px;font-size:30px'></div>"
-        script = ("var left = Math.floor((%d - Date.now()) / 1000); document.getElementById('left').textContent ="
-                  " left > 0 ? 'Time left: ' + Math.floor(left / 60) + 'm ' + (left %% 60) + 's' : 'Bidding has ended';")
+        script = ("var left = Math.floor((%d - Date.now()) / 1000);"
+                  " var two = function (n) { return ('0' + n).slice(-2); };"
+                  " document.getElementById('left').textContent = left > 0 ? 'Time remaining: ' +"
+                  " [Math.floor(left / 3600), Math.floor(left / 60) %% 60, left %% 60].map(two).join(':') : 'Bidding has ended';")
         return page(body=left_box, script=script % (end * 1000))
 
     def test_reloads_speed_up_near_the_end_then_stop_and_the_tab_says_ended(self):

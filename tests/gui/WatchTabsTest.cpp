@@ -307,7 +307,10 @@ private slots:
         elements->choose(kTimeLeftEntry, "#left", "Time left: soon");
         QVERIFY(
             tooltip(f, 0).startsWith("\"soon\" is neither a time left nor an end date and time\nReloads every minute"));
+        // Shortened from an hour to 20 minutes: the tab goes by the new end and says so.
+        elements->load({{"#left", "1h 0m"}});
         elements->load({{"#left", "20m 5s"}});
+        QVERIFY(tooltip(f, 0).contains("\nEnd moved from "));
         QCOMPARE(timer(f, 0)->interval(), 60000);
         f.menuEntry("&30 Minutes")->trigger();
         QCOMPARE(timer(f, 0)->interval(), 10000);
@@ -441,6 +444,33 @@ private slots:
         f.elements(1)->load({{"#price", "US $1,001.00"}, {"#status", "High bidder x***y"}});
         QCOMPARE(f.notifier.messages.mid(2),
                  QStringList({"Item 2: outbid, US $1,001.00", "Item 2: 'US $900.00' is now 'US $1,001.00'"}));
+    }
+
+    // Out of sight, a page rests from the moment its load is read until just before its next reload.
+    void aHiddenPageRestsBetweenItsReloadsOnceItsLoadIsRead()
+    {
+        MainWindowFixture f;
+        f.rateBox()->setCurrentText("15 Seconds");
+        f.watch("1");
+        f.watch("2");
+        const auto freezes = [&f](int tab) { return f.view(tab)->calls.filter("freeze "); };
+        f.view(1)->finishLoad();
+        QCOMPARE(freezes(1).size(), 0);
+        f.view(0)->finishLoad();
+        QCOMPARE(freezes(0).size(), 1);
+        QVERIFY(qAbs(freezes(0)[0].mid(7).toInt() - (timer(f, 0)->remainingTime() - 3000)) < 100);
+
+        // A page with a followed element rests once it is read, not before: the read needs the page.
+        f.elements(0)->choose("Alert me when this changes", "#price", "US $1.00");
+        f.view(0)->finishLoad();
+        QCOMPARE(freezes(0).size(), 1);
+        f.elements(0)->load({{"#price", "US $2.00"}});
+        QCOMPARE(freezes(0).size(), 2);
+        QVERIFY(f.tabs()->isTabMarked(0));
+        // In its auction's last ten minutes it stays awake.
+        f.elements(0)->choose("This shows the time left", "#left", "9m 50s");
+        f.elements(0)->load({{"#price", "US $2.00"}, {"#left", "9m 40s"}});
+        QCOMPARE(freezes(0).size(), 2);
     }
 };
 

@@ -35,6 +35,8 @@ public:
     QUrl address() const override { return pageAddress; }
     void reportFrameLoads() override { }
     PageElements *createPageElements(QObject *owner) override { return elements = new FakePageElements(owner); }
+    // "freeze <ms>"
+    void freeze(qint64 ms) override { calls << QStringLiteral("freeze %1").arg(ms); }
 
     // The page last opened has loaded.
     void finishLoad()

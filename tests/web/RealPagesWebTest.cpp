@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/WatchTab.h"
 #include "app/core/LocalPages.h"
+#include "platform/ChoiceBox.h"
 #include "platform/IntervalTimer.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
@@ -311,6 +312,38 @@ private slots:
         QCOMPARE(openWindows<QMessageBox>().size(), 0);
     }
 
+    // Out of sight between its reloads a page is frozen; its timed reload
+    // comes on time and shows the page as it is now. The page in front and
+    // one holding typed text are never frozen.
+    void aFrozenPageReloadsOnTimeAndShowsWhatChanged()
+    {
+        using State = QWebEnginePage::LifecycleState;
+        WebWindow f;
+        f.pages[kItemPage] = itemPage("US $41.00");
+        widgetNamed<ChoiceBox>(f.window.get(), "rateBox")->setCurrentText("15 Seconds");
+        f.window->applyPickedRate();
+        QVERIFY(f.watch("3", 0));
+        QVERIFY(f.watch("4", 1));
+        QWebEnginePage *hidden = f.webView(0)->page();
+        QVERIFY(f.openAndWait(0, [&] { f.tick(0); }));
+        QTRY_COMPARE(hidden->lifecycleState(), State::Frozen);
+        QCOMPARE(f.webView(1)->page()->lifecycleState(), State::Active);
+        f.pages[kItemPage] = itemPage("US $45.00");
+        QVERIFY(f.openAndWait(0, [&] { f.tick(0); }));
+        QCOMPARE(f.requests.count(f.itemPath("3")), 3);
+        f.tabs()->setCurrent(0);
+        QCOMPARE(hidden->lifecycleState(), State::Active);
+        QCOMPARE(f.evaluate(0, "price.textContent").toString(), QString("US $45.00"));
+
+        QVERIFY(
+            f.clickUntil(0, {60, 25}, [&] { return f.evaluate(0, "document.activeElement.id").toString() == "bid"; }));
+        QTest::keyClicks(f.input(0), "46");
+        QTRY_VERIFY(f.view(0)->health().pausedForTyping);
+        f.tabs()->setCurrent(1);
+        f.view(0)->freeze(60000);
+        QCOMPARE(hidden->lifecycleState(), State::Active);
+    }
+
     void pagesAndTheProgramsOwnPagesInTheViews()
     {
         WebWindow f;
@@ -348,21 +381,23 @@ private slots:
         f.tabs()->setCurrent(kServicesTab);
         QVERIFY(f.openAndWait(kServicesTab, [&] { services->open(f.address("/form.html")); }));
         QVERIFY(f.openAndWait(kServicesTab, [&] {
-            f.clickUntil(kServicesTab, {15, 8}, [&] { return f.requests.count("/bid") == 1; });
+            f.clickUntil(kServicesTab, {15, 8}, [&] { return f.requests.count("/bid") > 0; });
         }));
+        // On a slow machine the click may have been made twice before the first was heard.
+        const int sent = f.requests.count("/bid");
         services->reload();
         services->reloadOnTimer({QString(), 60000});
         f.window->reloadTab();
         QTest::qWait(1500);
-        QCOMPARE(f.requests.count("/bid"), 1);
+        QCOMPARE(f.requests.count("/bid"), sent);
         QCOMPARE(f.messages.asked.size(), 1);
         f.messages.answer = true;
         f.window->reloadTab();
-        QTRY_COMPARE_WITH_TIMEOUT(f.requests.count("/bid"), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.requests.count("/bid"), sent + 1, 10000);
         QVERIFY(f.openAndWait(kServicesTab, [&] { services->back(); }));
         services->forward();
         QTest::qWait(1500);
-        QCOMPARE(f.requests.count("/bid"), 2);
+        QCOMPARE(f.requests.count("/bid"), sent + 1);
 
         // A link aimed at a new window opens its page in the services tab;
         // windows a page opens by itself are not opened, and every permission
