@@ -90,6 +90,7 @@ void FollowedElements::restore(const WatchedItem &item)
         if (i == item.leadElement) {
             m_leadKey = m_lastKey;
             m_leadingText = item.leadingText;
+            m_lead = LeadWatch(item.lead);
         }
     }
     offerMenuEntries();
@@ -106,6 +107,7 @@ void FollowedElements::keepIn(WatchedItem &item) const
         if (followed.key == m_leadKey) {
             item.leadElement = int(item.followed.size());
             item.leadingText = m_leadingText;
+            item.lead = m_lead.state();
         }
         item.followed << followed.selector;
         item.histories << followed.history.entries();
@@ -119,7 +121,7 @@ void FollowedElements::stopAll()
         m_page->stopReading(followed.key);
     m_followed.clear();
     m_leadKey = -1;
-    m_lead = {};
+    m_lead = LeadWatch();
     offerMenuEntries();
 }
 
@@ -194,7 +196,7 @@ void FollowedElements::setLead(const QString &selector, const QString &text, con
 {
     const Followed &followed = m_followed[follow(selector, text)];
     if (followed.key != m_leadKey)
-        m_lead = {};
+        m_lead = LeadWatch();
     m_leadKey = followed.key;
     m_leadingText = leadingText;
     m_lead.observe(readLead(text, leadingText));
@@ -205,7 +207,7 @@ void FollowedElements::drop(int element)
     m_page->stopReading(m_followed[element].key);
     if (m_followed[element].key == m_leadKey) {
         m_leadKey = -1;
-        m_lead = {};
+        m_lead = LeadWatch();
     }
     m_followed.removeAt(element);
     offerMenuEntries();

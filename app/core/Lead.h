@@ -21,10 +21,14 @@ QString leadText(LeadState state);
 class LeadWatch
 {
 public:
+    explicit LeadWatch(LeadState known = LeadState::Unknown)
+        : m_state(known)
+    {
+    }
     LeadState state() const { return m_state; }
     // True when the lead was lost: outbid after leading.
     bool observe(LeadState now);
 
 private:
-    LeadState m_state = LeadState::Unknown;
+    LeadState m_state;
 };

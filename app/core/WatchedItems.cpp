@@ -80,6 +80,8 @@ QString watchedItemsToText(const QList<WatchedItem> &items)
         if (item.leadElement >= 0) {
             object.insert("lead", item.leadElement);
             object.insert("leadingText", item.leadingText);
+            if (item.lead != LeadState::Unknown)
+                object.insert("leading", item.lead == LeadState::Leading);
         }
         if (item.ended) {
             object.insert("ended", true);
@@ -109,7 +111,10 @@ QList<WatchedItem> watchedItemsFromText(const QString &text, int tabCount)
                       object.value("finalValue").toString(), historiesFromJson(object.value("histories").toArray()),
                       conditionsFromJson(object.value("conditions").toArray()),
                       qBound(-1, object.value("lead").toInt(-1), int(followed.size()) - 1),
-                      object.value("leadingText").toString()});
+                      object.value("leadingText").toString(),
+                      !object.value("leading").isBool()      ? LeadState::Unknown
+                          : object.value("leading").toBool() ? LeadState::Leading
+                                                             : LeadState::Outbid});
     }
     return items;
 }

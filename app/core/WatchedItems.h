@@ -2,6 +2,7 @@
 
 #include "app/core/AlertCondition.h"
 #include "app/core/ChangeHistory.h"
+#include "app/core/Lead.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,12 +25,13 @@ struct WatchedItem
     QList<AlertCondition> conditions;             // when a followed element's change is told
     int leadElement = -1;                         // the followed element that says who leads; -1: none
     QString leadingText;                          // what it shows while the user leads
+    LeadState lead = LeadState::Unknown;          // as last known: an outbid while closed is told at the start
     bool operator==(const WatchedItem &other) const
     {
         return tab == other.tab && itemNumber == other.itemNumber && periodMs == other.periodMs
             && followed == other.followed && timeLeft == other.timeLeft && end == other.end && ended == other.ended
             && finalValue == other.finalValue && histories == other.histories && conditions == other.conditions
-            && leadElement == other.leadElement && leadingText == other.leadingText;
+            && leadElement == other.leadElement && leadingText == other.leadingText && lead == other.lead;
     }
 };
 

@@ -256,7 +256,8 @@ TEST(WatchedItems, AnEndedItemComesBackEndedWithItsFinalValueHistoriesConditions
          {twentyFive, {{"3 bids", kNow}}},
          {{AlertCondition::Kind::Above, 1000.5}, {}, {AlertCondition::Kind::StopsContaining, 0, "highest bidder"}},
          2,
-         "You're the highest bidder"},
+         "You're the highest bidder",
+         LeadState::Outbid},
         {3, "2", 0, {}, {}, kNow.addDays(2), false, {}, {}}};
     QList<WatchedItem> expected = items;
     expected[0].histories[0] = twentyFive.mid(5);

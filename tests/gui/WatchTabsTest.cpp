@@ -438,8 +438,9 @@ private slots:
         QCOMPARE(kept.conditions.value(0), (AlertCondition{AlertCondition::Kind::Above, 1000}));
         QCOMPARE(kept.leadElement, 1);
         QCOMPARE(kept.leadingText, QString("Highest Bidder"));
-        // Restored as at the next start, both go on from the first reading.
+        // Restored as at the next start, both go on from the first reading, the lead from where it was.
         f.watchTab(1)->restore(kept);
+        QCOMPARE(f.watchTabs()->summaries(QDateTime::currentDateTime())[1].lead, LeadState::Outbid);
         f.elements(1)->load({{"#price", "US $900.00"}, {"#status", "You're the highest bidder"}});
         f.elements(1)->load({{"#price", "US $1,001.00"}, {"#status", "High bidder x***y"}});
         QCOMPARE(f.notifier.messages.mid(2),
