@@ -1,11 +1,12 @@
 # The installed program, run by the install test under xvfb-run as root or as another user, in a
 # home of its own, watches an item of a local site and saves it. A normal user keeps the web
-# engine's sandbox.
+# engine's sandbox; root without the sandbox variable is told why in a box.
 import os
+import subprocess
 import tempfile
 import unittest
 
-from gavrin_e2e import BIN_DIR, E2ETestCase, Gavrin, item_page, rendered, wait_until
+from gavrin_e2e import BIN_DIR, E2ETestCase, Gavrin, item_page, process_tree, rendered, wait_until
 
 USER_FOLDER = os.path.join("Gavrin", "Gavrin")
 
@@ -51,6 +52,24 @@ class SaveItem(E2ETestCase):
         with open(saved, "rb") as index:
             self.assertEqual(index.read(), b"161803     Teapot\r\n")
         self.assertTrue(self.app.close(), "the program did not end")
+
+
+@unittest.skipUnless(os.geteuid() == 0, "only root cannot have the sandbox")
+class RootWithTheSandbox(unittest.TestCase):
+    def test_root_is_told_why_and_how_in_a_box_before_the_engine_starts(self):
+        app = InstalledGavrin({})
+        self.addCleanup(app.stop)
+        environment = app.environment()
+        del environment["QTWEBENGINE_DISABLE_SANDBOX"]
+        app.process = subprocess.Popen([os.path.join(app.folder, "gavrin")], env=environment,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        box = app.find_window("^Gavrin$", timeout=20)
+        self.assertTrue(box, "no box")
+        self.assertEqual(process_tree(app.process.pid), {app.process.pid}, "the web engine started")
+        app.focus(box)
+        app.key("Return")
+        self.assertTrue(wait_until(lambda: not app.alive(), timeout=10), "the program did not end")
+        self.assertEqual(app.process.returncode, 1)
 
 
 if __name__ == "__main__":

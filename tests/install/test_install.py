@@ -3,8 +3,8 @@
 # menu entry's command is the real executable with its pages in share/gavrin, the icon is there
 # in every size, the manual page, the copyright and the changelog are there, and the package
 # declares what it needs. As root, the package is also installed: the installed program, run as
-# root and as another user, saves an item without writing below /usr, and purging the package
-# leaves nothing of it there.
+# root and as another user, saves an item without writing below /usr (and root without the
+# sandbox variable is told why in a box), and purging the package leaves nothing of it there.
 import configparser
 import glob
 import gzip
