@@ -1,7 +1,7 @@
 #include "FakeRegistry.h"
+#include "WrittenFile.h"
 #include "about/core/RegistryText.h"
 #include "about/core/SysInfoTool.h"
-#include "app/core/SiteConfig.h"
 #include "platform/core/DataLocation.h"
 #include "platform/core/EngineStart.h"
 #include "platform/core/PortableRegistry.h"
@@ -26,17 +26,6 @@ QString readBack(quint32 type, const QByteArray &data, const QString &name = "Na
     EXPECT_TRUE(registry.openKeys.isEmpty()) << "a key was left open";
     EXPECT_EQ(registry.accessAsked.last(), 0x20019u) << "more than read access (KEY_READ) asked for";
     return value.value_or("(none)");
-}
-
-QString writeFile(const QString &path, const QByteArray &content, bool executable = false)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(content);
-    file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
-    return path;
 }
 
 } // namespace
@@ -95,7 +84,8 @@ TEST(DataLocation, DecidesWhereEachFileIsReadAndSaved)
         EXPECT_EQ(location.pagesFolder, pages);
         EXPECT_EQ(location.savedItemsReadPath, read);
         EXPECT_EQ(location.savedItemsSavePath, saved);
-        EXPECT_EQ(location.settingsFolders, portable ? QStringList({bin}) : QStringList({"/home/u/.config/gavrin", bin}));
+        EXPECT_EQ(location.settingsFolders,
+                  portable ? QStringList({bin}) : QStringList({"/home/u/.config/gavrin", bin}));
     }
 }
 
@@ -142,53 +132,4 @@ TEST(EngineStart, TheEnginesReportIsOffAndWarningsStay)
     EXPECT_TRUE(engine.isWarningEnabled());
     EXPECT_FALSE(QLoggingCategory::defaultCategory()->isInfoEnabled());
     QLoggingCategory::setFilterRules({});
-}
-
-TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
-{
-    QTemporaryDir dir;
-    const QString ini = dir.filePath("gavrin.ini");
-    const SiteConfig defaults;
-    QStringList ignored;
-    SiteConfig config = loadSiteConfig(
-        writeFile(ini, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"),
-        &ignored);
-    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
-    EXPECT_EQ(config.pageHost, defaults.pageHost);
-    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
-    config = loadSiteConfig(writeFile(ini, "[Site]\nMakerSite=javascript:alert(1)\n"), &ignored);
-    EXPECT_EQ(config.makerSite, defaults.makerSite);
-    ASSERT_EQ(ignored.size(), 2) << ignored.join('\n').toStdString();
-    EXPECT_TRUE(ignored[0].startsWith("PageHost=a..b: ") && ignored[0].size() > 15) << ignored[0].toStdString();
-    EXPECT_TRUE(ignored[1].startsWith("MakerSite=javascript:alert(1): ")) << ignored[1].toStdString();
-    // Names of sections and keys in any case, a file in UTF-16, and lines before [Site] are read.
-    const QString utf16 = "[site]\r\nitemserver=utf16.test\r\n";
-    const QByteArray withBom =
-        QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
-    const std::pair<QByteArray, QString> read[] = {
-        {withBom, "utf16.test"},
-        {"\xef\xbb\xbf\x01garbage\nnot=here\n[SITE]\nITEMSERVER = upper.test\n", "upper.test"},
-    };
-    for (const auto &[content, itemServer] : read) {
-        ignored.clear();
-        EXPECT_EQ(loadSiteConfig(writeFile(ini, content), &ignored).itemServer, itemServer);
-        EXPECT_EQ(ignored, QStringList());
-    }
-    // A missing file gives the defaults without a word; a file that gives no key says why.
-    ignored.clear();
-    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini"), &ignored).itemServer, defaults.itemServer);
-    EXPECT_EQ(ignored, QStringList());
-    const std::pair<QByteArray, QString> unread[] = {
-        {QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23), "not text"},
-        {"[Sites]\nItemServer=x.test\n", "no [Site] section"},
-        {"", "no [Site] section"},
-        {"[Site]\n", "no keys in [Site]"},
-        {"[Site]\nItemSever=x.test\n", "ItemSever=x.test: no such key"},
-    };
-    for (const auto &[content, why] : unread) {
-        ignored.clear();
-        EXPECT_EQ(loadSiteConfig(writeFile(ini, content), &ignored).itemServer, defaults.itemServer);
-        ASSERT_EQ(ignored.size(), 1) << why.toStdString();
-        EXPECT_TRUE(ignored[0].startsWith(why)) << ignored[0].toStdString();
-    }
 }
