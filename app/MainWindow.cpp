@@ -21,6 +21,7 @@
 #include "platform/TabStrip.h"
 #include "platform/TwipsGeometry.h"
 #include "platform/WindowPlacement.h"
+#include "platform/core/DataLocation.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramName.h"
 #include "search/core/SearchRequest.h"
@@ -64,9 +65,12 @@ BrowserView *MainWindow::currentView() const
     return isWatchTab(front) ? m_watchTabs->tab(front)->view() : m_servicesTab->view();
 }
 
-QString MainWindow::programFilePath(const QString &name) const
+// Beside the executable, or in share/gavrin once installed.
+QString MainWindow::localPagePath(const QString &name) const
 {
-    return ::programFilePath(m_services.programFolder, name);
+    const DataLocation files = decideDataLocation(
+        gatherDataFacts(m_services.programFolder, m_services.dataFolder, m_services.configFolder));
+    return programFilePath(files.pagesFolder, name);
 }
 
 void MainWindow::setupTopRow()
@@ -183,7 +187,7 @@ void MainWindow::watchItem()
 
 void MainWindow::releaseTab()
 {
-    m_watchTabs->release(m_tabs->current(), programFilePath(blankPageName()));
+    m_watchTabs->release(m_tabs->current(), localPagePath(blankPageName()));
 }
 
 void MainWindow::applyPickedRate()
@@ -245,7 +249,7 @@ void MainWindow::openSitePage(SitePage page)
 
 void MainWindow::openHelp()
 {
-    m_servicesTab->open(programFilePath(helpPageName()));
+    m_servicesTab->open(localPagePath(helpPageName()));
 }
 
 void MainWindow::showSearchResults(const QString &address)
@@ -256,10 +260,10 @@ void MainWindow::showSearchResults(const QString &address)
 void MainWindow::start()
 {
     showAsKept(this, m_services.settings);
-    m_watchTabs->tab(0)->view()->open(programFilePath(splashPageName()));
+    m_watchTabs->tab(0)->view()->open(localPagePath(splashPageName()));
     for (int i = 1; i < kWatchTabCount; ++i)
-        m_watchTabs->tab(i)->view()->open(programFilePath(blankPageName()));
-    m_servicesTab->view()->open(programFilePath(helpPageName()));
+        m_watchTabs->tab(i)->view()->open(localPagePath(blankPageName()));
+    m_servicesTab->view()->open(localPagePath(helpPageName()));
     m_watchTabs->reopen();
     m_topRow->itemBox()->setFocus();
     tellIgnoredSiteKeys();

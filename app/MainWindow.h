@@ -92,7 +92,7 @@ private:
     void setupOtherWindows();
     void setupFocusOrder();
 
-    QString programFilePath(const QString &name) const;
+    QString localPagePath(const QString &name) const;
     void tellIgnoredSiteKeys();
     void shutdown();
     BrowserView *currentView() const;

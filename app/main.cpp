@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/core/DataLocation.h"
+#include "platform/core/EngineStart.h"
 #include "platform/core/PortableRegistry.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramName.h"
@@ -13,12 +14,35 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <unistd.h>
 #endif
+
+namespace {
+
+bool runAsRoot()
+{
+#ifdef Q_OS_UNIX
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+// The engine reads its switches from the program's arguments and from
+// QTWEBENGINE_CHROMIUM_FLAGS.
+QStringList engineArguments()
+{
+    return QCoreApplication::arguments()
+           + qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+} // namespace
 
 // Each view has a render process of its own (the engine's default for
 // separate pages): a page that spins, hangs or waits on a dialog holds up only
@@ -31,12 +55,13 @@ int main(int argc, char *argv[])
     // like a full disk, not end the program with the saved items unwritten.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    QLoggingCategory::setFilterRules(quietLoggingRules());
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName());
     QApplication::setOrganizationName(programName());
     QApplication::setQuitOnLastWindowClosed(false);
     // The menu entry's name, which Wayland matches the window with.
-    QApplication::setDesktopFileName(QStringLiteral("com.belvax.Gavrin"));
+    QApplication::setDesktopFileName(QStringLiteral("com.belvax.gavrin"));
     // Our own icon, built in from desktop/, for the window and the tray.
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
@@ -44,6 +69,13 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
 
     QtMessageDialog messages;
+    // Said in a box before the engine starts, which would end the program
+    // with a line on a console nobody sees.
+    if (engineRefusesToStart(runAsRoot(), qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"),
+                             engineArguments())) {
+        messages.show(nullptr, rootWithSandboxMessage(), programName(), MessageDialog::Icon::Exclamation);
+        return 1;
+    }
     QtSettingsStore settings;
     DesktopNotifier notifier;
     QtShell shell;

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+cmake --build build
 # The web engine's sandbox cannot run as root; the tests may.
 export QTWEBENGINE_DISABLE_SANDBOX=1
 cd build

@@ -1,13 +1,16 @@
 #include "FakeRegistry.h"
+#include "WrittenFile.h"
 #include "about/core/RegistryText.h"
 #include "about/core/SysInfoTool.h"
-#include "app/core/SiteConfig.h"
 #include "platform/core/DataLocation.h"
+#include "platform/core/EngineStart.h"
 #include "platform/core/PortableRegistry.h"
 #include "platform/core/PushMessage.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,17 +27,6 @@ QString readBack(quint32 type, const QByteArray &data, const QString &name = "Na
     EXPECT_TRUE(registry.openKeys.isEmpty()) << "a key was left open";
     EXPECT_EQ(registry.accessAsked.last(), 0x20019u) << "more than read access (KEY_READ) asked for";
     return value.value_or("(none)");
-}
-
-QString writeFile(const QString &path, const QByteArray &content, bool executable = false)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(content);
-    file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
-    return path;
 }
 
 } // namespace
@@ -72,93 +64,75 @@ TEST(PortableRegistry, AnswersFromTheAdministratorsFileWithoutRegardToCaseAndFin
 
 TEST(DataLocation, DecidesWhereEachFileIsReadAndSaved)
 {
-    const QString beside = "/opt/gavrin/index.dat";
+    const QString bin = "/usr/bin", share = "/usr/share/gavrin";
+    const QString beside = "/usr/bin/index.dat";
     const QString data = "/home/u/.local/share/gavrin/index.dat";
-    // program folder writable, old saved items beside the program, saved items in the data folder: read, saved
-    const std::tuple<bool, bool, bool, QString, QString> rows[] = {
-        {true, true, false, beside, beside}, // portable
-        {false, false, false, data, data},   // installed, first run
-        {false, true, false, beside, data},  // installed, first run with old saved items
-        {false, true, true, data, data},     // installed, later run
+    // "portable" beside the program, its install's pages, old saved items beside the program, saved items in the
+    // data folder: portable, pages, read, saved
+    const std::tuple<bool, QString, bool, bool, bool, QString, QString, QString> rows[] = {
+        {false, "", true, false, true, bin, beside, beside},     // built or unpacked
+        {true, share, true, false, true, bin, beside, beside},   // asked for
+        {false, share, false, false, false, share, data, data},  // installed, first run
+        {false, share, true, false, false, share, beside, data}, // installed, first run with old saved items
+        {false, share, true, true, false, share, data, data},    // installed, later run
     };
-    for (const auto &[writable, oldSavedItems, savedItemsInDataFolder, read, saved] : rows) {
+    for (const auto &[mark, installedPages, oldSavedItems, savedItemsInDataFolder, portable, pages, read, saved] :
+         rows) {
         const DataLocation location =
-            decideDataLocation({"/opt/gavrin", writable, "/home/u/.local/share/gavrin", "/home/u/.config/gavrin",
+            decideDataLocation({bin, mark, installedPages, "/home/u/.local/share/gavrin", "/home/u/.config/gavrin",
                                 oldSavedItems, savedItemsInDataFolder});
-        EXPECT_EQ(location.portable, writable);
+        EXPECT_EQ(location.portable, portable);
+        EXPECT_EQ(location.pagesFolder, pages);
         EXPECT_EQ(location.savedItemsReadPath, read);
         EXPECT_EQ(location.savedItemsSavePath, saved);
         EXPECT_EQ(location.settingsFolders,
-                  writable ? QStringList({"/opt/gavrin"}) : QStringList({"/home/u/.config/gavrin", "/opt/gavrin"}));
+                  portable ? QStringList({bin}) : QStringList({"/home/u/.config/gavrin", bin}));
     }
 }
 
-TEST(DataLocation, GathersTheFactsAndFindsTheFirstSettingsFile)
+TEST(DataLocation, AnInstalledProgramStaysInstalledInAFolderItMayWriteUnlessAPortableFileSaysOtherwise)
 {
     QTemporaryDir root;
     QDir dir(root.path());
-    ASSERT_TRUE(dir.mkpath("program") && dir.mkpath("config"));
-    for (const char *file : {"program/index.dat", "program/gavrin.ini", "config/registry.ini"})
+    ASSERT_TRUE(dir.mkpath("usr/bin") && dir.mkpath("usr/share/gavrin") && dir.mkpath("config"));
+    for (const char *file : {"usr/bin/index.dat", "usr/bin/gavrin.ini", "config/registry.ini"})
         writeFile(dir.filePath(file), "");
-    const DataFacts gathered = gatherDataFacts(dir.filePath("program"), dir.filePath("data"), dir.filePath("config"));
-    EXPECT_TRUE(gathered.programFolderWritable);
+    const QString bin = dir.filePath("usr/bin");
+    const DataFacts gathered = gatherDataFacts(bin, dir.filePath("data"), dir.filePath("config"));
+    EXPECT_EQ(gathered.installedPagesFolder, QFileInfo(dir.filePath("usr/share/gavrin")).canonicalFilePath());
     EXPECT_TRUE(gathered.savedItemsBesideProgram);
     EXPECT_FALSE(gathered.savedItemsInDataFolder);
 
-    const DataLocation installed =
-        decideDataLocation({gathered.programFolder, false, gathered.dataFolder, gathered.configFolder, false, false});
+    const DataLocation installed = decideDataLocation(gathered);
+    EXPECT_FALSE(installed.portable);
     EXPECT_EQ(settingsFilePath(installed, "registry.ini"), dir.filePath("config/registry.ini"));
-    EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("program/gavrin.ini"));
-    EXPECT_EQ(settingsFilePath(installed, "none.ini"), dir.filePath("program/none.ini"));
+    EXPECT_EQ(settingsFilePath(installed, "gavrin.ini"), dir.filePath("usr/bin/gavrin.ini"));
+    EXPECT_EQ(settingsFilePath(installed, "none.ini"), dir.filePath("usr/bin/none.ini"));
+
+    // A folder of no install is portable, and so is an installed one with a "portable" file.
+    EXPECT_TRUE(decideDataLocation(gatherDataFacts(dir.filePath("config"), dir.filePath("data"), bin)).portable);
+    writeFile(dir.filePath("usr/bin/portable"), "");
+    EXPECT_TRUE(decideDataLocation(gatherDataFacts(bin, dir.filePath("data"), dir.filePath("config"))).portable);
 }
 
-TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
+TEST(EngineStart, RootIsRefusedOnlyWithTheSandboxOnWhichTheVariableOrTheEnginesSwitchTurnsOff)
 {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath("gavrin.ini");
-    const SiteConfig defaults;
-    QStringList ignored;
-    SiteConfig config = loadSiteConfig(
-        writeFile(ini, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"),
-        &ignored);
-    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
-    EXPECT_EQ(config.pageHost, defaults.pageHost);
-    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
-    config = loadSiteConfig(writeFile(ini, "[Site]\nMakerSite=javascript:alert(1)\n"), &ignored);
-    EXPECT_EQ(config.makerSite, defaults.makerSite);
-    ASSERT_EQ(ignored.size(), 2) << ignored.join('\n').toStdString();
-    EXPECT_TRUE(ignored[0].startsWith("PageHost=a..b: ") && ignored[0].size() > 15) << ignored[0].toStdString();
-    EXPECT_TRUE(ignored[1].startsWith("MakerSite=javascript:alert(1): ")) << ignored[1].toStdString();
-    // Names of sections and keys in any case, a file in UTF-16, and lines before [Site] are read.
-    const QString utf16 = "[site]\r\nitemserver=utf16.test\r\n";
-    const QByteArray withBom =
-        QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
-    const std::pair<QByteArray, QString> read[] = {
-        {withBom, "utf16.test"},
-        {"\xef\xbb\xbf\x01garbage\nnot=here\n[SITE]\nITEMSERVER = upper.test\n", "upper.test"},
-    };
-    for (const auto &[content, itemServer] : read) {
-        ignored.clear();
-        EXPECT_EQ(loadSiteConfig(writeFile(ini, content), &ignored).itemServer, itemServer);
-        EXPECT_EQ(ignored, QStringList());
-    }
-    // A missing file gives the defaults without a word; a file that gives no key says why.
-    ignored.clear();
-    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini"), &ignored).itemServer, defaults.itemServer);
-    EXPECT_EQ(ignored, QStringList());
-    const std::pair<QByteArray, QString> unread[] = {
-        {QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23), "not text"},
-        {"[Sites]\nItemServer=x.test\n", "no [Site] section"},
-        {"", "no [Site] section"},
-        {"[Site]\n", "no keys in [Site]"},
-        {"[Site]\nItemSever=x.test\n", "ItemSever=x.test: no such key"},
-    };
-    for (const auto &[content, why] : unread) {
-        ignored.clear();
-        EXPECT_EQ(loadSiteConfig(writeFile(ini, content), &ignored).itemServer, defaults.itemServer);
-        ASSERT_EQ(ignored.size(), 1) << why.toStdString();
-        EXPECT_TRUE(ignored[0].startsWith(why)) << ignored[0].toStdString();
-    }
+    const QStringList plain = {"gavrin"};
+    EXPECT_FALSE(engineRefusesToStart(false, false, plain));
+    EXPECT_TRUE(engineRefusesToStart(true, false, plain));
+    EXPECT_TRUE(engineRefusesToStart(true, false, {"gavrin", "--disable-gpu", "--no-sandboxes"}));
+    EXPECT_FALSE(engineRefusesToStart(true, true, plain));
+    EXPECT_FALSE(engineRefusesToStart(true, false, {"gavrin", "--disable-gpu", "--no-sandbox"}));
+}
+
+TEST(EngineStart, TheEnginesReportIsOffAndWarningsStay)
+{
+    QLoggingCategory::setFilterRules(quietLoggingRules());
+    const QLoggingCategory engine("qt.webenginecontext");
+    EXPECT_FALSE(engine.isInfoEnabled());
+    EXPECT_TRUE(engine.isWarningEnabled());
+    EXPECT_FALSE(QLoggingCategory::defaultCategory()->isInfoEnabled());
+    QLoggingCategory::setFilterRules({});
 }
 
 TEST(PushMessage, AnAddressIsReachedOverHttpsUnlessTypedWithHttp)

@@ -1,9 +1,11 @@
+#include "WrittenFile.h"
 #include "app/core/SiteAddresses.h"
 #include "app/core/SiteConfig.h"
 #include "platform/core/PageDialogs.h"
 #include "platform/core/ScriptAddress.h"
 #include "search/core/SearchRequest.h"
 
+#include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -153,4 +155,53 @@ TEST(SearchRequest, TypedTextIsEscapedOnlyWhereItWouldChangeTheRequestsStructure
     fields.country = "Any Country";
     EXPECT_TRUE(build(fields).startsWith("http://us.test:8080/search/search.dll?MfcISAPICommand=GetResult"
                                          "&query=+-%28toy box%29&query2=&search_option=1&exclude=toy box&"));
+}
+
+TEST(SiteConfig, HostsOverrideOneByOneAndValuesThatAreNoHostKeepTheDefaultAndAreNamedWithTheirReason)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("gavrin.ini");
+    const SiteConfig defaults;
+    QStringList ignored;
+    SiteConfig config = loadSiteConfig(
+        writeFile(ini, "[Site]\nItemServer=127.0.0.1:8123\nPageHost=a..b\nMakerSite=http://127.0.0.1:9/maker/\n"),
+        &ignored);
+    EXPECT_EQ(config.itemServer, "127.0.0.1:8123");
+    EXPECT_EQ(config.pageHost, defaults.pageHost);
+    EXPECT_EQ(config.makerSite, "http://127.0.0.1:9/maker");
+    config = loadSiteConfig(writeFile(ini, "[Site]\nMakerSite=javascript:alert(1)\n"), &ignored);
+    EXPECT_EQ(config.makerSite, defaults.makerSite);
+    ASSERT_EQ(ignored.size(), 2) << ignored.join('\n').toStdString();
+    EXPECT_TRUE(ignored[0].startsWith("PageHost=a..b: ") && ignored[0].size() > 15) << ignored[0].toStdString();
+    EXPECT_TRUE(ignored[1].startsWith("MakerSite=javascript:alert(1): ")) << ignored[1].toStdString();
+    // Names of sections and keys in any case, a file in UTF-16, and lines before [Site] are read.
+    const QString utf16 = "[site]\r\nitemserver=utf16.test\r\n";
+    const QByteArray withBom =
+        QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
+    const std::pair<QByteArray, QString> read[] = {
+        {withBom, "utf16.test"},
+        {"\xef\xbb\xbf\x01garbage\nnot=here\n[SITE]\nITEMSERVER = upper.test\n", "upper.test"},
+    };
+    for (const auto &[content, itemServer] : read) {
+        ignored.clear();
+        EXPECT_EQ(loadSiteConfig(writeFile(ini, content), &ignored).itemServer, itemServer);
+        EXPECT_EQ(ignored, QStringList());
+    }
+    // A missing file gives the defaults without a word; a file that gives no key says why.
+    ignored.clear();
+    EXPECT_EQ(loadSiteConfig(dir.filePath("none.ini"), &ignored).itemServer, defaults.itemServer);
+    EXPECT_EQ(ignored, QStringList());
+    const std::pair<QByteArray, QString> unread[] = {
+        {QByteArray("\x00\xff[Site\n=\n[[[\nItemServer", 23), "not text"},
+        {"[Sites]\nItemServer=x.test\n", "no [Site] section"},
+        {"", "no [Site] section"},
+        {"[Site]\n", "no keys in [Site]"},
+        {"[Site]\nItemSever=x.test\n", "ItemSever=x.test: no such key"},
+    };
+    for (const auto &[content, why] : unread) {
+        ignored.clear();
+        EXPECT_EQ(loadSiteConfig(writeFile(ini, content), &ignored).itemServer, defaults.itemServer);
+        ASSERT_EQ(ignored.size(), 1) << why.toStdString();
+        EXPECT_TRUE(ignored[0].startsWith(why)) << ignored[0].toStdString();
+    }
 }

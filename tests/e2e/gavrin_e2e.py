@@ -219,9 +219,10 @@ class Gavrin:
 
 
 class E2ETestCase(unittest.TestCase):
-    # A server and the program for each test; site_keys names the gavrin.ini keys that point at
-    # the server.
+    # A server and the program for each test, run as program runs it; site_keys names the
+    # gavrin.ini keys that point at the server.
     site_keys = ("ItemServer",)
+    program = Gavrin
 
     def site_hosts(self):
         return {key: self.server.host for key in self.site_keys}
@@ -229,7 +230,7 @@ class E2ETestCase(unittest.TestCase):
     def setUp(self):
         self.server = SiteServer()
         self.addCleanup(self.server.close)
-        self.app = Gavrin(self.site_hosts())
+        self.app = self.program(self.site_hosts())
         self.addCleanup(self.app.stop)
         self.prepare_program_folder(self.app.folder)
         self.app.start()

@@ -34,6 +34,18 @@ private slots:
         QVERIFY(f.messages.shown[0].endsWith("\nItemServer=x:0: no port"));
     }
 
+    // Installed, the pages come from the install's share/gavrin.
+    void anInstalledWindowOpensThePagesOfItsInstall()
+    {
+        QTemporaryDir install;
+        QVERIFY(QDir(install.path()).mkpath("bin") && QDir(install.path()).mkpath("share/gavrin"));
+        MainWindowFixture f([&install](MainWindowServices &services) { services.programFolder = install.filePath("bin"); });
+        f.window->start();
+        const QString pages = QFileInfo(install.filePath("share/gavrin")).canonicalFilePath();
+        QCOMPARE(f.view(0)->calls, QStringList{"open " + programFilePath(pages, splashPageName())});
+        QCOMPARE(f.view(kServicesTab)->calls, QStringList{"open " + programFilePath(pages, helpPageName())});
+    }
+
     // Closing stops every timer and stores the window's state, its normal size and the watched
     // items; the program ends once. The next start brings them back, the items unless turned off.
     void whatClosingStoresComesBackAtTheNextStart()
