@@ -353,7 +353,7 @@ private slots:
         f.window->start();
         QTRY_COMPARE_WITH_TIMEOUT(f.evaluate(kServicesTab, "document.title").toString(), QString("Gavrin Help"), 15000);
         QTRY_VERIFY(
-            f.evaluate(kServicesTab, "[...document.images].filter(i => i.naturalWidth > 0).length == 2").toBool());
+            f.evaluate(kServicesTab, "[...document.images].filter(i => i.naturalWidth > 0).length == 4").toBool());
         QFile reader(f.folder.filePath("reader.html"));
         QVERIFY(reader.open(QIODevice::WriteOnly));
         reader.write("<html><body><script>var r = new XMLHttpRequest();"
