@@ -18,7 +18,7 @@ WINDOWS = {"bare window": watch_in_bare, "Gavrin": watch_in_gavrin}
 CPU_GOALS = {"15 Seconds": 0.7, "1 Minute": 0.5}
 
 
-def measure(window, rate, front, warm_up_s, window_s):
+def measure(window, rate, front, warm_up_s, span_s):
     site = HeavySite()
     process, stop = WINDOWS[window](site, rate, front)
     try:
@@ -27,8 +27,8 @@ def measure(window, rate, front, warm_up_s, window_s):
         time.sleep(warm_up_s)
         began, cpu_before, loads_before = time.monotonic(), tree_cpu_seconds(process.pid), site.loads()
         rss, pss = [], []
-        while time.monotonic() - began < window_s:
-            time.sleep(min(10, window_s - (time.monotonic() - began)))
+        while time.monotonic() - began < span_s:
+            time.sleep(min(10, span_s - (time.monotonic() - began)))
             rss.append(tree_memory(process.pid)[0])
             pss.append(tree_pss(process.pid) or float("nan"))
         seconds = time.monotonic() - began
