@@ -9,7 +9,8 @@ With --heavy, a long day in an hour: Gavrin, driven as a user drives it, and
 the bare window side by side, each watching five heavy item pages at
 "15 Seconds" on their own timers (about 240 reloads a tab an hour) with the
 services tab in front; the memory of each process tree sampled every minute,
-and its slope after the warm-up in % an hour."""
+and its slope after the warm-up in % an hour. Side by side, both meet the same
+load of the machine, and their proportional set sizes split what they share."""
 
 import argparse
 import os
