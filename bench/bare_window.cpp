@@ -1,7 +1,8 @@
 // The floor the benches hold Gavrin against: the least a window of six web
 // views in tabs can do. It loads one address or local file into each view,
 // taken as Gavrin takes them, and nothing else; with --reload-every=MS it
-// reloads the views that show a web page at that period. Web engine switches
+// reloads the views that show a web page at that period, and with --show=N
+// it has the Nth view in front (the first by default). Web engine switches
 // among the arguments (--process-per-site) reach the engine as in any Qt program.
 #include <QApplication>
 #include <QTabWidget>
@@ -22,9 +23,13 @@ int main(int argc, char *argv[])
     QList<QWebEngineView *> views;
     QTimer reloads;
     const QString reloadEvery = QStringLiteral("--reload-every=");
+    const QString show = QStringLiteral("--show=");
+    int shown = 0;
     for (const QString &argument : app.arguments().mid(1)) {
         if (argument.startsWith(reloadEvery))
             reloads.start(argument.mid(reloadEvery.size()).toInt());
+        if (argument.startsWith(show))
+            shown = argument.mid(show.size()).toInt() - 1;
         if (argument.startsWith(QLatin1String("--")))
             continue;
         auto *view = new QWebEngineView(&window);
@@ -33,6 +38,7 @@ int main(int argc, char *argv[])
         window.addTab(view, QString::number(window.count() + 1));
         views << view;
     }
+    window.setCurrentIndex(shown);
     QObject::connect(&reloads, &QTimer::timeout, &window, [&views] {
         for (QWebEngineView *view : views) {
             if (!view->url().isLocalFile())

@@ -13,6 +13,7 @@ import unittest
 from urllib.parse import quote
 
 BIN_DIR = os.environ["GAVRIN_BIN_DIR"]
+HTML = "text/html; charset=utf-8"
 
 
 def end_process(process):
@@ -75,19 +76,18 @@ class SiteServer:
                 server.timeline.append((time.time(), self.path))
                 server.arrived.setdefault(self.path, time.monotonic())
                 time.sleep(server.delays.get(self.path, 0))
-                self.answer(server.pages.get(self.path, "ok" if self.path.startswith("/rendered") else page()))
+                self.answer(*server.answer(self.path))
 
             def do_POST(self):
                 body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
                 server.posts.append((self.path, body.decode(errors="replace")))
-                self.answer(page())
+                self.answer(page().encode("utf-8"))
 
-            def answer(self, body):
-                body = body.encode("utf-8")
+            def answer(self, body, content_type=HTML, cache="no-store"):
                 self.send_response(200)
-                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Type", content_type)
                 self.send_header("Content-Length", str(len(body)))
-                self.send_header("Cache-Control", "no-store")
+                self.send_header("Cache-Control", cache)
                 self.end_headers()
                 self.wfile.write(body)
 
@@ -96,6 +96,11 @@ class SiteServer:
 
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def answer(self, path):
+        # The body and content type of the answer to a GET of path, then its Cache-Control if not no-store.
+        body = self.pages.get(path, "ok" if path.startswith("/rendered") else page())
+        return body.encode("utf-8"), HTML
 
     @property
     def host(self):
