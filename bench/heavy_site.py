@@ -100,7 +100,7 @@ def png(width, height, seed):
 
 def style_sheet():
     draw = drawer(7)
-    rules = "".join(".spec%d { color: #%06x; margin: %dpx %dpx; padding: %dpx; border-bottom: 1px solid #%06x; "
+    rules = "".join(".detail%d { color: #%06x; margin: %dpx %dpx; padding: %dpx; border-bottom: 1px solid #%06x; "
                     "font-size: %dpx; }\n" % (n, draw(0, 0xffffff), draw(0, 9), draw(0, 9), draw(0, 6),
                                              draw(0, 0xffffff), draw(11, 15)) for n in range(720))
     return ("@font-face { font-family: SiteFont; src: url(/static/site.ttf); }\n"
@@ -154,7 +154,7 @@ setInterval(function () {
 def item_body():
     draw = drawer(11)
     photos = "".join('<img src="/static/photo%02d.png" width="150" height="100">' % n for n in range(PHOTOS))
-    details = "".join('<tr class="spec%d"><td>Detail %d</td><td>%s</td></tr>'
+    details = "".join('<tr class="detail%d"><td>Detail %d</td><td>%s</td></tr>'
                       % (draw(0, 719), n, " ".join("word%d" % draw(0, 5000) for _ in range(12))) for n in range(400))
     scripts = "".join('<script src="/static/site%02d.js"></script>' % n for n in range(SCRIPT_FILES))
     return ('<link rel="stylesheet" href="/static/site.css"><p id="price">US $10.00</p>'
