@@ -120,8 +120,7 @@ void FollowedElements::stopAll()
     for (const Followed &followed : qAsConst(m_followed))
         m_page->stopReading(followed.key);
     m_followed.clear();
-    m_leadKey = -1;
-    m_lead = LeadWatch();
+    forgetLead();
     offerMenuEntries();
 }
 
@@ -132,17 +131,29 @@ void FollowedElements::forgetTimeLeft()
     m_timeLeftShown.reset();
 }
 
-void FollowedElements::picked(int entry, const QString &selector, const QString &text)
+int FollowedElements::indexOf(const QString &selector) const
 {
     const auto followed = std::find_if(m_followed.cbegin(), m_followed.cend(),
                                        [&selector](const Followed &one) { return one.selector == selector; });
+    return followed == m_followed.cend() ? -1 : int(followed - m_followed.cbegin());
+}
+
+void FollowedElements::forgetLead()
+{
+    m_leadKey = -1;
+    m_lead = LeadWatch();
+}
+
+void FollowedElements::picked(int entry, const QString &selector, const QString &text)
+{
+    const int followed = indexOf(selector);
     switch (entry) {
     case AlertOnChange:
         follow(selector, text);
         break;
     case AlertOnCondition:
         emit conditionAsked(selector, text,
-                            followed == m_followed.cend() ? AlertCondition() : followed->condition.condition());
+                            followed < 0 ? AlertCondition() : m_followed[followed].condition.condition());
         break;
     case SaysWhoLeads:
         emit leadAsked(selector, text);
@@ -154,8 +165,8 @@ void FollowedElements::picked(int entry, const QString &selector, const QString 
         break;
     case StopAlerting:
         // The element pointed at, when it is followed, stops alone; pointed elsewhere, every one does.
-        if (followed != m_followed.cend()) {
-            drop(int(followed - m_followed.cbegin()));
+        if (followed >= 0) {
+            drop(followed);
         } else {
             stopAll();
             emit allStopped();
@@ -166,10 +177,8 @@ void FollowedElements::picked(int entry, const QString &selector, const QString 
 
 int FollowedElements::follow(const QString &selector, const QString &text)
 {
-    const auto followed = std::find_if(m_followed.cbegin(), m_followed.cend(),
-                                       [&selector](const Followed &one) { return one.selector == selector; });
-    if (followed != m_followed.cend())
-        return int(followed - m_followed.cbegin());
+    if (const int followed = indexOf(selector); followed >= 0)
+        return followed;
     m_followed.append({++m_lastKey, selector, ElementWatch(text), {}});
     m_followed.last().history.record(text.simplified(), QDateTime::currentDateTime());
     m_page->read(m_lastKey, selector);
@@ -205,10 +214,8 @@ void FollowedElements::setLead(const QString &selector, const QString &text, con
 void FollowedElements::drop(int element)
 {
     m_page->stopReading(m_followed[element].key);
-    if (m_followed[element].key == m_leadKey) {
-        m_leadKey = -1;
-        m_lead = LeadWatch();
-    }
+    if (m_followed[element].key == m_leadKey)
+        forgetLead();
     m_followed.removeAt(element);
     offerMenuEntries();
     emit dropped(element);

@@ -86,6 +86,9 @@ signals:
 
 private:
     void picked(int entry, const QString &selector, const QString &text);
+    // The index of the element selector finds; -1: it is not followed.
+    int indexOf(const QString &selector) const;
+    void forgetLead();
     // The element selector finds, followed from now on if it was not; its index.
     int follow(const QString &selector, const QString &text);
     void drop(int element);
