@@ -41,8 +41,11 @@ WatchTabSet::WatchTabSet(TabStrip *tabs, const std::array<BrowserView *, kWatchT
     m_fiveMinuteCountdown->setInterval(1000);
     connect(m_fiveMinuteCountdown, &IntervalTimer::timeout, this, &WatchTabSet::tickCountdown);
 
+    // Once a second, and precise, so the seconds shown count down evenly. Each
+    // tick redraws the window, which composes the web view it shows anew.
     m_statusTimer = new QTimer(this);
-    m_statusTimer->setInterval(500);
+    m_statusTimer->setTimerType(Qt::PreciseTimer);
+    m_statusTimer->setInterval(1000);
     connect(m_statusTimer, &QTimer::timeout, this, [this] { tickStatus(QDateTime::currentDateTime()); });
     m_statusTimer->start();
 }

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "platform/CaretRest.h"
 #include "platform/MessageDialog.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
@@ -67,6 +68,7 @@ int main(int argc, char *argv[])
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1/gavrin.png").arg(size));
     QApplication::setWindowIcon(icon);
+    CaretRest caretRest;
 
     QtMessageDialog messages;
     // Said in a box before the engine starts, which would end the program

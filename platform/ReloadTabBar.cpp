@@ -6,11 +6,23 @@ void ReloadTabBar::setTabProgress(int index, std::optional<double> fractionLeft,
 {
     if (index < 0 || index >= m_progress.size())
         return;
-    Progress &progress = m_progress[index];
-    if (progress.fractionLeft == fractionLeft && progress.tone == tone)
-        return;
-    progress = {fractionLeft, tone};
-    update(tabRect(index));
+    const Progress next{fractionLeft, tone};
+    // A tick that moves no pixel of the bar is not drawn: every drawing of the
+    // window composes the web view it shows anew.
+    const bool moved = next.tone != m_progress[index].tone || barRect(index, next) != barRect(index, m_progress[index]);
+    m_progress[index] = next;
+    if (moved)
+        update(tabRect(index));
+}
+
+QRect ReloadTabBar::barRect(int index, const Progress &progress) const
+{
+    if (!progress.fractionLeft && progress.tone == HealthTone::Fine)
+        return {};
+    const double fraction = progress.tone == HealthTone::Fine ? *progress.fractionLeft : 1.0;
+    const QRect header = tabRect(index).adjusted(3, 0, -3, -2);
+    const int width = qRound(header.width() * qBound(0.0, fraction, 1.0));
+    return QRect(header.left(), header.bottom() - 2, width, 3);
 }
 
 HealthTone ReloadTabBar::tabTone(int index) const
@@ -42,12 +54,8 @@ void ReloadTabBar::paintEvent(QPaintEvent *event)
     QTabBar::paintEvent(event);
     QPainter painter(this);
     for (int i = 0; i < count(); ++i) {
-        const Progress &progress = m_progress[i];
-        if (!progress.fractionLeft && progress.tone == HealthTone::Fine)
-            continue;
-        const double fraction = progress.tone == HealthTone::Fine ? *progress.fractionLeft : 1.0;
-        const QRect header = tabRect(i).adjusted(3, 0, -3, -2);
-        const int width = qRound(header.width() * qBound(0.0, fraction, 1.0));
-        painter.fillRect(QRect(header.left(), header.bottom() - 2, width, 3), toneColour(progress.tone));
+        const QRect bar = barRect(i, m_progress[i]);
+        if (!bar.isNull())
+            painter.fillRect(bar, toneColour(m_progress[i].tone));
     }
 }

@@ -25,12 +25,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor toneColour(HealthTone tone) const;
-
     struct Progress
     {
         std::optional<double> fractionLeft;
         HealthTone tone = HealthTone::Fine;
     };
+
+    QColor toneColour(HealthTone tone) const;
+    // Where the bar of the tab at index is drawn; null when it has none.
+    QRect barRect(int index, const Progress &progress) const;
     QVector<Progress> m_progress;
 };

@@ -1,10 +1,13 @@
 #include "MainWindowFixture.h"
 
+#include "platform/CaretRest.h"
 #include "platform/ReloadTabBar.h"
 #include "platform/TabStrip.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyleHints>
 #include <QtTest>
 
 // Run as it is, at twice the scale and on a 144-dpi screen (see the CMake list).
@@ -60,6 +63,58 @@ private slots:
         f.watchTabs()->showStatus(QDateTime::currentDateTime());
         QAccessibleInterface *header = QAccessible::queryAccessibleInterface(f.tabs()->tabBar())->child(0);
         QCOMPARE(header->text(QAccessible::Name), QString("Item 1&2 \u00b7 Ended: R & D"));
+    }
+
+    // Each drawing of the window composes its web view anew, so a status tick draws a reload bar
+    // only when it moves a pixel, and the carets rest once the user has left the keys alone.
+    void aQuietWindowIsNotRedrawn()
+    {
+        ReloadTabBar bar;
+        bar.addTab(QStringLiteral("Item 1"));
+        bar.resize(300, bar.sizeHint().height());
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        bar.setTabProgress(0, 0.5);
+        int paints = 0;
+        struct PaintCount : QObject
+        {
+            int *paints;
+            explicit PaintCount(int *p) : paints(p) {}
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                *paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } count(&paints);
+        QTest::qWait(50);
+        bar.installEventFilter(&count);
+        const double aTenthOfAPixel = 0.1 / bar.tabRect(0).width();
+        bar.setTabProgress(0, 0.5 + aTenthOfAPixel);
+        QTest::qWait(50);
+        QCOMPARE(paints, 0);
+        bar.setTabProgress(0, 0.4);
+        QTRY_VERIFY(paints > 0);
+        paints = 0;
+        bar.setTabProgress(0, 0.4, HealthTone::Held);
+        QTRY_VERIFY(paints > 0);
+
+        QStyleHints *hints = QGuiApplication::styleHints();
+        const int blinking = hints->cursorFlashTime();
+        QVERIFY(blinking > 0);
+        QLineEdit box;
+        box.show();
+        {
+            CaretRest carets;
+            QVERIFY(carets.restTimer().isActive());
+            QCOMPARE(carets.restTimer().interval(), 10000);
+            carets.rest();
+            QCOMPARE(hints->cursorFlashTime(), 0);
+            QTest::keyClick(&box, Qt::Key_A);
+            QCOMPARE(hints->cursorFlashTime(), blinking);
+            QVERIFY(carets.restTimer().isActive());
+            carets.rest();
+        }
+        QCOMPARE(hints->cursorFlashTime(), blinking);
     }
 };
 
