@@ -89,7 +89,10 @@ class SiteServer:
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", cache)
                 self.end_headers()
-                self.wfile.write(body)
+                try:
+                    self.wfile.write(body)
+                except ConnectionError:
+                    pass  # a page reloaded or left before its answer came, as users do
 
             def log_message(self, *args):
                 pass
