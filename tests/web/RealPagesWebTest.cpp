@@ -279,7 +279,8 @@ private slots:
         f.tick(2);
         QTest::qWait(1500);
         QCOMPARE(f.requests.count(busy), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(f.requests.count(busy), 3, 8000);
+        // The site answers 429 again, and is asked again how long: the count may pass 3 between looks.
+        QTRY_VERIFY_WITH_TIMEOUT(f.requests.count(busy) >= 3, 8000);
         // A site that does not answer for a whole period is said so; its load goes on.
         f.view(3)->open(f.address("/hang"));
         QTRY_COMPARE(f.requests.count("/hang"), 1);
