@@ -15,7 +15,6 @@ public:
     explicit CaretRest(QObject *parent = nullptr);
     ~CaretRest() override;
 
-    bool isResting() const { return m_resting; }
     const QTimer &restTimer() const { return m_restTimer; }
     // Rests the carets now; the rest timer does this after a quiet while.
     void rest();

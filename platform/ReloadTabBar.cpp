@@ -53,9 +53,6 @@ void ReloadTabBar::paintEvent(QPaintEvent *event)
 {
     QTabBar::paintEvent(event);
     QPainter painter(this);
-    for (int i = 0; i < count(); ++i) {
-        const QRect bar = barRect(i, m_progress[i]);
-        if (!bar.isNull())
-            painter.fillRect(bar, toneColour(m_progress[i].tone));
-    }
+    for (int i = 0; i < count(); ++i)
+        painter.fillRect(barRect(i, m_progress[i]), toneColour(m_progress[i].tone));
 }
